@@ -1,0 +1,16 @@
+#pragma once
+// The commands of corvane-catalog-tool. Each takes the arguments after its name and returns
+// the process exit code (0 success, 1 failure, 2 wrong usage).
+#include <string>
+#include <vector>
+
+namespace corvane::tool {
+
+using Args = std::vector<std::string>;
+
+int RunBuild(const Args& args);  // build SRC OUT
+int RunDump(const Args& args);   // dump DATA SECTION
+int RunEngine(const Args& args); // engine --range-count N ...
+int RunTable(const Args& args);  // table DATA SECTION [conditions] [--metric]
+
+} // namespace corvane::tool
