@@ -2,12 +2,14 @@
 // The catalog of one program run: the six sections' load tables, read on first use and kept,
 // and the 21 name lists, read on first lookup.
 #include "catalog/LoadRecord.h"
+#include "catalog/TableFile.h"
 #include "common/UserPrompts.h"
 
 #include <array>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -42,9 +44,13 @@ public:
 
     UserPrompts& Prompts() const { return prompts_; }
 
+    // Replaces the clock of the table open retries (tests).
+    void SetRetryClock(RetryClock clock) { retryClock_ = std::move(clock); }
+
 private:
     std::filesystem::path programDir_;
     UserPrompts& prompts_;
+    RetryClock retryClock_ = SystemRetryClock();
     std::array<std::vector<LoadRecord>, kSectionCount> records_;
     std::array<std::array<std::vector<std::string>, 5>, kSectionCount> names_;
 };

@@ -1,0 +1,36 @@
+#pragma once
+// The product descriptions file "descriptions.ini": descriptions of brands and bullet styles
+// and the picture files of boxes and projectiles, by catalog section.
+#include "catalog/LoadRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+enum class DescriptionKind : int { Brand = 0, Bullet = 1, Box = 2, Projectile = 3 };
+
+class Descriptions {
+public:
+    explicit Descriptions(std::filesystem::path productInfoDir);
+
+    // Kinds 0 and 1 give "name CR LF CR LF description" or a "No section: " / "No description
+    // for: " text; kinds 2 and 3 give a picture file name or empty. The file is read at the
+    // first call (and again while it holds no lines); throws CatalogFileError naming it when it
+    // cannot be read.
+    std::string GetDescription(CatalogTab tab, int kind, const std::string& key);
+    std::string GetDescription(CatalogTab tab, DescriptionKind kind, const std::string& key) {
+        return GetDescription(tab, static_cast<int>(kind), key);
+    }
+
+    // The name under which a shot size text is described: the part after its first "-", else
+    // "Blank" itself or "Shot (all sizes)".
+    static std::string DerivedShotName(const std::string& shotSizeText);
+
+private:
+    std::filesystem::path file_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace corvane

@@ -1,0 +1,41 @@
+#include "CatalogTestSupport.h"
+
+#include "catalog/ShotSizes.h"
+
+namespace corvane::test {
+namespace {
+
+TEST(ShotSizes, IndexLinesMapIdsToTableEntries) {
+    TempProgramDir dir;
+    EXPECT_THROW(ReadShotSizeIndex(dir.Data()), CatalogFileError);
+    WriteFile(dir.Data() / "t4indx.lst", " 7 \r\nx\r\n23\r\n24\r\n-1\r\n16\r\n");
+    const std::vector<int> index = ReadShotSizeIndex(dir.Data());
+    ASSERT_EQ(index.size(), 6u);
+
+    EXPECT_EQ(ShotSizeEntryOf(index, 1), 7);
+    EXPECT_EQ(ShotSizeTable[7].name, "4");
+    EXPECT_EQ(ShotSizeEntryOf(index, 2), 0); // not a number
+    EXPECT_EQ(ShotSizeTable[0].name, "F");
+    EXPECT_EQ(ShotSizeEntryOf(index, 3), 23);
+    EXPECT_EQ(ShotSizeEntryOf(index, 4), std::nullopt); // beyond the table
+    EXPECT_EQ(ShotSizeEntryOf(index, 5), std::nullopt);
+    EXPECT_EQ(ShotSizeEntryOf(index, 7), std::nullopt); // no line
+    EXPECT_EQ(ShotSizeEntryOf(index, 0), std::nullopt);
+}
+
+TEST(ShotSizes, OnlyTheFirstSixteenEntriesCountPellets) {
+    EXPECT_EQ(ShotSizeTable[11].name, "7.5");
+    ASSERT_TRUE(ShotSizeTable[11].pellets.has_value());
+    EXPECT_EQ(ShotSizeTable[11].pellets->lead, 350);
+    EXPECT_EQ(ShotSizeTable[11].pellets->steel, 492);
+    EXPECT_EQ(ShotSizeTable[11].pellets->tungsten, 0);
+    EXPECT_TRUE(ShotSizeTable[15].pellets.has_value());
+    EXPECT_FALSE(ShotSizeTable[16].pellets.has_value());
+    EXPECT_EQ(ShotSizeTable[16].diameter, 0.360f);
+    EXPECT_EQ(ShotSizeEntryInfo(24), nullptr);
+    EXPECT_EQ(ShotSizeEntryInfo(-1), nullptr);
+    EXPECT_EQ(ShotSizeEntryInfo(23)->name, "blank");
+}
+
+} // namespace
+} // namespace corvane::test
