@@ -1,12 +1,117 @@
-// Placeholder until the command is written.
+// engine: one trajectory from raw engine inputs (English units), printed as one JSON object.
 #include "Commands.h"
 
+#include "ballistics/BallisticEngine.h"
+#include "common/NumberText.h"
+
+#include <cmath>
 #include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
 
 namespace corvane::tool {
 
-int RunEngine(const Args&) {
-    std::fputs("corvane-catalog-tool: this command is not available yet\n", stderr);
+namespace {
+
+constexpr const char* kEngineUsage =
+    "usage: corvane-catalog-tool engine --range-count N --increment FT --bc X --mv FPS\n"
+    "         --weight GR --altitude FT --pressure INHG --temperature F --crosswind MPH\n"
+    "         --zero-range YD --sight-height IN\n";
+
+// The options in the order of EngineInputs, each with the field it fills.
+const std::map<std::string, double EngineInputs::*>& DecimalOptions() {
+    static const std::map<std::string, double EngineInputs::*> options = {
+        {"--increment", &EngineInputs::Increment},
+        {"--bc", &EngineInputs::BallisticCoefficient},
+        {"--mv", &EngineInputs::MuzzleVelocity},
+        {"--weight", &EngineInputs::BulletWeight},
+        {"--altitude", &EngineInputs::Altitude},
+        {"--pressure", &EngineInputs::Pressure},
+        {"--temperature", &EngineInputs::Temperature},
+        {"--crosswind", &EngineInputs::Crosswind},
+        {"--zero-range", &EngineInputs::ZeroRange},
+        {"--sight-height", &EngineInputs::SightHeight},
+    };
+    return options;
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "corvane-catalog-tool engine: %s\n%s", message.c_str(), kEngineUsage);
+    return 2;
+}
+
+// %.17g round-trips every double; JSON has no spelling for the non-finite ones.
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+void PrintArray(const char* name, const double* values, int count, bool valid) {
+    std::printf("  \"%s\": [", name);
+    for (int i = 0; i < count; ++i) {
+        std::printf("%s%s", i == 0 ? "" : ", ", valid ? JsonNumber(values[i]).c_str() : "null");
+    }
+    std::printf("],\n");
+}
+
+} // namespace
+
+int RunEngine(const Args& args) {
+    EngineInputs inputs;
+    std::optional<std::int32_t> rangeCount;
+    std::map<std::string, bool> seen;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            return UsageError("option " + option + " needs a value");
+        }
+        const std::string& value = args[i + 1];
+        if (option == "--range-count") {
+            rangeCount = TryParseInt(value);
+            if (!rangeCount) {
+                return UsageError("--range-count wants a whole number, not '" + value + "'");
+            }
+        } else {
+            const auto field = DecimalOptions().find(option);
+            if (field == DecimalOptions().end()) {
+                return UsageError("unknown option '" + option + "'");
+            }
+            const std::optional<double> number = TryParseDouble(value);
+            if (!number) {
+                return UsageError(option + " wants a number, not '" + value + "'");
+            }
+            inputs.*(field->second) = *number;
+        }
+        seen[option] = true;
+    }
+    if (!rangeCount) {
+        return UsageError("missing option --range-count");
+    }
+    for (const auto& [option, field] : DecimalOptions()) {
+        if (!seen.count(option)) {
+            return UsageError("missing option " + option);
+        }
+    }
+    inputs.RangeCount = *rangeCount;
+
+    const BallisticResults results = ComputeBallistics(inputs);
+    const bool skipped = results.Status == kStatusSkipped;
+    const int count = skipped ? 0 : results.RangeCount + 1;
+    std::printf("{\n");
+    PrintArray("Velocity", results.Velocity.data(), count, true);
+    PrintArray("Time", results.Time.data(), count, true);
+    PrintArray("Drop", results.Drop.data(), count, true);
+    PrintArray("Energy", results.Energy.data(), count, true);
+    PrintArray("Drift", results.Drift.data(), count, true);
+    // A trajectory that could not be zeroed has no values: its entries print as null.
+    PrintArray("Trajectory", results.Trajectory.data(), count, results.TrajectoryValid);
+    std::printf("  \"ZeroAngle\": %s,\n", JsonNumber(results.ZeroAngle).c_str());
+    std::printf("  \"Status\": %d\n}\n", static_cast<int>(results.Status));
     return 0;
 }
 

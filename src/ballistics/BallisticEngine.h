@@ -8,17 +8,17 @@
 namespace corvane {
 
 struct EngineInputs {
-    std::int32_t RangeCount = 0;       // N: range points 0..N
-    double Increment = 0;              // feet between range points
+    std::int32_t RangeCount = 0; // N: range points 0..N
+    double Increment = 0;        // feet between range points
     double BallisticCoefficient = 0;
-    double MuzzleVelocity = 0;         // ft/s
-    double BulletWeight = 0;           // grains
-    double Altitude = 0;               // feet
-    double Pressure = 29.53;           // inHg, sea-level reference
-    double Temperature = 59;           // degrees F
-    double Crosswind = 0;              // mph
-    double ZeroRange = 0;              // yards
-    double SightHeight = 0;            // inches
+    double MuzzleVelocity = 0; // ft/s
+    double BulletWeight = 0;   // grains
+    double Altitude = 0;       // feet
+    double Pressure = 29.53;   // inHg, sea-level reference
+    double Temperature = 59;   // degrees F
+    double Crosswind = 0;      // mph
+    double ZeroRange = 0;      // yards
+    double SightHeight = 0;    // inches
 };
 
 struct Atmosphere {
@@ -31,6 +31,7 @@ struct Atmosphere {
 };
 
 inline constexpr int kTrajectoryCapacity = 103; // points 0..102
+inline constexpr int kMaxRangeCount = kTrajectoryCapacity - 1;
 
 enum EngineStatus : std::int32_t {
     kStatusComplete = 0,
@@ -56,13 +57,52 @@ struct BallisticResults {
     std::array<double, kTrajectoryCapacity> Energy{};
     std::array<double, kTrajectoryCapacity> Drift{};
     std::array<double, kTrajectoryCapacity> Trajectory{};
-    double ZeroAngle = 0;            // minutes of angle
+    double ZeroAngle = 0; // minutes of angle
     std::int32_t Status = kStatusComplete;
-    bool TrajectoryValid = false;    // false after status 307 or a skipped computation
+    bool TrajectoryValid = false; // false after status 307 or a skipped computation
 
     TrajectoryPoint Point(int i) const;
 };
 
+// The whole computation. Never reads or writes out of bounds and always ends: a load that can
+// never reach the first range point (velocity or coefficient not positive, any input not finite,
+// increment not positive) gives kStatusSkipped; RangeCount is clamped to 0..kMaxRangeCount.
 BallisticResults ComputeBallistics(const EngineInputs& inputs);
+
+// ---- The steps of ComputeBallistics, in the order it runs them. ----
+
+Atmosphere ComputeAtmosphere(const EngineInputs& inputs);
+
+// Drag table entries F[1..121] (F[j] at j x 50 ft/s), single precision as tabulated.
+inline constexpr int kDragTableSize = 121;
+float DragTableValue(int j);
+
+// A[j] + (u - 50 j) x B[j] is the retarding factor at standard velocity u, already divided by the
+// ballistic coefficient and scaled by the density ratio. All 120 intervals are always prepared.
+struct ScaledDrag {
+    std::array<double, kDragTableSize + 1> A{};
+    std::array<double, kDragTableSize + 1> B{};
+};
+ScaledDrag BuildDragTable(double ballisticCoefficient, double densityRatio);
+
+// Integration state and its time derivatives, in the integration order v, theta, x, y.
+struct FlightState {
+    double Velocity = 0; // ft/s
+    double Angle = 0;    // radians, positive upward
+    double X = 0;        // feet
+    double Y = 0;        // feet
+};
+FlightState EvaluateDerivatives(const FlightState& state, const ScaledDrag& drag,
+                                double machFactor);
+
+// Fills Velocity, Time and Drop of points 0..results.RangeCount and sets kStatusCutOff when the
+// flight ends early. Expects validated inputs (as ComputeBallistics checks them).
+void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, double machFactor,
+                         BallisticResults& results);
+void ComputeEnergy(const EngineInputs& inputs, BallisticResults& results);
+void ComputeWindDrift(const EngineInputs& inputs, BallisticResults& results);
+// Sets ZeroAngle and Trajectory; kStatusZeroOutOfLimits (trajectory not valid) when the angle is
+// above 30 degrees, not finite, or the zero range is not positive.
+void ZeroTrajectory(const EngineInputs& inputs, BallisticResults& results);
 
 } // namespace corvane

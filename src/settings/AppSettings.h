@@ -53,6 +53,8 @@ struct AppSettings {
     std::int32_t PriorStateHeight = 300;
     bool RememberScreenPosition = true;
 
+    bool operator==(const AppSettings&) const = default;
+
     // Sight height of sections 0-3 in inches; 0 for the others.
     double SightHeightOf(int section) const {
         switch (section) {

@@ -1,0 +1,329 @@
+#include "ballistics/BallisticEngine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace corvane {
+
+namespace {
+
+// The standard drag function, stored exactly as its five-decimal single-precision values.
+constexpr std::array<float, kDragTableSize> kDragTable = {
+    0.00512f, 0.00512f, 0.00749f, 0.00973f, 0.01185f, 0.01386f, 0.01577f, 0.01760f, 0.01938f,
+    0.02114f, 0.02295f, 0.02486f, 0.02698f, 0.02942f, 0.03236f, 0.03605f, 0.04088f, 0.04732f,
+    0.05613f, 0.06819f, 0.08394f, 0.10250f, 0.12145f, 0.13867f, 0.15353f, 0.16623f, 0.17723f,
+    0.18696f, 0.19554f, 0.20334f, 0.21039f, 0.21692f, 0.22287f, 0.22846f, 0.23361f, 0.23845f,
+    0.24300f, 0.24729f, 0.25138f, 0.25529f, 0.25907f, 0.26272f, 0.26630f, 0.26968f, 0.27299f,
+    0.27626f, 0.27959f, 0.28285f, 0.28612f, 0.28938f, 0.29263f, 0.29592f, 0.29931f, 0.30268f,
+    0.30615f, 0.30967f, 0.31321f, 0.31678f, 0.32043f, 0.32419f, 0.32808f, 0.33200f, 0.33591f,
+    0.33989f, 0.34408f, 0.34819f, 0.35248f, 0.35679f, 0.36124f, 0.36567f, 0.37019f, 0.37481f,
+    0.37940f, 0.38406f, 0.38880f, 0.39349f, 0.39824f, 0.40295f, 0.40762f, 0.41240f, 0.41722f,
+    0.42207f, 0.42696f, 0.43188f, 0.43680f, 0.44172f, 0.44667f, 0.45162f, 0.45655f, 0.46146f,
+    0.46638f, 0.47134f, 0.47636f, 0.48136f, 0.48641f, 0.49143f, 0.49647f, 0.50151f, 0.50655f,
+    0.51156f, 0.51660f, 0.52166f, 0.52672f, 0.53178f, 0.53684f, 0.54193f, 0.54698f, 0.55204f,
+    0.55712f, 0.56218f, 0.56723f, 0.57228f, 0.57736f, 0.58241f, 0.58755f, 0.59272f, 0.59789f,
+    0.60306f, 0.60830f, 0.61350f, 0.61350f,
+};
+
+constexpr int kLastInterval = kDragTableSize - 1; // look-ups use A[j], B[j] for j = 0..120
+constexpr double kGravity = 32.1741;              // ft/s^2
+constexpr double kMoaInchesPerFoot = 0.00349066;  // rise per foot of distance for one MOA
+constexpr double kMaxZeroAngle = 1800;            // 30 degrees, in MOA
+constexpr double kRefineStep = 0.0001;            // MOA
+
+// Far beyond any real flight (12 points of 200 m at the coarsest step stay under 2e4 steps);
+// only inputs that can never reach the next range point get here.
+constexpr std::int64_t kMaxSteps = 200000;
+constexpr double kMaxDrop = 750000; // inches
+// The exact-point refinement needs a handful of steps for a real load.
+constexpr std::int64_t kMaxRefineSteps = 1000000;
+
+int ClampedRangeCount(int rangeCount) {
+    return std::clamp(rangeCount, 0, kMaxRangeCount);
+}
+
+struct GillStage {
+    double a;
+    double b;
+    double c;
+};
+constexpr std::array<GillStage, 4> kGillStages = {{
+    {0.5, 2, 0.5},
+    {0.2928932188, 1, 0.2928932188},
+    {1.7071067812, 1, 1.7071067812},
+    {1.0 / 6.0, 2, 0.5},
+}};
+
+void GillUpdate(double& variable, double& accumulator, double derivative, double h,
+                const GillStage& stage) {
+    const double k1 = h * derivative;
+    const double r = stage.a * (k1 - stage.b * accumulator);
+    variable += r;
+    accumulator = accumulator + 3 * r - stage.c * k1;
+}
+
+// One Runge-Kutta-Gill step; `derivatives` holds those of `state` on entry and on return.
+void GillStep(FlightState& state, FlightState& accumulators, FlightState& derivatives, double h,
+              const ScaledDrag& drag, double machFactor) {
+    for (const GillStage& stage : kGillStages) {
+        GillUpdate(state.Velocity, accumulators.Velocity, derivatives.Velocity, h, stage);
+        GillUpdate(state.Angle, accumulators.Angle, derivatives.Angle, h, stage);
+        GillUpdate(state.X, accumulators.X, derivatives.X, h, stage);
+        GillUpdate(state.Y, accumulators.Y, derivatives.Y, h, stage);
+        derivatives = EvaluateDerivatives(state, drag, machFactor);
+    }
+}
+
+void MarkCutOff(BallisticResults& results, int from, int last) {
+    for (int i = from; i <= last; ++i) {
+        results.Velocity[i] = -1;
+        results.Time[i] = -1;
+        results.Drop[i] = -1;
+    }
+    results.Status = kStatusCutOff;
+}
+
+bool InputsCanFly(const EngineInputs& in) {
+    const double values[] = {
+        in.Increment, in.BallisticCoefficient, in.MuzzleVelocity, in.BulletWeight, in.Altitude,
+        in.Pressure,  in.Temperature,          in.Crosswind,      in.ZeroRange,    in.SightHeight};
+    for (double value : values) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
+    return in.MuzzleVelocity > 0 && in.BallisticCoefficient > 0 && in.Increment > 0;
+}
+
+} // namespace
+
+TrajectoryPoint BallisticResults::Point(int i) const {
+    if (i < 0 || i >= kTrajectoryCapacity) {
+        return {};
+    }
+    const auto index = static_cast<std::size_t>(i);
+    return {Velocity[index], Time[index],  Drop[index],
+            Energy[index],   Drift[index], Trajectory[index]};
+}
+
+float DragTableValue(int j) {
+    return kDragTable[static_cast<std::size_t>(std::clamp(j, 1, kDragTableSize) - 1)];
+}
+
+Atmosphere ComputeAtmosphere(const EngineInputs& inputs) {
+    const double h = inputs.Altitude;
+    const double t = inputs.Temperature;
+    Atmosphere air;
+    air.StandardTemperature = 59 - 0.003573 * h;
+    const double sigma = (h * h * 3.267963e-10 + (1 - 2.926207e-05 * h)) - h * h * h * 1.584073e-15;
+    air.StandardPressure = 29.53 * sigma / (518.688 / (459.688 + air.StandardTemperature));
+    air.StationPressure =
+        air.StandardPressure - (29.53 - inputs.Pressure) * (air.StandardPressure / 29.53);
+    air.DensityRatio = (518.688 / (459.688 + t)) * (air.StationPressure / 29.53);
+    air.SpeedOfSound = std::sqrt((459.688 + t) / 518.688) * 1120.27;
+    air.MachFactor = 1120.27 / air.SpeedOfSound;
+    return air;
+}
+
+ScaledDrag BuildDragTable(double ballisticCoefficient, double densityRatio) {
+    // Every interval is prepared, whatever the muzzle velocity: a bullet can speed up while
+    // falling and must never look up an entry left from another load.
+    const double s = densityRatio / ballisticCoefficient;
+    ScaledDrag drag;
+    for (int j = 1; j <= kLastInterval; ++j) {
+        const double f = DragTableValue(j);
+        const double next = DragTableValue(j + 1);
+        const auto index = static_cast<std::size_t>(j);
+        drag.A[index] = f * s;
+        drag.B[index] = (next - f) / 50 * s;
+    }
+    drag.A[kDragTableSize] = static_cast<double>(DragTableValue(kDragTableSize)) * s;
+    drag.B[kDragTableSize] = 0;
+    drag.A[0] = drag.A[1];
+    drag.B[0] = drag.B[1];
+    return drag;
+}
+
+FlightState EvaluateDerivatives(const FlightState& state, const ScaledDrag& drag,
+                                double machFactor) {
+    const double v = state.Velocity;
+    const double u = v * machFactor;
+    // Beyond the table the last interval extrapolates; below it (or not a number) the first.
+    const double interval = std::trunc(u / 50);
+    int j = 0;
+    if (interval >= kLastInterval) {
+        j = kLastInterval;
+    } else if (interval > 0) {
+        j = static_cast<int>(interval);
+    }
+    const auto index = static_cast<std::size_t>(j);
+    const double r = (u - j * 50) * drag.B[index] + drag.A[index];
+    const double dragDeceleration = r * v / machFactor;
+    const double sine = std::sin(state.Angle);
+    const double cosine = std::cos(state.Angle);
+    FlightState rates;
+    rates.Velocity = -(kGravity * sine + dragDeceleration);
+    rates.Angle = -kGravity * cosine / v;
+    rates.X = v * cosine;
+    rates.Y = v * sine;
+    return rates;
+}
+
+void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, double machFactor,
+                         BallisticResults& results) {
+    const int last = ClampedRangeCount(results.RangeCount);
+    const double increment = inputs.Increment;
+    results.Velocity[0] = inputs.MuzzleVelocity;
+    results.Time[0] = 0;
+    results.Drop[0] = 0;
+    if (last == 0) {
+        return;
+    }
+    double h = increment / (3 * inputs.MuzzleVelocity);
+    if (h > 0.005) {
+        h = 0.005;
+    }
+    // Past this much time in one interval (mean speed surely below the cut-off speed of 100 ft/s)
+    // or this deep a fall, the point is surely cut off: stop without finishing its steps.
+    const double hopelessInterval = 2 * (increment / 100);
+    const double hopelessHeight = -2 * kMaxDrop / 12;
+
+    FlightState state{inputs.MuzzleVelocity, 0, 0, 0};
+    FlightState accumulators{};
+    FlightState derivatives = EvaluateDerivatives(state, drag, machFactor);
+    std::int64_t m = 0;
+    double xBefore = 0;
+    double yBefore = 0;
+    double vBefore = 0;
+    for (int i = 1; i <= last; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const double target = i * increment;
+        while (!(state.X >= target)) {
+            const double elapsed = static_cast<double>(m) * h - results.Time[index - 1];
+            if (m >= kMaxSteps || elapsed > hopelessInterval || state.Y < hopelessHeight) {
+                MarkCutOff(results, i, last);
+                return;
+            }
+            xBefore = state.X;
+            yBefore = state.Y;
+            vBefore = state.Velocity;
+            ++m;
+            GillStep(state, accumulators, derivatives, h, drag, machFactor);
+        }
+        const double f = (target - xBefore) / (state.X - xBefore);
+        const double y = yBefore + (state.Y - yBefore) * f;
+        const double v = vBefore + (state.Velocity - vBefore) * f;
+        const double mh = static_cast<double>(m) * h;
+        const double previousMh = static_cast<double>(m - 1) * h;
+        results.Velocity[index] = v;
+        results.Drop[index] = -12 * y;
+        results.Time[index] = (mh - previousMh) * f + previousMh;
+        if (increment / (results.Time[index] - results.Time[index - 1]) < 100 ||
+            results.Drop[index] > kMaxDrop) {
+            MarkCutOff(results, i, last);
+            return;
+        }
+    }
+}
+
+void ComputeEnergy(const EngineInputs& inputs, BallisticResults& results) {
+    const int last = ClampedRangeCount(results.RangeCount);
+    for (int i = 0; i <= last; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const double v = results.Velocity[index];
+        results.Energy[index] = (inputs.BulletWeight / 450240) * (v * v);
+    }
+}
+
+void ComputeWindDrift(const EngineInputs& inputs, BallisticResults& results) {
+    const int last = ClampedRangeCount(results.RangeCount);
+    const double w = 17.6 * inputs.Crosswind; // inches per second per mph
+    for (int i = 0; i <= last; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        results.Drift[index] =
+            (results.Time[index] - i * inputs.Increment / results.Velocity[0]) * w;
+    }
+}
+
+void ZeroTrajectory(const EngineInputs& inputs, BallisticResults& results) {
+    const int last = ClampedRangeCount(results.RangeCount);
+    const double increment = inputs.Increment;
+    const double sightHeight = inputs.SightHeight;
+    const double zeroFeet = inputs.ZeroRange * 3;
+    results.ZeroAngle = 0;
+    results.TrajectoryValid = false;
+    results.Trajectory.fill(0);
+    if (!(zeroFeet > 0) || !std::isfinite(zeroFeet) || !(increment > 0)) {
+        results.Status = kStatusZeroOutOfLimits;
+        return;
+    }
+    const double point = std::trunc(zeroFeet / increment);
+    const double e = zeroFeet - point * increment; // feet past point j
+    // A zero beyond the computed points aims through the last one.
+    const bool beyondLast = point > last;
+    const int j = beyondLast ? last : static_cast<int>(point);
+    const auto jIndex = static_cast<std::size_t>(j);
+
+    double zeroDrop = results.Drop[static_cast<std::size_t>(last)];
+    if (j + 1 <= last) {
+        zeroDrop = results.Drop[jIndex] +
+                   e * (results.Drop[jIndex + 1] - results.Drop[jIndex]) / increment;
+    }
+    double alpha = (zeroDrop + sightHeight) / (kMoaInchesPerFoot * zeroFeet);
+
+    // Bring the bore line onto the exact range point: the interpolation can leave it a hair low.
+    if (!beyondLast && e < 0.0001 && results.Velocity[jIndex] > 0) {
+        for (std::int64_t step = 0;
+             step < kMaxRefineSteps && alpha <= kMaxZeroAngle &&
+             j * kMoaInchesPerFoot * increment * alpha - sightHeight - results.Drop[jIndex] < 0;
+             ++step) {
+            const double raised = alpha + kRefineStep;
+            if (raised == alpha) {
+                break;
+            }
+            alpha = raised;
+        }
+    }
+    results.ZeroAngle = alpha;
+    if (!std::isfinite(alpha) || alpha > kMaxZeroAngle) {
+        results.Status = kStatusZeroOutOfLimits;
+        return;
+    }
+
+    const double risePerPoint = kMoaInchesPerFoot * increment * alpha;
+    for (int i = 0; i <= last; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        results.Trajectory[index] =
+            results.Velocity[index] > 0 ? i * risePerPoint - sightHeight - results.Drop[index] : 0;
+    }
+    if (std::fabs(results.Trajectory[jIndex]) < 0.0001) {
+        results.Trajectory[jIndex] = 0;
+    }
+    if (j + 1 <= last && std::fabs(results.Trajectory[jIndex + 1]) < 0.0001) {
+        results.Trajectory[jIndex + 1] = 0;
+    }
+    results.TrajectoryValid = true;
+}
+
+BallisticResults ComputeBallistics(const EngineInputs& inputs) {
+    BallisticResults results;
+    results.Status = kStatusComplete;
+    if (!InputsCanFly(inputs)) {
+        results.Status = kStatusSkipped;
+        results.RangeCount = 0;
+        results.TrajectoryValid = false;
+        results.Velocity[0] = std::isfinite(inputs.MuzzleVelocity) ? inputs.MuzzleVelocity : 0;
+        return results;
+    }
+    results.RangeCount = ClampedRangeCount(inputs.RangeCount);
+    const Atmosphere air = ComputeAtmosphere(inputs);
+    const ScaledDrag drag = BuildDragTable(inputs.BallisticCoefficient, air.DensityRatio);
+    IntegrateTrajectory(inputs, drag, air.MachFactor, results);
+    ComputeEnergy(inputs, results);
+    ComputeWindDrift(inputs, results);
+    ZeroTrajectory(inputs, results);
+    return results;
+}
+
+} // namespace corvane

@@ -1,0 +1,133 @@
+// Filling the engine inputs from the control panel texts and the load record, and the Metric
+// panel giving the same trajectory as its English equivalent.
+#include "ballistics/EngineInputsFromPanel.h"
+#include "common/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace corvane {
+namespace {
+
+LoadRecord RifleLoad() {
+    LoadRecord load;
+    load.MuzzleVelocity = 3000;
+    load.BallisticCoefficient = 0.4;
+    load.BulletWeight = 150;
+    return load;
+}
+
+PanelTexts Panel(std::string increment, std::string range, std::string zero) {
+    PanelTexts panel;
+    panel.Altitude = "0";
+    panel.Temperature = "59";
+    panel.CrossWind = "10";
+    panel.Increment = std::move(increment);
+    panel.Range = std::move(range);
+    panel.ZeroAt = std::move(zero);
+    return panel;
+}
+
+void ExpectClose(const std::array<double, kTrajectoryCapacity>& a,
+                 const std::array<double, kTrajectoryCapacity>& b, int last, const char* what) {
+    for (int i = 0; i <= last; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        EXPECT_NEAR(a[k], b[k], 1e-9 * std::max(1.0, std::fabs(b[k]))) << what << "[" << i << "]";
+    }
+}
+
+TEST(EngineInputsFromPanel, EnglishPanelAndRecord) {
+    const PanelTexts panel = Panel(" 100 ", "500", "200");
+    const EngineInputs in = EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), true, 1.5);
+    EXPECT_EQ(in.RangeCount, 5);
+    EXPECT_EQ(in.Increment, 300.0);
+    EXPECT_EQ(in.ZeroRange, 200.0);
+    EXPECT_EQ(in.MuzzleVelocity, 3000.0);
+    EXPECT_EQ(in.BallisticCoefficient, 0.4);
+    EXPECT_EQ(in.BulletWeight, 150.0);
+    EXPECT_EQ(in.Pressure, 29.53);
+    EXPECT_EQ(in.Temperature, 59.0);
+    EXPECT_EQ(in.Crosswind, 10.0);
+    EXPECT_EQ(in.SightHeight, 1.5);
+}
+
+TEST(EngineInputsFromPanel, SlugWeightInOunces) {
+    LoadRecord slug = RifleLoad();
+    slug.BulletWeight = 0;
+    slug.SlugWeight = 1.125;
+    const EngineInputs in =
+        EngineInputsFromPanel(Panel("25", "150", "50"), CatalogTab::Slug, slug, true, 0.5);
+    EXPECT_EQ(in.BulletWeight, 1.125 * 437.5);
+}
+
+TEST(EngineInputsFromPanel, TextsThatDoNotConvert) {
+    PanelTexts panel = Panel("100", "500", "two hundred");
+    panel.Altitude = "high";
+    panel.Temperature = "1e2"; // ".0" is appended, so exponents never convert
+    panel.CrossWind = "";
+    EngineInputs in = EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), true, 1.5);
+    EXPECT_EQ(in.ZeroRange, 100.0); // the increment stands in
+    EXPECT_EQ(in.Altitude, 0.0);
+    EXPECT_EQ(in.Temperature, 59.0);
+    EXPECT_EQ(in.Crosswind, 0.0);
+
+    panel.Temperature = " 70 ";
+    panel.CrossWind = "7.5";
+    in = EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), true, 1.5);
+    EXPECT_EQ(in.Temperature, 70.0);
+    EXPECT_EQ(in.Crosswind, 7.5);
+
+    // An increment that is not an integer counts as 0: no range points, nothing computed.
+    in =
+        EngineInputsFromPanel(Panel("100.5", "500", ""), CatalogTab::Rifle, RifleLoad(), true, 1.5);
+    EXPECT_EQ(in.RangeCount, 0);
+    EXPECT_EQ(in.Increment, 0.0);
+    EXPECT_EQ(ComputeBallistics(in).Status, kStatusSkipped);
+
+    const PanelRanges ranges = ReadPanelRanges(Panel("100", "550", "x"));
+    EXPECT_EQ(ranges.RangeCount(), 5);
+    EXPECT_EQ(ranges.ZeroAt, 100);
+}
+
+TEST(EngineInputsFromPanel, MetricMatchesItsEnglishEquivalent) {
+    PanelTexts panel = Panel("100", "500", "100");
+    panel.Temperature = "15";
+    panel.CrossWind = "3";
+    const EngineInputs metric =
+        EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), false, 1.5);
+    EXPECT_EQ(metric.Increment, 100 * 3.2808398950131235);
+    EXPECT_EQ(metric.ZeroRange, 100 * 1.0936132983377078);
+
+    EngineInputs english = metric;
+    english.Increment = 328.08398950131235;
+    english.ZeroRange = 109.36132983377078;
+    english.Temperature = 59;
+    english.Crosswind = 3 * 2.2369362920544025;
+    const BallisticResults m = ComputeBallistics(metric);
+    const BallisticResults e = ComputeBallistics(english);
+    ASSERT_EQ(m.Status, kStatusComplete);
+    ASSERT_EQ(e.Status, kStatusComplete);
+    ExpectClose(m.Velocity, e.Velocity, 5, "Velocity");
+    ExpectClose(m.Time, e.Time, 5, "Time");
+    ExpectClose(m.Drop, e.Drop, 5, "Drop");
+    ExpectClose(m.Energy, e.Energy, 5, "Energy");
+    ExpectClose(m.Drift, e.Drift, 5, "Drift");
+    ExpectClose(m.Trajectory, e.Trajectory, 5, "Trajectory");
+    EXPECT_NEAR(m.ZeroAngle, e.ZeroAngle, 1e-9);
+}
+
+TEST(EngineInputsFromPanel, MetricZeroAtTheLastPointStaysInTheTable) {
+    // 100 m steps to 500 m zeroed at 500 m: the zero lands a rounding error off point 5.
+    const EngineInputs in = EngineInputsFromPanel(Panel("100", "500", "500"), CatalogTab::Rifle,
+                                                  RifleLoad(), false, 1.5);
+    const BallisticResults r = ComputeBallistics(in);
+    ASSERT_EQ(r.Status, kStatusComplete);
+    ASSERT_TRUE(r.TrajectoryValid);
+    EXPECT_LT(std::fabs(r.Trajectory[5]), 0.001);
+    EXPECT_TRUE(std::isfinite(r.ZeroAngle));
+    EXPECT_DOUBLE_EQ(r.ZeroAngle, (r.Drop[5] + 1.5) / (0.00349066 * in.ZeroRange * 3));
+}
+
+} // namespace
+} // namespace corvane
