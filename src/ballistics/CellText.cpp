@@ -1,0 +1,109 @@
+#include "ballistics/CellText.h"
+
+#include "ballistics/UnitConversion.h"
+#include "catalog/LoadRecord.h"
+#include "common/NumberText.h"
+#include "common/TextUtil.h"
+
+#include <cmath>
+
+namespace corvane {
+
+std::string LeadingPad(double x) {
+    const double magnitude = std::fabs(x);
+    std::string pad;
+    if (magnitude < 10) {
+        pad = "     ";
+    } else if (magnitude < 100) {
+        pad = "   ";
+    } else if (magnitude < 1000) {
+        pad = " ";
+    }
+    if (x >= 0) {
+        pad += ' ';
+    }
+    return pad;
+}
+
+std::string RoundedCellText(double x) {
+    return "  " + LeadingPad(x) + std::to_string(RoundHalfEven(x));
+}
+
+std::string OneDecimalCellText(double x) {
+    return "  " + LeadingPad(x) + FormatFixed(x, 1);
+}
+
+LoadMark MakeLoadMark(std::string_view markCode, std::int32_t yearIntroduced, bool shotshell,
+                      std::string_view shotSizeText) {
+    static constexpr char kDoubleDagger = '\x87';
+    LoadMark mark;
+    const std::string code = UpperCase(Trim(markCode));
+    if (code == "NP") {
+        mark.Text = std::string(1, kDoubleDagger) + "  ";
+        mark.NickelPlated = true;
+    } else if (code == "HE") {
+        mark.Text = "HE  ";
+        mark.HighEnergy = true;
+    } else if (code == "NE") {
+        mark.Text = std::string(1, kDoubleDagger) + "  HE  ";
+        mark.NickelPlated = true;
+        mark.HighEnergy = true;
+    } else if (code == "L") {
+        mark.Text = "LR  ";
+        mark.LowRecoil = true;
+    }
+    if (yearIntroduced == kNewLoadYear) {
+        const bool starred = shotshell && shotSizeText.find('*') != std::string_view::npos;
+        mark.Text += starred ? "New*" : "New";
+    }
+    return mark;
+}
+
+std::string SpacedCut(std::string_view text, std::size_t total) {
+    return Left(" " + std::string(text), total);
+}
+
+std::string BulletWeightCellText(std::int32_t grains, bool english) {
+    if (english) {
+        return "      " + LeadingPad(grains) + std::to_string(grains);
+    }
+    const double grams = grains * kGramsPerGrain;
+    return "      " + LeadingPad(grams) + FormatFixed(grams, 2);
+}
+
+double OunceWeightShown(double ounces, bool english) {
+    return english ? ounces : ounces * kGramsPerOunce;
+}
+
+std::string OunceWeightCellText(double ounces, bool english) {
+    const double x = OunceWeightShown(ounces, english);
+    return " " + LeadingPad(x) + FormatFixed(x, english ? 3 : 2);
+}
+
+std::string CoefficientCellText(double coefficient, int blanks) {
+    return std::string(static_cast<std::size_t>(blanks), ' ') + FormatFixed(coefficient, 3);
+}
+
+std::string LengthCellText(double inches, bool english) {
+    const double x = english ? inches : inches * kCentimetersPerInch;
+    return " " + LeadingPad(x) + FormatFixed(x, 2);
+}
+
+std::string TrailingBlankCellText(std::string_view text, std::size_t innerTotal) {
+    return " " + Left(std::string(text) + " ", innerTotal);
+}
+
+std::string PrimerDiameterCellText(double inches, bool english) {
+    if (!(inches > 0.0005)) {
+        return "   ";
+    }
+    const double x = english ? inches : inches * kCentimetersPerInch;
+    return "   " + LeadingPad(x) + FormatFixed(x, english ? 3 : 2);
+}
+
+std::string_view WithoutLeadingBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+} // namespace corvane

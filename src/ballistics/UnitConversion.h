@@ -1,0 +1,26 @@
+#pragma once
+// English <-> Metric factors. Every value is held in English units and converted only at entry
+// and display; these exact values keep both unit systems agreeing with each other.
+namespace corvane {
+
+inline constexpr double kFeetPerMeter = 3.2808398950131235;
+inline constexpr double kYardsPerMeter = 1.0936132983377078;
+inline constexpr double kMetersPerFoot = 0.3048;
+inline constexpr double kMphPerMeterPerSecond = 2.2369362920544025;
+inline constexpr double kMetersPerSecondPerMph = 0.44704;
+inline constexpr double kMetersPerSecondPerFootPerSecond = 0.3048;
+inline constexpr double kJoulesPerFootPound = 1.35582;
+inline constexpr double kCentimetersPerInch = 2.54;
+inline constexpr double kGramsPerGrain = 0.06479891;
+inline constexpr double kGramsPerOunce = 28.352707683583784;
+inline constexpr double kGrainsPerOunce = 437.5;
+
+inline constexpr double CelsiusToFahrenheit(double celsius) {
+    return celsius * 1.8 + 32;
+}
+// The factor is the nine-decimal value the catalog has always used, not 5/9.
+inline constexpr double FahrenheitToCelsius(double fahrenheit) {
+    return (fahrenheit - 32) * 0.555555555;
+}
+
+} // namespace corvane

@@ -1,0 +1,34 @@
+#include "ballistics/UnitWords.h"
+
+#include "ballistics/UnitConversion.h"
+
+namespace corvane {
+
+UnitWords MakeUnitWords(int section, bool english) {
+    UnitWords words;
+    if (english) {
+        // Slugs and shot are weighed in ounces, bullets in grains.
+        words.Weight = (section == 3 || section == 4) ? "OUNCES" : "GRAINS";
+        words.Distance = "YDS";
+        words.Velocity = "FEET PER SECOND";
+        words.Energy = "FOOT-POUNDS";
+        words.LongLength = "INCHES";
+        words.ShortLength = "INCH";
+        words.Wind = "MPH";
+        words.BarrelLength = words.LongLength;
+        words.LengthFactor = 1.0;
+    } else {
+        words.Weight = "GRAMS";
+        words.Distance = "MTS";
+        words.Velocity = "METERS PER SECOND";
+        words.Energy = "JOULES";
+        words.LongLength = "CENTIMETERS";
+        words.ShortLength = "CM";
+        words.Wind = "MPS";
+        words.BarrelLength = words.ShortLength;
+        words.LengthFactor = kCentimetersPerInch;
+    }
+    return words;
+}
+
+} // namespace corvane

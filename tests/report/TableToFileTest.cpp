@@ -1,0 +1,93 @@
+// "Table to file" lines and the whole-or-nothing write.
+#include "report/TableToFile.h"
+#include "ballistics/FixedWidthMeasure.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace corvane {
+namespace {
+
+// A grid laid out by hand: foot note (group FOOT), load number (group CORVANE), caliber (no
+// group), a three-column velocity group, note (no group).
+GridData HandGrid() {
+    GridData g;
+    auto column = [&g](std::string lower, int group) {
+        ColumnLayout c;
+        c.HeadingText = std::move(lower);
+        c.GroupNumber = group;
+        g.Headings.Columns.push_back(c);
+    };
+    g.Headings.GroupTexts = {"FOOT", "CORVANE", "VELOCITY IN FEET PER SECOND"};
+    column("NOTE", 1);
+    column("LOAD NO.", 2);
+    column("CALIBER", 0);
+    column("MUZZLE", 3);
+    column("100 YDS.", 3);
+    column("200 YDS.", 3);
+    column("NOTE", 0);
+    g.Cells.assign(1, std::vector<std::string>(7));
+    g.Cells.push_back({" \x87  ", " R1", " 30-06", "   3000", "   2763", "   2539", " a, b "});
+    return g;
+}
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+TEST(TableToFile, LinesFromTheGrid) {
+    const std::vector<std::string> lines = TableFileLines(HandGrid());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "FOOT,CORVANE,,VELOCITY IN FEET PER SECOND,,,");
+    EXPECT_EQ(lines[1], "NOTE,LOAD NO.,CALIBER,MUZZLE,100 YDS.,200 YDS.,NOTE");
+    // Blanks are kept and a comma inside a cell is not quoted.
+    EXPECT_EQ(lines[2], " \x87  , R1, 30-06,   3000,   2763,   2539, a, b ");
+    EXPECT_EQ(TableFileText(HandGrid()), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
+}
+
+TEST(TableToFile, EmptyGridWritesTwoLines) {
+    const FixedWidthMeasure measure;
+    const std::vector<LoadRecord> records;
+    const ShownLoads shown;
+    const AppSettings settings;
+    const GridRequest request{
+        CatalogTab::Rifle, records, shown, nullptr, {"0", "59", "10", "100", "500", "200"},
+        settings,          measure};
+    const GridData grid = BuildGridData(request);
+    const std::string text = TableFileText(grid);
+    EXPECT_EQ(TableFileLines(grid).size(), 2u);
+    EXPECT_EQ(text.rfind("CORVANE,,BULLET WGT.,,,FACTORY,VELOCITY IN FEET PER SECOND,", 0), 0u);
+    EXPECT_NE(text.find("\r\nLOAD NO.,CALIBER,IN GRAINS,"), std::string::npos);
+}
+
+TEST(TableToFile, WritesWholeFilesAndReportsFailures) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("grid-table-test-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "data_tbl.1";
+    {
+        std::ofstream old(file, std::ios::binary);
+        old << "old contents that are longer than the new ones will ever be............";
+    }
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    const WriteResult written = WriteTableFile(file, HandGrid());
+    EXPECT_TRUE(written.Ok) << written.Error;
+    EXPECT_EQ(ReadAll(file), TableFileText(HandGrid()));
+    EXPECT_FALSE(std::filesystem::exists(dir / "data_tbl.1.tmp"));
+
+    const WriteResult failed = WriteTableFile(dir / "missing" / "data_tbl.2", HandGrid());
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_FALSE(failed.Error.empty());
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace corvane
