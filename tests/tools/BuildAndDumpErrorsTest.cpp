@@ -1,0 +1,127 @@
+// Broken catalog sources are refused without touching the built catalog, and `dump` shows a
+// table the way the program reads it.
+#include "tools/ToolRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace corvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BrokenSource : public testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(CORVANE_SAMPLE_SRC_DIR, src(), fs::copy_options::recursive);
+        const ToolResult first = RunTool({"build", src().string(), out().string()});
+        ASSERT_EQ(first.exitCode, 0) << first.err;
+        builtRifle_ = ReadFileBytes(out() / "Data" / "t00dr.dat");
+    }
+
+    fs::path src() const { return dir_.Path() / "src"; }
+    fs::path out() const { return dir_.Path() / "out"; }
+
+    // Rewrites one source file with `edit` applied to its CSV rows, builds, and checks the
+    // refusal: exit code 1, the message, and the earlier build left as it was.
+    void ExpectRefused(const char* file,
+                       const std::function<void(std::vector<std::vector<std::string>>&)>& edit,
+                       const std::string& message) {
+        SCOPED_TRACE(message);
+        const fs::path path = src() / "loads" / file;
+        const std::string original = ReadFileBytes(path);
+        auto rows = SplitCsv(original);
+        edit(rows);
+        std::string text;
+        for (const auto& row : rows) {
+            text += JoinCsv(row) + "\n";
+        }
+        WriteFileBytes(path, text);
+        // A valid change to the rifle table, which is built first: a build that wrote as it
+        // went would leave a new rifle table behind.
+        const fs::path rifle = src() / "loads" / "t0-rifle.txt";
+        const std::string rifleSource = ReadFileBytes(rifle);
+        if (path != rifle) {
+            auto rifleRows = SplitCsv(rifleSource);
+            rifleRows[1][9] = "1234";
+            std::string changed;
+            for (const auto& row : rifleRows) {
+                changed += JoinCsv(row) + "\n";
+            }
+            WriteFileBytes(rifle, changed);
+        }
+        const ToolResult result = RunTool({"build", src().string(), out().string()});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        EXPECT_EQ(ReadFileBytes(out() / "Data" / "t00dr.dat"), builtRifle_);
+        WriteFileBytes(rifle, rifleSource);
+        WriteFileBytes(path, original);
+    }
+
+    TempDir dir_{"broken"};
+    std::string builtRifle_;
+};
+
+TEST_F(BrokenSource, MalformedLinesTooLongTextsAndTooManyRecordsAreRefused) {
+    ExpectRefused(
+        "t0-rifle.txt", [](auto& rows) { rows[3][5] = "heavy"; },
+        "t0-rifle.txt:4: BulletWeight: 'heavy' is not a whole number");
+    ExpectRefused(
+        "t1-pistol.txt", [](auto& rows) { rows[2][11] = std::string(59, 'x'); },
+        "t1-pistol.txt:3: Note: the text has 59 characters, more than the field's 58");
+    ExpectRefused(
+        "t4-shotshell.txt", [](auto& rows) { rows[1][7] = "7;30"; },
+        "t4-shotshell.txt:2: ShotSizeFlags: '30' is not a flag ID from 0 to 29");
+    ExpectRefused(
+        "t3-slug.txt", [](auto& rows) { rows[1].pop_back(); },
+        "t3-slug.txt:2: 13 fields where 14 are expected");
+    ExpectRefused(
+        "t2-rimfire.txt", [](auto& rows) { rows[0][0] = "Year"; },
+        "t2-rimfire.txt:1: the header must be YearIntroduced,");
+    ExpectRefused(
+        "t5-components.txt",
+        [](auto& rows) {
+            while (rows.size() <= 31) {
+                rows.push_back(rows[1]);
+            }
+        },
+        "t5-components.txt: 31 records, more than the section's capacity of 30");
+    // A text the single-byte code page cannot hold is refused rather than turned into '?'.
+    ExpectRefused(
+        "t0-rifle.txt", [](auto& rows) { rows[1][11] = "\xE2\x86\x92 arrow"; },
+        "t0-rifle.txt:2: Note: the text is not valid UTF-8 or has characters outside");
+}
+
+TEST_F(BrokenSource, AnUnclosedQuoteIsRefusedAtItsLine) {
+    const fs::path path = src() / "loads" / "t3-slug.txt";
+    WriteFileBytes(path, ReadFileBytes(path) + "2005,,2,\"open,2,1,0.1,1,1560,24,2.75,Max,,2\n");
+    const ToolResult result = RunTool({"build", src().string(), out().string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("t3-slug.txt:16: a quoted field is not closed"), std::string::npos)
+        << result.err;
+}
+
+TEST(DumpCommand, ShowsWholeRecordsOnlyAndNeverCreatesATable) {
+    TempDir dir("dump");
+    const fs::path built = fs::path(CORVANE_BUILT_BIN_DIR) / "Data" / "t00dr.dat";
+    const std::string table = ReadFileBytes(built);
+    ASSERT_GE(table.size(), 4u * 162u);
+    // Three records and part of a fourth: the reader stops at the last whole record.
+    WriteFileBytes(dir.Path() / "t00dr.dat", table.substr(0, 3 * 162 + 100));
+    const ToolResult dump = RunTool({"dump", dir.Path().string(), "0"});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    const auto rows = SplitCsv(dump.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][3], "LoadNumber");
+    EXPECT_EQ(rows[1], SplitCsv(RunTool({"dump", built.parent_path().string(), "0"}).out)[1]);
+
+    const ToolResult missing = RunTool({"dump", dir.Path().string(), "1"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(fs::exists(dir.Path() / "t01dr.dat"));
+    EXPECT_EQ(RunTool({"dump", dir.Path().string(), "6"}).exitCode, 2);
+}
+
+} // namespace
+} // namespace corvane::test
