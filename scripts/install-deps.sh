@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libjpeg62-turbo-dev fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev ccache
   xvfb xauth imagemagick
 )
 missing=()
