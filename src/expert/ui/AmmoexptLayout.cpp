@@ -1,0 +1,272 @@
+// The notebook pages of the Zora Raduzu window: every page has a teal heading bar, the earlier
+// choices repeated where useful, its list and a bottom panel with the buttons.
+#include "expert/ui/Ammoexpt.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+namespace {
+
+QLabel* HeadingBar(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setAutoFillBackground(true);
+    label->setStyleSheet(
+        QStringLiteral("background-color: #008080; color: white; font-weight: bold; "
+                       "padding: 4px;"));
+    return label;
+}
+
+QLabel* BoldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QComboBox* ChoiceList(const QString& name, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    return combo;
+}
+
+QTableWidget* Grid(const QString& name, QWidget* parent) {
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->setWordWrap(false);
+    return grid;
+}
+
+// Page skeleton: heading bar, a content layout for the caller, and the bottom button panel.
+struct PageParts {
+    QWidget* page;
+    QLabel* heading;
+    QVBoxLayout* content;
+    QWidget* buttons;
+};
+
+PageParts NewPage(const QString& heading, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    QLabel* bar = HeadingBar(heading, page);
+    layout->addWidget(bar);
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(6, 2, 6, 2);
+    layout->addLayout(content, 1);
+    auto* buttons = new QWidget(page);
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(6, 4, 6, 6);
+    row->addStretch(1);
+    layout->addWidget(buttons);
+    return {page, bar, content, buttons};
+}
+
+} // namespace
+
+QPushButton* TFormAmmoExpt::AddButton(QWidget* panel, const QString& name, const QString& caption,
+                                      const QString& hint, void (TFormAmmoExpt::*handler)()) {
+    auto* button = new QPushButton(caption, panel);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    const bool forward = caption != QStringLiteral("&Back") && caption != QStringLiteral("&Close");
+    button->setIcon(style()->standardIcon(forward ? QStyle::SP_ArrowForward
+                                          : caption == QStringLiteral("&Back")
+                                              ? QStyle::SP_ArrowBack
+                                              : QStyle::SP_DialogCloseButton));
+    panel->layout()->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    return button;
+}
+
+void TFormAmmoExpt::BuildPages() {
+    NotebookAE = new QStackedWidget(this);
+    NotebookAE->setObjectName(QStringLiteral("NotebookAE"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(NotebookAE);
+
+    NotebookAE->addWidget(BuildFirearmPage());
+    NotebookAE->addWidget(BuildChoicePage(kPurpose, QStringLiteral("Select Purpose"), 1));
+    NotebookAE->addWidget(BuildChoicePage(kUsage, QStringLiteral("Select Usage"), 2));
+    NotebookAE->addWidget(BuildChoicePage(kCaliber, QStringLiteral("Select Caliber"), 3));
+    NotebookAE->addWidget(BuildLoadsPage());
+    NotebookAE->addWidget(BuildGuideChoicePage(kGuideGauge, QStringLiteral("Select Gauge")));
+    NotebookAE->addWidget(BuildGuideChoicePage(kGuideDistance, QStringLiteral("Select Distance")));
+    NotebookAE->addWidget(BuildGuideResultPage());
+}
+
+QWidget* TFormAmmoExpt::BuildFirearmPage() {
+    PageParts parts = NewPage(QStringLiteral("Select Firearm"), this);
+    auto* intro = new QWidget(parts.page);
+    intro->setAutoFillBackground(true);
+    intro->setStyleSheet(QStringLiteral("background-color: white;"));
+    auto* row = new QHBoxLayout(intro);
+    auto* picture = new QLabel(intro);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    picture->setAlignment(Qt::AlignTop);
+    row->addWidget(picture);
+    auto* text = new QLabel(QStringLiteral("The Zora Raduzu is an \ninvaluable tool that auto- \n"
+                                           "matically recommends a \nCorvane Load based on \n"
+                                           "your specifications for \nfirearm, target, purpose, \n"
+                                           "caliber and other relevant \ncriteria."),
+                            intro);
+    text->setObjectName(QStringLiteral("lblIntro0"));
+    text->setStyleSheet(QStringLiteral("color: blue;"));
+    row->addWidget(text, 1);
+    parts.content->addWidget(intro);
+    parts.content->addStretch(1);
+
+    ComboBoxes[0] = ChoiceList(QStringLiteral("ComboBox0"), parts.page);
+    parts.content->addWidget(ComboBoxes[0]);
+    parts.content->addStretch(1);
+
+    AddButton(parts.buttons, QStringLiteral("bbnClose0"), QStringLiteral("&Close"),
+              QStringLiteral("Close Zora Raduzu"), &TFormAmmoExpt::bbnClose0Click);
+    AddButton(parts.buttons, QStringLiteral("bbnNext0"), QStringLiteral("&Next"),
+              QStringLiteral("Continue"), &TFormAmmoExpt::bbnNext0Click);
+    return parts.page;
+}
+
+// Pages 1-3: the first `repeated` earlier choices, then the page's list.
+QWidget* TFormAmmoExpt::BuildChoicePage(int index, const QString& heading, int repeated) {
+    PageParts parts = NewPage(heading, this);
+    static const char* const kTitles[] = {"  Firearm:", "  Purpose:", "  Usage:"};
+    for (int line = 0; line < repeated; ++line) {
+        parts.content->addWidget(BoldLabel(QString::fromLatin1(kTitles[line]), parts.page));
+        QLabel* value = BoldLabel(QString(), parts.page);
+        value->setAlignment(Qt::AlignCenter);
+        value->setWordWrap(true);
+        value->setStyleSheet(QStringLiteral("color: red;"));
+        repeated_[static_cast<std::size_t>(index)][static_cast<std::size_t>(line)] = value;
+        parts.content->addWidget(value);
+    }
+    parts.content->addStretch(1);
+    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
+    ComboBoxes[static_cast<std::size_t>(index)] = combo;
+    parts.content->addWidget(combo);
+    parts.content->addStretch(1);
+
+    using Handler = void (TFormAmmoExpt::*)();
+    static const Handler kBack[] = {nullptr, &TFormAmmoExpt::bbnBack1Click,
+                                    &TFormAmmoExpt::bbnBack2Click, &TFormAmmoExpt::bbnBack3Click};
+    static const Handler kNext[] = {nullptr, &TFormAmmoExpt::bbnNext1Click,
+                                    &TFormAmmoExpt::bbnNext2Click, &TFormAmmoExpt::bbnFinish3Click};
+    AddButton(parts.buttons, QStringLiteral("bbnBack%1").arg(index), QStringLiteral("&Back"),
+              QStringLiteral("See prior selection"), kBack[index]);
+    QPushButton* next = AddButton(
+        parts.buttons,
+        index == kCaliber ? QStringLiteral("bbnFinish3") : QStringLiteral("bbnNext%1").arg(index),
+        QStringLiteral("&Next"), QStringLiteral("Continue"), kNext[index]);
+    if (index == kCaliber) {
+        LabelSelCal3 = parts.heading;
+        LabelSelCal3->setObjectName(QStringLiteral("LabelSelCal3"));
+        combo->setMaxVisibleItems(10);
+        bbnFinish3 = next;
+    }
+    return parts.page;
+}
+
+QWidget* TFormAmmoExpt::BuildLoadsPage() {
+    PageParts parts = NewPage(QStringLiteral("Recommend Loads"), this);
+    auto* hint = new QLabel(QStringLiteral("Double click load to view it in catalog"), parts.page);
+    hint->setAlignment(Qt::AlignCenter);
+    parts.content->addWidget(hint);
+    StringGrid4 = Grid(QStringLiteral("StringGrid4"), parts.page);
+    StringGrid4->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid4->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid4->horizontalHeader()->setFont(StringGrid4->font());
+    StringGrid4->horizontalHeader()->setHighlightSections(false);
+    parts.content->addWidget(StringGrid4, 1);
+    connect(StringGrid4, &QTableWidget::doubleClicked, this,
+            [this](const QModelIndex&) { StringGrid4DblClick(); });
+
+    AddButton(parts.buttons, QStringLiteral("bbnBack4"), QStringLiteral("&Back"),
+              QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack4Click);
+    AddButton(parts.buttons, QStringLiteral("bbnNew4"), QStringLiteral("&New"),
+              QStringLiteral("Start new search"), &TFormAmmoExpt::bbnNew4Click);
+    return parts.page;
+}
+
+// Pages 5 and 6 of the shotgun guide: firearm, game (and gauge), then the page's list.
+QWidget* TFormAmmoExpt::BuildGuideChoicePage(int index, const QString& heading) {
+    PageParts parts = NewPage(heading, this);
+    static const char* const kTitles[] = {"  Firearm:", "  Hunting:", "  Gauge:"};
+    const int lines = index == kGuideGauge ? 2 : 3;
+    for (int line = 0; line < lines; ++line) {
+        parts.content->addWidget(BoldLabel(QString::fromLatin1(kTitles[line]), parts.page));
+        QLabel* value = BoldLabel(QString(), parts.page);
+        value->setAlignment(Qt::AlignCenter);
+        value->setWordWrap(true);
+        value->setStyleSheet(QStringLiteral("color: red;"));
+        repeated_[static_cast<std::size_t>(index)][static_cast<std::size_t>(line)] = value;
+        parts.content->addWidget(value);
+    }
+    parts.content->addStretch(1);
+    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
+    ComboBoxes[static_cast<std::size_t>(index)] = combo;
+    parts.content->addWidget(combo);
+    parts.content->addStretch(1);
+
+    if (index == kGuideGauge) {
+        AddButton(parts.buttons, QStringLiteral("bbnBack5"), QStringLiteral("&Back"),
+                  QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack5Click);
+        AddButton(parts.buttons, QStringLiteral("bbnNext5"), QStringLiteral("&Next"),
+                  QStringLiteral("Continue"), &TFormAmmoExpt::bbnNext5Click);
+    } else {
+        AddButton(parts.buttons, QStringLiteral("bbnBack6"), QStringLiteral("&Back"),
+                  QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack6Click);
+        AddButton(parts.buttons, QStringLiteral("bbnFinish6"), QStringLiteral("&Finish"),
+                  QStringLiteral("See results"), &TFormAmmoExpt::bbnFinish6Click);
+    }
+    return parts.page;
+}
+
+QWidget* TFormAmmoExpt::BuildGuideResultPage() {
+    PageParts parts = NewPage(QString(), this);
+    lblGameLine7 = parts.heading;
+    lblGameLine7->setObjectName(QStringLiteral("lblGameLine7"));
+    lblHeading7 = new QLabel(parts.page);
+    lblHeading7->setObjectName(QStringLiteral("lblHeading7"));
+    lblHeading7->setWordWrap(true);
+    parts.content->addWidget(lblHeading7);
+    parts.content->addWidget(BoldLabel(QStringLiteral("Recommend Shot Sizes"), parts.page));
+    StringGrid7 = Grid(QStringLiteral("StringGrid7"), parts.page);
+    StringGrid7->horizontalHeader()->hide();
+    StringGrid7->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    parts.content->addWidget(StringGrid7);
+    parts.content->addWidget(BoldLabel(QStringLiteral("Recommended Choke"), parts.page));
+    lblChoke1 = new QLabel(parts.page);
+    lblChoke1->setObjectName(QStringLiteral("lblChoke1"));
+    lblChoke2 = new QLabel(parts.page);
+    lblChoke2->setObjectName(QStringLiteral("lblChoke2"));
+    parts.content->addWidget(lblChoke1);
+    parts.content->addWidget(lblChoke2);
+    parts.content->addStretch(1);
+
+    AddButton(parts.buttons, QStringLiteral("bbnBack7"), QStringLiteral("&Back"),
+              QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack7Click);
+    AddButton(parts.buttons, QStringLiteral("bbnNew7"), QStringLiteral("&New"),
+              QStringLiteral("Start new search"), &TFormAmmoExpt::bbnNew4Click);
+    return parts.page;
+}
+
+} // namespace corvane
