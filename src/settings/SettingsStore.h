@@ -1,0 +1,33 @@
+#pragma once
+// The settings model: which values the store holds, their kinds, defaults and read-time
+// corrections, and the groups in which they are written back. Each function reads or writes
+// through the backend in a fixed order and keeps nothing between calls.
+#include "settings/AppSettings.h"
+#include "settings/SettingsBackend.h"
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Every value but TableDirectory, with the defaults of AppSettings for absent or unreadable
+// values; the seven reals outside their ranges (or not finite) fall back to their defaults.
+AppSettings ReadSettings(SettingsBackend& backend);
+
+// The writers store one group each. Every value of the group is attempted even after a
+// failure; the result is false when any write failed. None throws.
+bool SaveUnitSystem(SettingsBackend& backend, const AppSettings& settings);
+bool SaveDefaultConditions(SettingsBackend& backend, const AppSettings& settings);
+bool SaveShowHints(SettingsBackend& backend, const AppSettings& settings);
+bool SaveGridColors(SettingsBackend& backend, const AppSettings& settings);
+bool SaveColumnSwitches(SettingsBackend& backend, const AppSettings& settings);
+bool SaveSightHeights(SettingsBackend& backend, const AppSettings& settings);
+bool SaveColorPrinting(SettingsBackend& backend, const AppSettings& settings);
+// The per-section choices of sections 0-3, then the window placement.
+bool SaveEndOfRunSettings(SettingsBackend& backend, const AppSettings& settings);
+
+// The folder last used for an exported table; not kept in AppSettings but read when needed.
+std::string ReadTableDirectory(SettingsBackend& backend, std::string_view fallback);
+bool SaveTableDirectory(SettingsBackend& backend, std::string_view folder);
+
+} // namespace corvane
