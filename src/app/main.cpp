@@ -1,10 +1,20 @@
-// Placeholder start of the program until the main window lands.
+// Start of the catalog program: the main window over the catalog beside the program and the
+// user's settings store.
+#include "app/MainFrm.h"
+#include "settings/ui/QtSettingsBackend.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Corvane Ammo Catalog"));
-    label.show();
+    QApplication::setApplicationName(QStringLiteral("CorvaneAmmoCatalog"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvane Ammo Catalog"));
+
+    corvane::QtSettingsBackend settingsStore;
+    const std::filesystem::path programDir =
+        QDir(QApplication::applicationDirPath()).absolutePath().toStdString();
+    corvane::TfrmMain window(programDir, settingsStore);
+    window.show();
     return app.exec();
 }

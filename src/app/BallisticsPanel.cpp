@@ -1,0 +1,155 @@
+#include "app/BallisticsPanel.h"
+
+#include "app/SteppedSpinBox.h"
+#include "ballistics/UnitConversion.h"
+#include "common/NumberText.h"
+#include "common/ui/QtText.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace corvane {
+namespace {
+
+QString Rounded(double value) {
+    return QString::number(RoundHalfEven(value));
+}
+
+} // namespace
+
+BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("pnlGridControlsRight"));
+    EditAltitude = new QLineEdit(QStringLiteral("0"), this);
+    EditAltitude->setMaxLength(5);
+    EditAltitude->setToolTip(QStringLiteral("Altitude above sea level"));
+    EditTemperature = new QLineEdit(QStringLiteral("59"), this);
+    EditTemperature->setMaxLength(3);
+    EditTemperature->setToolTip(QStringLiteral("Air temperature"));
+    EditCrossWind = new QSpinBox(this);
+    EditCrossWind->setRange(0, 60);
+    EditCrossWind->setValue(10);
+    EditCrossWind->setToolTip(QStringLiteral("Crosswind speed"));
+    EditCrossWind->findChild<QLineEdit*>()->setReadOnly(true);
+    EditIncrement = new SteppedSpinBox(this);
+    EditIncrement->SetText(QStringLiteral("50"));
+    EditIncrement->setToolTip(QStringLiteral("Increments between ranges"));
+    EditRange = new SteppedSpinBox(this);
+    EditRange->SetText(QStringLiteral("500"));
+    EditRange->setToolTip(QStringLiteral("Maximum range"));
+    EditZeroAt = new SteppedSpinBox(this);
+    EditZeroAt->SetText(QStringLiteral("100"));
+    EditZeroAt->setToolTip(QStringLiteral("Zeroed range"));
+
+    const QString captions[6] = {QStringLiteral("Altitude"),  QStringLiteral("Temperature"),
+                                 QStringLiteral("Crosswind"), QStringLiteral("Increment"),
+                                 QStringLiteral("Range"),     QStringLiteral("Zero at")};
+    QWidget* entries[6] = {EditAltitude,  EditTemperature, EditCrossWind,
+                           EditIncrement, EditRange,       EditZeroAt};
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(0);
+    for (int c = 0; c < 6; ++c) {
+        auto* caption = new QLabel(captions[c], this);
+        caption->setAlignment(Qt::AlignCenter);
+        unitLabels_[c] = new QLabel(this);
+        unitLabels_[c]->setAlignment(Qt::AlignCenter);
+        entries[c]->setMinimumWidth(56);
+        entries[c]->setMaximumWidth(80);
+        grid->addWidget(caption, 0, c);
+        grid->addWidget(entries[c], 1, c);
+        grid->addWidget(unitLabels_[c], 2, c);
+    }
+    grid->setColumnStretch(6, 1); // spare width stays to the right
+    connect(EditAltitude, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
+    connect(EditTemperature, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
+    connect(EditCrossWind, &QSpinBox::textChanged, this, &BallisticsPanel::entryChanged);
+    const std::pair<SteppedSpinBox*, StepControl> stepped[] = {
+        {EditIncrement, StepControl::Increment},
+        {EditRange, StepControl::Range},
+        {EditZeroAt, StepControl::Zero}};
+    for (const auto& [box, control] : stepped) {
+        connect(box, &SteppedSpinBox::textChanged, this, &BallisticsPanel::entryChanged);
+        connect(box, &SteppedSpinBox::stepped, this,
+                [this, control = control](StepDirection direction) { Step(control, direction); });
+    }
+    ShowDefaultConditions(AppSettings{});
+}
+
+void BallisticsPanel::ShowDefaultConditions(const AppSettings& settings) {
+    if (settings.EnglSys) {
+        EditAltitude->setText(Rounded(settings.DefaultAltitude));
+        EditTemperature->setText(Rounded(settings.DefaultTemperature));
+        EditCrossWind->setValue(static_cast<int>(RoundHalfEven(settings.DefaultCrossWind)));
+    } else {
+        EditAltitude->setText(Rounded(settings.DefaultAltitude * kMetersPerFoot));
+        EditTemperature->setText(Rounded(FahrenheitToCelsius(settings.DefaultTemperature)));
+        EditCrossWind->setValue(
+            static_cast<int>(RoundHalfEven(settings.DefaultCrossWind * kMetersPerSecondPerMph)));
+    }
+    const bool e = settings.EnglSys;
+    const QString distance = e ? QStringLiteral("Yards") : QStringLiteral("Meters");
+    unitLabels_[0]->setText(e ? QStringLiteral("Feet") : QStringLiteral("Meters"));
+    unitLabels_[1]->setText(e ? QStringLiteral("Fahrenheit") : QStringLiteral("Celsius"));
+    unitLabels_[2]->setText(e ? QStringLiteral("MPH") : QStringLiteral("MPS"));
+    for (int c = 3; c < 6; ++c) {
+        unitLabels_[c]->setText(distance);
+    }
+}
+
+void BallisticsPanel::ApplyBallisticDefaults(const AppSettings& settings, int section) {
+    ShowDefaultConditions(settings);
+    if (section < 0 || section > 3) {
+        return;
+    }
+    const auto s = static_cast<std::size_t>(section);
+    choices_ = DefaultPanelChoices(section);
+    if (settings.SavedIndex[s]) {
+        choices_.IncrementIndex = settings.IncrementIndex[s];
+        choices_.RangeIndex = settings.RangeIndex[s];
+        choices_.ZeroMultiplier = settings.ZeroAtIndex[s];
+    }
+    Step(StepControl::None, StepDirection::Up);
+}
+
+void BallisticsPanel::RememberConditionChoices(AppSettings& settings, int section) const {
+    if (section < 0 || section > 3) {
+        return;
+    }
+    const auto s = static_cast<std::size_t>(section);
+    settings.IncrementIndex[s] = choices_.IncrementIndex;
+    settings.RangeIndex[s] = choices_.RangeIndex;
+    settings.ZeroAtIndex[s] = choices_.ZeroMultiplier;
+    settings.SavedIndex[s] = true;
+}
+
+void BallisticsPanel::Step(StepControl control, StepDirection direction) {
+    if (choices_.Increments.empty() || choices_.Ranges.empty()) {
+        return; // no stepped choices outside sections 0-3
+    }
+    StepBallisticsControl(choices_, control, direction);
+    ShowStepValues();
+}
+
+void BallisticsPanel::ShowStepValues() {
+    EditIncrement->SetText(QString::number(choices_.Increment()));
+    EditRange->SetText(QString::number(choices_.Range()));
+    EditZeroAt->SetText(QString::number(choices_.ZeroAt()));
+}
+
+PanelTexts BallisticsPanel::Texts() const {
+    return PanelTexts{FromQString(EditAltitude->text()),  FromQString(EditTemperature->text()),
+                      FromQString(EditCrossWind->text()), FromQString(EditIncrement->Text()),
+                      FromQString(EditRange->Text()),     FromQString(EditZeroAt->Text())};
+}
+
+void BallisticsPanel::SetEntriesEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{EditAltitude, EditTemperature, EditCrossWind,
+                                                      EditIncrement, EditRange, EditZeroAt}) {
+        w->setEnabled(enabled);
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,54 @@
+#pragma once
+// The ballistics control panel: altitude, temperature and crosswind entries and the stepped
+// increment, range and zero choices, with captions above and units labels below. The stepping
+// rules are the core's; the panel only shows the result.
+#include "ballistics/EngineInputsFromPanel.h"
+#include "ballistics/PanelStepping.h"
+#include "settings/AppSettings.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace corvane {
+
+class SteppedSpinBox;
+
+class BallisticsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit BallisticsPanel(QWidget* parent = nullptr);
+
+    // Default conditions in the current units and the units labels.
+    void ShowDefaultConditions(const AppSettings& settings);
+    // The defaults, then the section's stepped choices (remembered ones when saved).
+    void ApplyBallisticDefaults(const AppSettings& settings, int section);
+    // The per-section memory takes the current stepped choices.
+    void RememberConditionChoices(AppSettings& settings, int section) const;
+    void Step(StepControl control, StepDirection direction);
+
+    PanelTexts Texts() const;
+    const PanelChoices& Choices() const { return choices_; }
+    void SetEntriesEnabled(bool enabled);
+
+    QLineEdit* EditAltitude = nullptr;
+    QLineEdit* EditTemperature = nullptr;
+    QSpinBox* EditCrossWind = nullptr;
+    SteppedSpinBox* EditIncrement = nullptr;
+    SteppedSpinBox* EditRange = nullptr;
+    SteppedSpinBox* EditZeroAt = nullptr;
+
+signals:
+    // The text of any entry changed.
+    void entryChanged();
+
+private:
+    void ShowStepValues();
+
+    PanelChoices choices_;
+    QLabel* unitLabels_[6] = {};
+};
+
+} // namespace corvane

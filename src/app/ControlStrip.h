@@ -1,0 +1,47 @@
+#pragma once
+// The strip above the grid: page "Default" (sections 0-3) with four filter lists, the
+// ballistics panel and the Default and Refresh buttons; page "Shotshell" with four filter lists
+// and the pellet data button; page "Components" with the component type list.
+#include <QStackedWidget>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace corvane {
+
+class BallisticsPanel;
+class FilterCombo;
+
+class ControlStrip : public QStackedWidget {
+    Q_OBJECT
+public:
+    enum Page { DefaultPage = 0, ShotshellPage = 1, ComponentsPage = 2 };
+    static constexpr int kHeight = 74;
+
+    explicit ControlStrip(QWidget* parent = nullptr);
+
+    // Page "Default".
+    FilterCombo* ComBoxBrand0 = nullptr;
+    FilterCombo* ComBoxUsage0 = nullptr;
+    FilterCombo* ComBoxCaliber0 = nullptr;
+    FilterCombo* ComBoxBullet0 = nullptr;
+    BallisticsPanel* Panel = nullptr;
+    QPushButton* bbnBallisticDefaults = nullptr;
+    QPushButton* bbnRefresh = nullptr;
+    // Page "Shotshell".
+    FilterCombo* ComBoxBrand1 = nullptr;
+    FilterCombo* ComBoxUsage1 = nullptr;
+    FilterCombo* ComBoxCaliber1 = nullptr;
+    FilterCombo* ComBoxBullet1 = nullptr;
+    QLabel* ImagePelletData = nullptr;
+    QToolButton* sbnPelletData = nullptr;
+    // Page "Components".
+    FilterCombo* ComBoxComponent2 = nullptr;
+    QLabel* ImageComponents = nullptr;
+
+    // Widths of the brand/usage lists and of the caliber/style lists on page "Default".
+    void SetDefaultListWidths(int brandWidth, int caliberWidth);
+};
+
+} // namespace corvane

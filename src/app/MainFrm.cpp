@@ -1,0 +1,741 @@
+#include "app/MainFrm.h"
+
+#include "app/BallisticsPanel.h"
+#include "app/ControlStrip.h"
+#include "app/DetailArea.h"
+#include "app/FilterCombo.h"
+#include "app/Pictures.h"
+#include "app/SplashPage.h"
+#include "app/TableExport.h"
+#include "ballistics/GridData.h"
+#include "catalog/FilterLists.h"
+#include "common/TextUtil.h"
+#include "common/ui/QtText.h"
+#include "expert/ui/Ammoexpt.h"
+#include "settings/SettingsStore.h"
+#include "windows/Disclaim.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QThread>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace corvane {
+namespace {
+
+constexpr QSize kDesignClientSize{792, 572};
+constexpr QSize kMinimumSize{635, 450};
+const char* const kWebSite = "https://www.example.com/";
+
+bool& HeadingSwitch(AppSettings& s, HeadingItem item) {
+    switch (item) {
+    case HeadingItem::BarrelLength:
+        return s.BarrelLenSw;
+    case HeadingItem::Dram:
+        return s.DramEquivSw;
+    case HeadingItem::Energy:
+        return s.EnergySw;
+    case HeadingItem::Note:
+        return s.NoteSw;
+    case HeadingItem::PrimerNumber:
+        return s.PrimerNoSw;
+    case HeadingItem::Trajectory:
+        return s.TrajectorySw;
+    case HeadingItem::Velocity:
+        return s.VelocitySw;
+    case HeadingItem::WindDrift:
+        break;
+    }
+    return s.WindDriftSw;
+}
+
+QToolButton* ToolButton(const QString& name, const QString& text, const QString& hint,
+                        QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    return button;
+}
+
+// Prompts of the four lists of a section (brand, usage, caliber, style) and their replacements.
+struct ListPrompts {
+    const char* prompt[4];
+    const char* showAll[4];
+};
+
+ListPrompts PromptsOf(int section) {
+    if (section == 3) {
+        return {{"Pick a brand", "Pick a usage", "Pick a gauge", "Pick a slug style"},
+                {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
+                 "** Show all slug styles **"}};
+    }
+    if (section == 4) {
+        return {{"Pick a brand", "Pick a usage", "Pick a gauge", "Pick a pellet size"},
+                {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
+                 "** Show all pellet sizes **"}};
+    }
+    return {{"Pick a brand", "Pick a usage", "Pick a caliber", "Pick a bullet style"},
+            {"** Show all brands **", "** Show all usage **", "** Show all calibers **",
+             "** Show all bullet styles **"}};
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsStore,
+                   UserPrompts* prompts, QWidget* parent)
+    : QWidget(parent), programDir_(std::move(programDir)), store_(settingsStore),
+      ownPrompts_(prompts == nullptr ? std::make_unique<QtUserPrompts>(this) : nullptr),
+      prompts_(prompts == nullptr ? *ownPrompts_ : *prompts), catalog_(programDir_, prompts_),
+      measure_(QFont(QStringLiteral("Arial"), 9)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Corvane Ammo Catalog"));
+    // Fixed border with only a system menu until the catalog opens.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setFixedSize(kDesignClientSize);
+    disclaimer_ = [](QWidget* owner) {
+        TDisclaimForm form(owner);
+        form.exec();
+        return form.Declined();
+    };
+
+    NotebookMain = new QStackedWidget(this);
+    splash_ = new SplashPage(NotebookMain);
+    splash_->SetPicture(
+        LoadPicture(QString::fromStdString((catalog_.ProductInfoDir() / "splash.jpg").string())));
+    NotebookMain->addWidget(splash_);
+    BuildCatalogPage();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(NotebookMain);
+    NotebookMain->setCurrentWidget(splash_);
+    ConnectActions();
+    qApp->installEventFilter(this);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    SaveEndOfRunSettings();
+}
+
+void TfrmMain::BuildCatalogPage() {
+    auto* page = new QWidget(NotebookMain);
+    page->setObjectName(QStringLiteral("Catalog"));
+    TabControl1 = new QTabBar(page);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setExpanding(false);
+    TabControl1->setDrawBase(false);
+    for (const char* caption :
+         {"Centerfire Rifle", "Centerfire Pistol", "Rimfire", "Slug", "Shotshell", "Components"}) {
+        TabControl1->addTab(QString::fromLatin1(caption));
+    }
+    auto* pnlToolBtn = new QWidget(page);
+    pnlToolBtn->setObjectName(QStringLiteral("pnlToolBtn"));
+    sbnCorvaneWebSite = ToolButton(QStringLiteral("sbnCorvaneWebSite"), QStringLiteral("Web"),
+                                   QStringLiteral("Corvane Web Site"), pnlToolBtn);
+    sbnAmmoExpert = ToolButton(QStringLiteral("sbnAmmoExpert"), QStringLiteral("Expert"),
+                               QStringLiteral("Zora Raduzu"), pnlToolBtn);
+    sbnPrint = ToolButton(QStringLiteral("sbnPrint"), QStringLiteral("Print"),
+                          QStringLiteral("Print menu"), pnlToolBtn);
+    sbnTools = ToolButton(QStringLiteral("sbnTools"), QStringLiteral("Tools"),
+                          QStringLiteral("Tools menu"), pnlToolBtn);
+    sbnHelp = ToolButton(QStringLiteral("sbnHelp"), QStringLiteral("Help"),
+                         QStringLiteral("Help index"), pnlToolBtn);
+    sbnHelp->setEnabled(false); // the help pages come later
+    auto* tools = new QHBoxLayout(pnlToolBtn);
+    tools->setContentsMargins(0, 0, 4, 0);
+    tools->setSpacing(2);
+    for (QToolButton* b : {sbnCorvaneWebSite, sbnAmmoExpert, sbnPrint, sbnTools, sbnHelp}) {
+        tools->addWidget(b);
+    }
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(TabControl1, 0, Qt::AlignBottom);
+    top->addStretch(1);
+    top->addWidget(pnlToolBtn);
+
+    strip_ = new ControlStrip(page);
+    detail_ = new DetailArea(page);
+    grid_ = new CatalogGridView(page);
+    auto legend = [page](const QString& name) {
+        auto* label = new QLabel(page);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignCenter);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(13);
+        font.setBold(true);
+        label->setFont(font);
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        label->setPalette(red);
+        label->hide();
+        return label;
+    };
+    lblLine1BottomTabPage0 = legend(QStringLiteral("lblLine1BottomTabPage0"));
+    lblLine2BottomTabPage0 = legend(QStringLiteral("lblLine2BottomTabPage0"));
+    lblLine2BottomTabPage0->setText(ToQString(kLegendHighEnergy));
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addLayout(top);
+    layout->addWidget(strip_);
+    layout->addWidget(detail_);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(lblLine1BottomTabPage0);
+    layout->addWidget(lblLine2BottomTabPage0);
+    NotebookMain->addWidget(page);
+    menus_ = BuildMainMenus(this);
+}
+
+void TfrmMain::ConnectActions() {
+    connect(splash_, &SplashPage::hotAreaClicked, this, [this](int area) {
+        OpenCatalogSection(area == SplashPage::kExpertArea ? 5 : area);
+        if (area == SplashPage::kExpertArea && !declined_) {
+            sbnAmmoExpertClick();
+        }
+    });
+    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::TabControl1Change);
+    for (int s : {0, 4}) {
+        for (FilterCombo* combo : SectionCombos(s)) {
+            connect(combo, &FilterCombo::picked, this, &TfrmMain::SectionFilterPicked);
+        }
+    }
+    connect(strip_->ComBoxComponent2, &FilterCombo::picked, this, &TfrmMain::ComponentPicked);
+    connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
+    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::bbnRefreshClick);
+    connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
+            &TfrmMain::bbnBallisticDefaultsClick);
+    connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::MainGridClick);
+    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::sbnAmmoExpertClick);
+    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::sbnCorvaneWebSiteClick);
+    connect(sbnTools, &QToolButton::clicked, this, [this] {
+        UpdateToolsMenuChecks();
+        menus_.PopupMenuTools->popup(sbnTools->mapToGlobal(QPoint(-150, sbnTools->height())));
+    });
+    connect(sbnPrint, &QToolButton::clicked, this, [this] {
+        menus_.ColorPrinting->setChecked(settings_.ColorPrinting);
+        menus_.PopupMenuPrint->popup(sbnPrint->mapToGlobal(QPoint(-110, sbnPrint->height())));
+    });
+    connect(menus_.EnglishSystem, &QAction::triggered, this, [this] { SetUnitSystem(true); });
+    connect(menus_.MetricSystem, &QAction::triggered, this, [this] { SetUnitSystem(false); });
+    for (int i = 0; i < kHeadingItemCount; ++i) {
+        connect(menus_.Headings[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { ToggleHeading(static_cast<HeadingItem>(i)); });
+    }
+    connect(menus_.RememberScreenPosition, &QAction::triggered, this, [this] {
+        settings_.RememberScreenPosition = !settings_.RememberScreenPosition; // saved at the end
+    });
+    connect(menus_.ShowPopupHints, &QAction::triggered, this, [this] {
+        ShowHints(!settings_.ShowHints);
+        SaveShowHints(store_, settings_);
+    });
+    connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::Tabletofile1Click);
+    connect(menus_.ColorPrinting, &QAction::triggered, this, [this] {
+        settings_.ColorPrinting = !settings_.ColorPrinting;
+        SaveColorPrinting(store_, settings_);
+    });
+}
+
+void TfrmMain::UpdateToolsMenuChecks() {
+    menus_.ShowPopupHints->setChecked(settings_.ShowHints);
+    menus_.EnglishSystem->setChecked(settings_.EnglSys);
+    menus_.MetricSystem->setChecked(!settings_.EnglSys);
+    menus_.RememberScreenPosition->setChecked(settings_.RememberScreenPosition);
+    for (int i = 0; i < kHeadingItemCount; ++i) {
+        menus_.Headings[static_cast<std::size_t>(i)]->setChecked(
+            HeadingSwitch(settings_, static_cast<HeadingItem>(i)));
+    }
+}
+
+int TfrmMain::CurrentSection() const {
+    return TabControl1->currentIndex();
+}
+
+bool TfrmMain::CatalogShown() const {
+    return NotebookMain->currentIndex() == 1;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!activated_) {
+        FormActivate();
+    }
+}
+
+void TfrmMain::FormActivate() {
+    activated_ = true;
+    const QSignalBlocker blocker(TabControl1);
+    TabControl1->setCurrentIndex(0);
+    LoadStartupSettings();
+    grid_->ApplyGridColors(settings_);
+    measure_.SetFont(grid_->GridFont());
+}
+
+void TfrmMain::LoadStartupSettings() {
+    settings_ = ReadSettings(store_);
+    ShowHints(settings_.ShowHints);
+    strip_->Panel->ApplyBallisticDefaults(settings_, CurrentSection());
+}
+
+void TfrmMain::ShowHints(bool on) {
+    settings_.ShowHints = on;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !settings_.ShowHints) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::OpenCatalogSection(int section) {
+    if (!activated_) {
+        FormActivate();
+    }
+    eventsEnabled_ = false;
+    // From here on the window can be resized, minimised and maximised.
+    const bool wasVisible = isVisible();
+    setMinimumSize(kMinimumSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlags(Qt::Window);
+    NotebookMain->setCurrentIndex(1);
+    if (wasVisible) {
+        show();
+    }
+    {
+        const QSignalBlocker blocker(TabControl1);
+        TabControl1->setCurrentIndex(section);
+    }
+    ShowCatalogTab();
+    prompts_.ProcessEvents();
+    if (disclaimer_ && disclaimer_(this) == 1) {
+        declined_ = true;
+        close();
+        // Ends the program's event loop; without a running loop (tests) closing is all.
+        if (QThread::currentThread()->loopLevel() > 0) {
+            QCoreApplication::exit(0);
+        }
+        return;
+    }
+    RestorePlacement();
+    positionKnown_ = true;
+    eventsEnabled_ = true;
+}
+
+void TfrmMain::RestorePlacement() {
+    if (!settings_.RememberScreenPosition) {
+        return;
+    }
+    AppSettings& s = settings_;
+    const bool fits = s.PriorStateLeft >= -99 && s.PriorStateTop >= -99 &&
+                      s.PriorStateWidth >= 400 && s.PriorStateHeight >= 300;
+    if (fits) {
+        move(s.PriorStateLeft, s.PriorStateTop);
+        resize(s.PriorStateWidth, s.PriorStateHeight);
+    } else {
+        const QScreen* screen = this->screen();
+        const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
+        s.PriorStateLeft = (area.width() - 800) / 2;
+        s.PriorStateTop = (area.height() - 600) / 2;
+        s.PriorStateWidth = 800;
+        s.PriorStateHeight = 600;
+    }
+    if (s.PriorStateMaximized) {
+        showMaximized();
+    } else if (isVisible()) {
+        showNormal();
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    SaveEndOfRunSettings();
+    QWidget::closeEvent(event);
+}
+
+void TfrmMain::SaveEndOfRunSettings() {
+    if (endOfRunSaved_) {
+        return;
+    }
+    endOfRunSaved_ = true;
+    if (positionKnown_) {
+        AppSettings& s = settings_;
+        const QScreen* screen = this->screen();
+        const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
+        const bool centred = !s.RememberScreenPosition || isMaximized();
+        s.PriorStateMaximized = s.RememberScreenPosition && isMaximized();
+        if (centred) {
+            s.PriorStateLeft = (area.width() - 800) / 2;
+            s.PriorStateTop = (area.height() - 600) / 2;
+            s.PriorStateWidth = 800;
+            s.PriorStateHeight = 600;
+        } else {
+            s.PriorStateLeft = pos().x();
+            s.PriorStateTop = pos().y();
+            s.PriorStateWidth = width();
+            s.PriorStateHeight = height();
+        }
+    }
+    corvane::SaveEndOfRunSettings(store_, settings_);
+}
+
+std::array<FilterCombo*, 4> TfrmMain::SectionCombos(int section) const {
+    if (section == 4) {
+        return {strip_->ComBoxBrand1, strip_->ComBoxUsage1, strip_->ComBoxCaliber1,
+                strip_->ComBoxBullet1};
+    }
+    return {strip_->ComBoxBrand0, strip_->ComBoxUsage0, strip_->ComBoxCaliber0,
+            strip_->ComBoxBullet0};
+}
+
+bool TfrmMain::RebuildFilterLists(int section) {
+    const auto combos = SectionCombos(section);
+    try {
+        BuildFilterLists(catalog_, static_cast<CatalogTab>(section), combos[0]->Box(),
+                         combos[1]->Box(), combos[3]->Box(), combos[2]->Box(), shownLoads_);
+    } catch (const CatalogFileError& error) {
+        shownLoads_.Clear();
+        prompts_.ShowError(error.what());
+        for (FilterCombo* combo : combos) {
+            combo->ShowBox();
+        }
+        return false;
+    }
+    for (FilterCombo* combo : combos) {
+        combo->ShowBox();
+    }
+    return true;
+}
+
+void TfrmMain::TabControl1Change(int) {
+    eventsEnabled_ = false;
+    ShowCatalogTab();
+    prompts_.ProcessEvents();
+    eventsEnabled_ = true;
+}
+
+void TfrmMain::ShowCatalogTab() {
+    selectFirstLoad_ = false;
+    const int s = CurrentSection();
+    sbnPrint->setEnabled(false);
+    if (s <= 4) {
+        const auto combos = SectionCombos(s);
+        for (FilterCombo* combo : combos) {
+            combo->Box().selected = 0;
+            combo->RemovePrompt();
+            combo->Box().selected = 0;
+        }
+        RebuildFilterLists(s);
+        const ListPrompts prompts = PromptsOf(s);
+        for (int i = 0; i < 4; ++i) {
+            combos[static_cast<std::size_t>(i)]->InsertPrompt(
+                QString::fromLatin1(prompts.prompt[i]), QString::fromLatin1(prompts.showAll[i]));
+        }
+        strip_->setCurrentIndex(s == 4 ? ControlStrip::ShotshellPage : ControlStrip::DefaultPage);
+    } else {
+        FilterCombo* combo = strip_->ComBoxComponent2;
+        combo->Box().selected = 0;
+        try {
+            BuildComponentList(catalog_, combo->Box(), shownLoads_);
+        } catch (const CatalogFileError& error) {
+            shownLoads_.Clear();
+            prompts_.ShowError(error.what());
+        }
+        combo->RemovePrompt();
+        combo->InsertPrompt(QStringLiteral("Pick a component"),
+                            QStringLiteral("** Show all components **"));
+        strip_->setCurrentIndex(ControlStrip::ComponentsPage);
+    }
+    strip_->ComBoxCaliber0->setToolTip(s == 3 ? QStringLiteral("Pick a Gauge")
+                                              : QStringLiteral("Pick a Caliber"));
+    strip_->ComBoxBullet0->setToolTip(s == 3 ? QStringLiteral("Pick a Slug Style")
+                                             : QStringLiteral("Pick a Bullet Style"));
+    detail_->ShowTitlePicture(LoadPicture(QString::fromStdString(
+        (catalog_.ProductInfoDir() / ("ts" + std::to_string(s) + ".jpg")).string())));
+    if (s <= 2) {
+        strip_->SetDefaultListWidths(180, 236);
+    } else if (s == 3) {
+        strip_->SetDefaultListWidths(220, 196);
+    }
+    if (s <= 3) {
+        strip_->Panel->ApplyBallisticDefaults(settings_, s);
+    }
+    strip_->sbnPelletData->setEnabled(false);
+    FillCatalogGrid();
+}
+
+void TfrmMain::SectionFilterPicked() {
+    const int s = CurrentSection();
+    if (s > 4) {
+        return;
+    }
+    RebuildFilterLists(s);
+    selectFirstLoad_ = true;
+    FillCatalogGrid();
+}
+
+void TfrmMain::ComponentPicked() {
+    try {
+        BuildComponentList(catalog_, strip_->ComBoxComponent2->Box(), shownLoads_);
+    } catch (const CatalogFileError& error) {
+        shownLoads_.Clear();
+        prompts_.ShowError(error.what());
+    }
+    selectFirstLoad_ = true;
+    FillCatalogGrid();
+}
+
+void TfrmMain::FillCatalogGrid() {
+    strip_->bbnRefresh->setEnabled(false);
+    lblLine1BottomTabPage0->hide();
+    lblLine2BottomTabPage0->hide();
+    const int s = CurrentSection();
+    const auto tab = static_cast<CatalogTab>(s);
+    if (s <= 3) {
+        strip_->Panel->RememberConditionChoices(settings_, s);
+    }
+    measure_.SetFont(grid_->GridFont());
+    GridData built;
+    try {
+        catalog_.LoadSectionTable(tab);
+        const GridRequest request{
+            tab,
+            catalog_.Records(tab),
+            shownLoads_,
+            [this, tab](int id, ListKind kind) { return catalog_.LookupName(id, tab, kind); },
+            strip_->Panel->Texts(),
+            settings_,
+            measure_};
+        built = BuildGridData(request);
+    } catch (const CatalogFileError& error) {
+        prompts_.ShowError(error.what());
+        ShownLoads none;
+        const GridRequest empty{tab,
+                                catalog_.Records(tab),
+                                none,
+                                [](int, ListKind) { return std::string(); },
+                                strip_->Panel->Texts(),
+                                settings_,
+                                measure_};
+        built = BuildGridData(empty);
+    }
+    const std::string legend1 = built.LegendLine1;
+    const bool legend2 = built.LegendLine2Visible;
+    grid_->ShowGridData(std::move(built), keepGridPosition_, savedPosition_, selectFirstLoad_);
+    if (!legend1.empty()) {
+        lblLine1BottomTabPage0->setText(ToQString(legend1));
+        lblLine1BottomTabPage0->show();
+    }
+    lblLine2BottomTabPage0->setVisible(legend2);
+    if (selectFirstLoad_) {
+        selectFirstLoad_ = false;
+        MainGridClick();
+        grid_->setFocus();
+    }
+    if (keepGridPosition_) {
+        keepGridPosition_ = false;
+        grid_->setFocus();
+    }
+}
+
+void TfrmMain::MainGridClick() {
+    const int s = CurrentSection();
+    const int row = grid_->SelectedRow();
+    if (row < 1 || static_cast<std::size_t>(row - 1) >= shownLoads_.Count() || s > 4) {
+        return;
+    }
+    const auto tab = static_cast<CatalogTab>(s);
+    const LoadRecord& load =
+        catalog_.Record(tab, shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex);
+    try {
+        const std::string brand = catalog_.LookupName(load.BrandId, tab, ListKind::Brand);
+        std::vector<std::string> uses;
+        for (int k = 0; k < 20; ++k) {
+            if (load.UsageFlags[static_cast<std::size_t>(k)]) {
+                uses.push_back(Trim(catalog_.LookupName(k, tab, ListKind::Usage)));
+            }
+        }
+        std::string useText;
+        for (std::size_t i = 0; i < uses.size(); ++i) {
+            useText += (i == 0 ? "" : (i + 1 == uses.size() ? " and " : ", ")) + uses[i];
+        }
+        const GridData& shownGrid = grid_->Data();
+        const int caliberColumn = shownGrid.Headings.Index.Caliber;
+        const std::string caliberCell =
+            caliberColumn >= 0
+                ? shownGrid
+                      .Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(caliberColumn)]
+                : std::string();
+        const std::string title = "Load: " + Trim(load.LoadNumber) + "    " +
+                                  (s >= 3 ? "Gauge: " : "Caliber: ") + caliberCell +
+                                  "   Brand: " + brand;
+        detail_->ShowLoadTitle(ToQString(title), ToQString(useText));
+        sbnPrint->setEnabled(true);
+    } catch (const CatalogFileError& error) {
+        prompts_.ShowError(error.what());
+    }
+}
+
+void TfrmMain::PanelEntryChanged() {
+    if (eventsEnabled_) {
+        strip_->bbnRefresh->setEnabled(true);
+    }
+}
+
+void TfrmMain::bbnRefreshClick() {
+    RefillKeepingPosition();
+}
+
+void TfrmMain::RefillKeepingPosition() {
+    if (!CatalogShown()) {
+        return;
+    }
+    savedPosition_ = grid_->Position();
+    keepGridPosition_ = true;
+    FillCatalogGrid();
+}
+
+void TfrmMain::bbnBallisticDefaultsClick() {
+    const int s = CurrentSection();
+    if (s >= 0 && s <= 3) {
+        settings_.SavedIndex[static_cast<std::size_t>(s)] = false;
+    }
+    strip_->Panel->ApplyBallisticDefaults(settings_, s);
+    grid_->setFocus();
+}
+
+void TfrmMain::ApplyUnitSystem() {
+    strip_->Panel->ShowDefaultConditions(settings_);
+    RefillKeepingPosition();
+}
+
+void TfrmMain::SetUnitSystem(bool english) {
+    settings_.EnglSys = english;
+    SaveUnitSystem(store_, settings_);
+    strip_->sbnPelletData->setEnabled(false);
+    sbnPrint->setEnabled(false);
+    ApplyUnitSystem();
+}
+
+void TfrmMain::ToggleHeading(HeadingItem item) {
+    bool& on = HeadingSwitch(settings_, item);
+    on = !on;
+    SaveColumnSwitches(store_, settings_);
+    RefillKeepingPosition();
+}
+
+void TfrmMain::Tabletofile1Click() {
+    if (!CatalogShown()) {
+        return;
+    }
+    QString folder =
+        ToQString(
+            ReadTableDirectory(store_, FromQString(QString::fromStdString(programDir_.string()))))
+            .trimmed();
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    QFileDialog dialog(this, QStringLiteral("Save Table Data"), folder,
+                       QStringLiteral("all (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(QString::fromStdString(ProposedTableFileName(folder.toStdString())));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TableExportResult result =
+        ExportTable(dialog.selectedFiles().constFirst().toStdString(), grid_->Data(), store_);
+    QApplication::restoreOverrideCursor();
+    if (!result.Ok) {
+        prompts_.ShowError(Utf8ToCp1252(result.Error));
+    }
+}
+
+void TfrmMain::sbnCorvaneWebSiteClick() {
+    if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)))) {
+        QApplication::beep();
+    }
+}
+
+void TfrmMain::sbnAmmoExpertClick() {
+    if (expert_ == nullptr) {
+        expert_ = new TFormAmmoExpt(catalog_, settings_, *this, this);
+    }
+    expert_->ShowAndReset();
+    expertShown_ = true;
+}
+
+void TfrmMain::SelectGridRow(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= shownLoads_.Count()) {
+        return;
+    }
+    grid_->SelectGridRow(index + 1);
+    prompts_.ProcessEvents();
+}
+
+void TfrmMain::ShowShotshellSection() {
+    if (CurrentSection() != 4) {
+        const QSignalBlocker blocker(TabControl1);
+        TabControl1->setCurrentIndex(4);
+        ShowCatalogTab();
+    }
+}
+
+void TfrmMain::ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
+                              int section) {
+    if (section < 0 || section > 5) {
+        return;
+    }
+    if (section == 3) {
+        catalog_.LoadSectionTable(CatalogTab::Shotshell);
+        for (const LoadRecord& r : catalog_.Records(CatalogTab::Shotshell)) {
+            if (r.LoadNumber == loadNumber) {
+                section = 4;
+                break;
+            }
+        }
+    }
+    bool filtered = false;
+    if (section <= 4) {
+        for (FilterCombo* combo : SectionCombos(section)) {
+            filtered = filtered || combo->currentIndex() > 0;
+        }
+    } else {
+        filtered = strip_->ComBoxComponent2->currentIndex() > 0;
+    }
+    if (CurrentSection() != section || filtered) {
+        const QSignalBlocker blocker(TabControl1);
+        TabControl1->setCurrentIndex(section);
+        ShowCatalogTab();
+    }
+    const auto tab = static_cast<CatalogTab>(section);
+    for (std::size_t i = 0; i < shownLoads_.Count(); ++i) {
+        const LoadRecord& r = catalog_.Record(tab, shownLoads_[i].recordIndex);
+        if (r.LoadNumber == loadNumber && (section != 4 || r.ShotSizeText == shotKey)) {
+            SelectGridRow(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
+} // namespace corvane

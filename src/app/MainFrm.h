@@ -1,0 +1,146 @@
+#pragma once
+// The main window: the splash page, then the catalog with its section tabs, control strip,
+// detail area and grid. It holds the run's catalog and settings and forwards the user's actions
+// to the core; the decisions are the core's.
+#include "app/CatalogGridView.h"
+#include "app/MainMenus.h"
+#include "catalog/Catalog.h"
+#include "catalog/ShownLoads.h"
+#include "common/ui/QtTextMeasure.h"
+#include "common/ui/QtUserPrompts.h"
+#include "expert/ui/ExpertHost.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsBackend.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+
+namespace corvane {
+
+class ControlStrip;
+class DetailArea;
+class FilterCombo;
+class SplashPage;
+class TFormAmmoExpt;
+
+class TfrmMain : public QWidget, public ExpertHost {
+    Q_OBJECT
+public:
+    // Shows the disclaimer and returns its Declined value.
+    using DisclaimerHook = std::function<int(QWidget* owner)>;
+
+    // `programDir` holds Data/ and ProductInfo/. `prompts` may be null for message boxes.
+    TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsStore,
+             UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    void SetDisclaimerHook(DisclaimerHook hook) { disclaimer_ = std::move(hook); }
+
+    // Entries for the other windows.
+    void OpenCatalogSection(int section);
+    void ShowCatalogTab();
+    void RefillKeepingPosition();
+    void ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
+                        int section) override;
+    void ShowShotshellSection() override;
+    void ExpertWindowClosed() override { expertShown_ = false; }
+    // The Zora Raduzu button: shows the wizard and starts it afresh.
+    void sbnAmmoExpertClick();
+    TFormAmmoExpt* ExpertWindow() const { return expert_; }
+    void SelectGridRow(int index);
+    void ApplyUnitSystem();
+    void SetUnitSystem(bool english);
+    void ToggleHeading(HeadingItem item);
+    // "Table to file...": asks for the file name, then writes the grid.
+    void Tabletofile1Click();
+
+    // State for tests and the screenshot driver.
+    int CurrentSection() const;
+    bool CatalogShown() const;
+    bool EventsEnabled() const { return eventsEnabled_; }
+    bool Declined() const { return declined_; }
+    const AppSettings& Settings() const { return settings_; }
+    const ShownLoads& Shown() const { return shownLoads_; }
+    SplashPage* Splash() const { return splash_; }
+    ControlStrip* Strip() const { return strip_; }
+    CatalogGridView* Grid() const { return grid_; }
+    DetailArea* Detail() const { return detail_; }
+    QTabBar* Tabs() const { return TabControl1; }
+    QLabel* Legend1() const { return lblLine1BottomTabPage0; }
+    QLabel* Legend2() const { return lblLine2BottomTabPage0; }
+    const MainMenus& Menus() const { return menus_; }
+    // What the Tools menu shows when it opens.
+    void UpdateToolsMenuChecks();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildCatalogPage();
+    void ConnectActions();
+    void FormActivate();
+    void LoadStartupSettings();
+    void RestorePlacement();
+    void SaveEndOfRunSettings();
+    void TabControl1Change(int index);
+    void SectionFilterPicked();
+    void ComponentPicked();
+    void FillCatalogGrid();
+    void MainGridClick();
+    void bbnRefreshClick();
+    void bbnBallisticDefaultsClick();
+    void PanelEntryChanged();
+    void sbnCorvaneWebSiteClick();
+    void ShowHints(bool on);
+    // Rebuilds the current page's filter lists; false after an unreadable list (already shown).
+    bool RebuildFilterLists(int section);
+    std::array<FilterCombo*, 4> SectionCombos(int section) const;
+
+    std::filesystem::path programDir_;
+    SettingsBackend& store_;
+    std::unique_ptr<QtUserPrompts> ownPrompts_;
+    UserPrompts& prompts_;
+    Catalog catalog_;
+    AppSettings settings_;
+    ShownLoads shownLoads_;
+    QtTextMeasure measure_;
+    DisclaimerHook disclaimer_;
+
+    bool activated_ = false;
+    bool eventsEnabled_ = false;
+    bool keepGridPosition_ = false;
+    bool selectFirstLoad_ = false;
+    bool positionKnown_ = false;
+    bool declined_ = false;
+    bool endOfRunSaved_ = false;
+    bool expertShown_ = false;
+    TFormAmmoExpt* expert_ = nullptr;
+    GridPosition savedPosition_;
+
+    QStackedWidget* NotebookMain = nullptr;
+    SplashPage* splash_ = nullptr;
+    QTabBar* TabControl1 = nullptr;
+    QToolButton* sbnCorvaneWebSite = nullptr;
+    QToolButton* sbnAmmoExpert = nullptr;
+    QToolButton* sbnPrint = nullptr;
+    QToolButton* sbnTools = nullptr;
+    QToolButton* sbnHelp = nullptr;
+    ControlStrip* strip_ = nullptr;
+    DetailArea* detail_ = nullptr;
+    CatalogGridView* grid_ = nullptr;
+    QLabel* lblLine1BottomTabPage0 = nullptr;
+    QLabel* lblLine2BottomTabPage0 = nullptr;
+    MainMenus menus_;
+};
+
+} // namespace corvane

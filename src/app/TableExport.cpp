@@ -1,0 +1,36 @@
+#include "app/TableExport.h"
+
+#include "catalog/TableFile.h"
+#include "common/Cp1252.h"
+#include "report/TableToFile.h"
+#include "settings/SettingsStore.h"
+
+namespace corvane {
+
+std::string ProposedTableFileName(const std::filesystem::path& folder) {
+    int n = 1;
+    while (n < 1000 && FileExists(folder / ("data_tbl." + std::to_string(n)))) {
+        ++n;
+    }
+    return "data_tbl." + std::to_string(n);
+}
+
+TableExportResult ExportTable(const std::filesystem::path& file, const GridData& grid,
+                              SettingsBackend& store) {
+    const WriteResult written = WriteTableFile(file, grid);
+    if (!written.Ok) {
+        std::string error = written.Error;
+        if (error.find(file.string()) == std::string::npos) {
+            error = file.string() + ": " + error;
+        }
+        return {false, error};
+    }
+    std::string folder = file.parent_path().string();
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    SaveTableDirectory(store, Utf8ToCp1252(folder)); // the store keeps Windows-1252 texts
+    return {true, {}};
+}
+
+} // namespace corvane

@@ -1,0 +1,25 @@
+#pragma once
+// "Table to file": the proposed file name and the write that remembers the folder only after
+// a successful write.
+#include "ballistics/GridData.h"
+#include "settings/SettingsBackend.h"
+
+#include <filesystem>
+#include <string>
+
+namespace corvane {
+
+// "data_tbl.N" with the first N from 1 whose file is not in `folder`; 1000 is proposed
+// without a check.
+std::string ProposedTableFileName(const std::filesystem::path& folder);
+
+// Writes the grid to `file`; on success stores its folder as the table directory. The error
+// text, naming the file, when the write failed.
+struct TableExportResult {
+    bool Ok = false;
+    std::string Error;
+};
+TableExportResult ExportTable(const std::filesystem::path& file, const GridData& grid,
+                              SettingsBackend& store);
+
+} // namespace corvane

@@ -1,0 +1,369 @@
+// The main window driven offscreen on the sample catalog beside the built program.
+#include "OffscreenApp.h"
+#include "app/BallisticsPanel.h"
+#include "app/CatalogGridModel.h"
+#include "app/ControlStrip.h"
+#include "app/DetailArea.h"
+#include "app/FilterCombo.h"
+#include "app/MainFrm.h"
+#include "app/SplashPage.h"
+#include "app/SteppedSpinBox.h"
+#include "app/TableExport.h"
+#include "common/ui/QtText.h"
+#include "expert/ui/Ammoexpt.h"
+#include "settings/MemorySettingsBackend.h"
+#include "windows/Disclaim.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+struct RecordingPrompts : UserPrompts {
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
+        errors.push_back(text);
+        return AbortRetryAnswer::Abort;
+    }
+    void ProcessEvents() override {}
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureOffscreenApp(); }
+
+    // A window on `dir` (the sample catalog by default) whose disclaimer answers `declined`.
+    std::unique_ptr<TfrmMain> Open(int declined = 0,
+                                   std::filesystem::path dir = CORVANE_BUILT_BIN_DIR) {
+        auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
+        window->SetDisclaimerHook([declined](QWidget*) { return declined; });
+        window->show();
+        return window;
+    }
+
+    void ClickArea(TfrmMain& window, int area) {
+        SplashPage* splash = window.Splash();
+        QTest::mouseClick(splash, Qt::LeftButton, {}, splash->AreaRect(area).center());
+    }
+
+    static QStringList Items(const QComboBox* combo) {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i) {
+            items << combo->itemText(i);
+        }
+        return items;
+    }
+
+    static QString HeadingOf(const TfrmMain& window, int column) {
+        return window.Grid()->model()->headerData(column, Qt::Horizontal).toString();
+    }
+
+    MemorySettingsBackend store;
+    RecordingPrompts prompts;
+};
+
+TEST_F(MainWindowTest, EachSplashAreaOpensItsSectionWithNothingSelected) {
+    for (int area = 0; area < SplashPage::kAreaCount; ++area) {
+        auto window = Open();
+        ASSERT_FALSE(window->CatalogShown());
+        ClickArea(*window, area);
+        const int section = area == SplashPage::kExpertArea ? 5 : area;
+        ASSERT_TRUE(window->CatalogShown()) << area;
+        EXPECT_EQ(window->CurrentSection(), section);
+        EXPECT_TRUE(window->EventsEnabled());
+        EXPECT_GT(window->Shown().Count(), 0u) << section;
+        EXPECT_EQ(window->Grid()->model()->rowCount(), static_cast<int>(window->Shown().Count()));
+        EXPECT_EQ(window->Grid()->SelectedRow(), 0);
+        const int page = section <= 3 ? 0 : (section == 4 ? 1 : 2);
+        EXPECT_EQ(window->Strip()->currentIndex(), page);
+        // The Zora Raduzu area opens the wizard over the components section.
+        const bool expertShown =
+            window->ExpertWindow() != nullptr && window->ExpertWindow()->isVisible();
+        EXPECT_EQ(expertShown, area == SplashPage::kExpertArea);
+    }
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(MainWindowTest, DeclinedDisclaimerEndsTheProgram) {
+    auto window = Open(1);
+    ClickArea(*window, 0);
+    EXPECT_TRUE(window->Declined());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, SplashAreasScaleWithTheWindowAndHighlightOnHover) {
+    auto window = Open();
+    SplashPage* splash = window->Splash();
+    auto move = [splash](QPoint pos) {
+        QMouseEvent event(QEvent::MouseMove, pos, splash->mapToGlobal(pos), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(splash, &event);
+    };
+    move(splash->AreaRect(4).center());
+    EXPECT_EQ(splash->HighlightedArea(), 4);
+    move(QPoint(2, 2));
+    EXPECT_EQ(splash->HighlightedArea(), -1);
+
+    const QRect before = splash->AreaRect(0);
+    const int penBefore = splash->FramePenWidth(SplashPage::kExpertArea);
+    splash->resize(splash->width() * 2, splash->height() * 2);
+    const QRect after = splash->AreaRect(0);
+    EXPECT_NEAR(after.left(), before.left() * 2, 2);
+    EXPECT_NEAR(after.height(), before.height() * 2, 2);
+    EXPECT_NEAR(splash->FramePenWidth(SplashPage::kExpertArea), penBefore * 2, 2);
+}
+
+TEST_F(MainWindowTest, PromptIsReplacedOnDropDownAndFilterNarrowsTheOtherLists) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    FilterCombo* brand = window->Strip()->ComBoxBrand0;
+    FilterCombo* caliber = window->Strip()->ComBoxCaliber0;
+    EXPECT_EQ(brand->itemText(0), QStringLiteral("Pick a brand"));
+    brand->ReplacePrompt();
+    EXPECT_EQ(brand->itemText(0), QStringLiteral("** Show all brands **"));
+    EXPECT_EQ(brand->itemText(1), QStringLiteral("** Show all brands **"));
+
+    const std::size_t all = window->Shown().Count();
+    const int brandsBefore = brand->count();
+    // Item 2 is the first caliber after the prompt and "show all".
+    const QString picked = caliber->itemText(2);
+    caliber->setCurrentIndex(2);
+    emit caliber->activated(2);
+
+    EXPECT_LT(window->Shown().Count(), all);
+    EXPECT_LT(brand->count(), brandsBefore);
+    EXPECT_EQ(caliber->currentText(), picked);
+    EXPECT_EQ(window->Grid()->SelectedRow(), 1);
+    EXPECT_EQ(window->Grid()->model()->rowCount(), static_cast<int>(window->Shown().Count()));
+    // Every row shows the picked caliber.
+    const int column = window->Grid()->Data().Headings.Index.Caliber;
+    ASSERT_GE(column, 0);
+    for (int r = 0; r < window->Grid()->model()->rowCount(); ++r) {
+        EXPECT_EQ(window->Grid()->model()->index(r, column).data().toString().trimmed(),
+                  picked.trimmed());
+    }
+    EXPECT_TRUE(window->Detail()->Title().startsWith(QStringLiteral("Load: ")));
+}
+
+TEST_F(MainWindowTest, ComponentListKeepsOnePromptAcrossShowings) {
+    auto window = Open();
+    window->OpenCatalogSection(5);
+    FilterCombo* types = window->Strip()->ComBoxComponent2;
+    const QStringList first = Items(types);
+    types->ReplacePrompt();
+    window->Tabs()->setCurrentIndex(0);
+    window->Tabs()->setCurrentIndex(5);
+    EXPECT_EQ(Items(types), first);
+    EXPECT_EQ(first.value(0), QStringLiteral("Pick a component"));
+    EXPECT_EQ(first.value(1), QStringLiteral("** Show all components **"));
+}
+
+TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
+    auto window = Open();
+    window->resize(800, 600);
+    window->OpenCatalogSection(0);
+    ASSERT_GT(window->Shown().Count(), 20u);
+    window->SelectGridRow(15);
+    const GridPosition before = window->Grid()->Position();
+    ASSERT_EQ(before.Row, 16);
+    QPushButton* refresh = window->Strip()->bbnRefresh;
+    EXPECT_FALSE(refresh->isEnabled());
+    window->Strip()->Panel->EditAltitude->setText(QStringLiteral("5000"));
+    EXPECT_TRUE(refresh->isEnabled());
+    refresh->click();
+    EXPECT_FALSE(refresh->isEnabled());
+    const GridPosition after = window->Grid()->Position();
+    EXPECT_EQ(after.Row, before.Row);
+    EXPECT_EQ(after.TopRow, before.TopRow);
+    EXPECT_EQ(after.LeftColumn, before.LeftColumn);
+}
+
+TEST_F(MainWindowTest, ProgrammaticChangesWhileRebuildingDoNotLightRefresh) {
+    auto window = Open();
+    window->OpenCatalogSection(1);
+    window->Tabs()->setCurrentIndex(0);
+    EXPECT_FALSE(window->Strip()->bbnRefresh->isEnabled());
+}
+
+TEST_F(MainWindowTest, StepsFollowTheCoreRules) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    BallisticsPanel* panel = window->Strip()->Panel;
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("100"));
+    EXPECT_EQ(panel->EditRange->Text(), QStringLiteral("500"));
+    EXPECT_EQ(panel->EditZeroAt->Text(), QStringLiteral("200"));
+    panel->EditIncrement->stepBy(1);
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
+    EXPECT_EQ(panel->EditRange->Text(), QStringLiteral("600"));
+    EXPECT_EQ(panel->EditZeroAt->Text(), QStringLiteral("200"));
+    EXPECT_TRUE(window->Strip()->bbnRefresh->isEnabled());
+    // The choices survive a section switch and come back with the section.
+    window->Strip()->bbnRefresh->click();
+    window->Tabs()->setCurrentIndex(1);
+    window->Tabs()->setCurrentIndex(0);
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
+    window->Strip()->bbnBallisticDefaults->click();
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("100"));
+}
+
+TEST_F(MainWindowTest, UnitSwitchChangesHeadingsAndPanel) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    const int weight = window->Grid()->Data().Headings.Index.Weight;
+    ASSERT_GE(weight, 0);
+    EXPECT_TRUE(HeadingOf(*window, weight).contains(QStringLiteral("GRAINS")));
+    window->SetUnitSystem(false);
+    EXPECT_TRUE(HeadingOf(*window, weight).contains(QStringLiteral("GRAMS")));
+    EXPECT_EQ(window->Strip()->Panel->EditTemperature->text(), QStringLiteral("15"));
+    EXPECT_EQ(store.Get("EnglSys").text, "0");
+}
+
+TEST_F(MainWindowTest, ColumnChoiceRemovesTheGroupAndIsSaved) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    const int columns = window->Grid()->model()->columnCount();
+    window->ToggleHeading(HeadingItem::Velocity);
+    EXPECT_LT(window->Grid()->model()->columnCount(), columns);
+    EXPECT_EQ(window->Grid()->Data().Headings.Index.Velocity, -1);
+    EXPECT_EQ(store.Get("VelocitySw").text, "0");
+    window->UpdateToolsMenuChecks();
+    EXPECT_FALSE(window->Menus().Headings[static_cast<int>(HeadingItem::Velocity)]->isChecked());
+}
+
+TEST_F(MainWindowTest, TooSmallSavedPlacementBecomesTheCentredOne) {
+    store.Put("PriorStateWidth", StoredValue::OfInteger(399));
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    const QSize screen = window->screen()->geometry().size();
+    EXPECT_EQ(window->Settings().PriorStateWidth, 800);
+    EXPECT_EQ(window->Settings().PriorStateLeft, (screen.width() - 800) / 2);
+    EXPECT_NE(window->width(), 399);
+}
+
+TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEnd) {
+    store.Put("PriorStateLeft", StoredValue::OfInteger(40));
+    store.Put("PriorStateTop", StoredValue::OfInteger(30));
+    store.Put("PriorStateWidth", StoredValue::OfInteger(900));
+    store.Put("PriorStateHeight", StoredValue::OfInteger(650));
+    auto window = Open();
+    window->OpenCatalogSection(2);
+    EXPECT_EQ(window->size(), QSize(900, 650));
+    window->resize(820, 610);
+    window->close();
+    EXPECT_EQ(store.Get("PriorStateWidth").integer, 820);
+    EXPECT_EQ(store.Get("PriorStateHeight").integer, 610);
+}
+
+TEST_F(MainWindowTest, GridModelStaysConsistentAcrossRefills) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    QAbstractItemModelTester tester(window->Grid()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    for (int s : {1, 4, 5, 3, 0}) {
+        window->Tabs()->setCurrentIndex(s);
+    }
+    window->SetUnitSystem(false);
+    window->ShowExpertLoad(window->Grid()
+                               ->model()
+                               ->index(4, window->Grid()->Data().Headings.Index.LoadNumber)
+                               .data()
+                               .toString()
+                               .trimmed()
+                               .toStdString(),
+                           {}, 0);
+    EXPECT_EQ(window->Grid()->SelectedRow(), 5);
+}
+
+TEST_F(MainWindowTest, MissingCatalogFolderShowsAnEmptySection) {
+    QTemporaryDir empty;
+    auto window = Open(0, empty.path().toStdString());
+    window->OpenCatalogSection(0);
+    EXPECT_TRUE(window->CatalogShown());
+    EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
+    window->Tabs()->setCurrentIndex(5);
+    EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
+}
+
+} // namespace
+} // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST_F(MainWindowTest, TableExportWritesTheShownGridAndRemembersTheFolder) {
+    QTemporaryDir dir;
+    const std::filesystem::path folder = dir.path().toStdString();
+    for (int n = 1; n <= 3; ++n) {
+        std::ofstream(folder / ("data_tbl." + std::to_string(n))) << "x";
+    }
+    EXPECT_EQ(ProposedTableFileName(folder), "data_tbl.4");
+
+    auto window = Open();
+    window->OpenCatalogSection(3);
+    const GridData& grid = window->Grid()->Data();
+    const auto file = folder / "data_tbl.4";
+    ASSERT_TRUE(ExportTable(file, grid, store).Ok);
+    QFile written(QString::fromStdString(file.string()));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const std::string text = written.readAll().toStdString();
+    std::size_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    // Group line, heading line, one line per load.
+    EXPECT_EQ(lines, window->Shown().Count() + 2);
+    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
+
+    const auto missing = folder / "no-such-folder" / "data_tbl.1";
+    const TableExportResult failed = ExportTable(missing, grid, store);
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
+    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
+}
+
+} // namespace
+} // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
+    test::EnsureOffscreenApp();
+    TDisclaimForm form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Disclaimer"));
+    EXPECT_TRUE(form.DisclaimerText().endsWith(
+        QStringLiteral("during the production ofthis software, or that errors may have been "
+                       "present in the original data.  YOU AGREE to take full responsibility "
+                       "for your use of the data contained in this software.")));
+    EXPECT_EQ(form.AgreeButton()->text(), QStringLiteral("&Yes, I Agree"));
+    EXPECT_EQ(form.DisagreeButton()->text(), QStringLiteral("&No, I Disagree"));
+    form.show();
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_EQ(form.Declined(), 1);
+    EXPECT_FALSE(form.isVisible());
+
+    TDisclaimForm closed;
+    closed.show();
+    closed.close();
+    EXPECT_EQ(closed.Declined(), 0);
+}
+
+} // namespace
+} // namespace corvane
