@@ -12,5 +12,6 @@ int RunBuild(const Args& args);  // build SRC OUT
 int RunDump(const Args& args);   // dump DATA SECTION
 int RunEngine(const Args& args); // engine --range-count N ...
 int RunTable(const Args& args);  // table DATA SECTION [conditions] [--metric]
+int RunReport(const Args& args); // report DATA SECTION LOADNO [conditions] [--metric]
 
 } // namespace corvane::tool

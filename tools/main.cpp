@@ -15,6 +15,8 @@ constexpr const char* kUsage =
     "  engine --range-count N ...    one trajectory from raw engine inputs, as JSON\n"
     "  table DATA SECTION [conditions] [--metric]\n"
     "                                the section's grid as the lines of \"Table to file\"\n"
+    "  report DATA SECTION LOADNO [conditions] [--metric] [--pdf FILE [--bw]]\n"
+    "                                the load report text of one load, and its page as PDF\n"
     "conditions: --altitude --temperature --crosswind --increment --range --zero --sight-height\n";
 
 } // namespace
@@ -37,6 +39,9 @@ int main(int argc, char** argv) {
     }
     if (command == "table") {
         return corvane::tool::RunTable(args);
+    }
+    if (command == "report") {
+        return corvane::tool::RunReport(args);
     }
     std::fprintf(stderr, "corvane-catalog-tool: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;

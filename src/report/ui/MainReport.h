@@ -1,0 +1,60 @@
+#pragma once
+// TfrmMainReport: the small window that shows "Printing report... " while the report engine
+// sends the one-page load report to the preview, the printer or a PDF file, then closes
+// itself through its timer.
+#include "common/UserPrompts.h"
+#include "report/ui/ReportPage.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QTimer;
+
+namespace corvane {
+
+class TfrmMainReport : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kExitInterval = 200; // ms
+
+    // `productInfoDir` holds the report pictures; `prompts` shows the abort message.
+    TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QString& productInfoDir,
+                   bool colorPrinting);
+
+    // Copies the load report text; call before the window is shown.
+    void SetReportText(const std::vector<std::string>& text);
+    // Shows the "Report Setup" print dialog before the report is produced.
+    void SetShowSetup(bool showSetup) { showSetup_ = showSetup; }
+    // Sends the report to this PDF file instead of the preview (scripted output and tests).
+    void SetPdfDestination(const QString& path) { pdfDestination_ = path; }
+
+    const LoadReportPage& Page() const { return page_; }
+    QTimer* ExitTimer1() const { return exitTimer1_; }
+    bool Activated() const { return activated_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void StartReport();
+    // Shows the set-up dialog when asked, then produces the page to the chosen destination.
+    void RunEngine();
+    void ReportSystem1AfterPrint();
+
+    UserPrompts& prompts_;
+    QString productInfoDir_;
+    bool colorPrinting_;
+    bool showSetup_ = false;
+    bool activated_ = false;
+    QString pdfDestination_;
+    LoadReportPage page_;
+    QLabel* panel1_ = nullptr;
+    QTimer* exitTimer1_ = nullptr;
+};
+
+} // namespace corvane

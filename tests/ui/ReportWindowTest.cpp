@@ -1,0 +1,359 @@
+// The load report page and window: composition on an image, the table split, the pictures'
+// rules, the abort message and PDF output.
+#include "OffscreenApp.h"
+#include "report/ui/MainReport.h"
+#include "report/ui/ReportOutput.h"
+#include "report/ui/ReportPage.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+constexpr int kDpi = 60;
+
+using Lines = std::vector<std::string>;
+
+Lines HeaderLines(const std::string& usage) {
+    return {"Corvane Centerfire Rifle",       "Usage:|" + usage,
+            "Corvane Load No.:|R308W1",       "Caliber:|308 Winchester",
+            "Bullet Weight:|150 Grains",      "Bullet Style:|Pointed Soft Point",
+            "Ballistic Coefficient:|0.314",   "Factory Primer No.:|9-1/2",
+            "Barrel Length:|24 Inches",       "Altitude Above Sea Level:|0 Feet",
+            "Temperature:|59\xBA Fahrenheit", "Crosswind Speed:|10 MPH",
+            "Sight Height:|1.5 Inches",       "ENDHEADER"};
+}
+
+// A rifle report with `points` range points after the muzzle.
+Lines RifleReport(int points, const std::string& usage = "Deer and Elk") {
+    Lines lines = HeaderLines(usage);
+    lines.push_back("TABNUMBER|0");
+    lines.push_back("RANGECOUNT|" + std::to_string(points));
+    std::string headings = "Muzzle";
+    std::string velocity = "Velocity (f/s)|2820";
+    std::string drift = "Wind Drift (in)|0";
+    for (int i = 1; i <= points; ++i) {
+        headings += "|" + std::to_string(100 * i) + " Yds.";
+        velocity += "|" + std::to_string(2820 - 200 * i);
+        drift += "|" + std::to_string(i) + ".5";
+    }
+    lines.push_back(headings);
+    lines.push_back(velocity);
+    lines.push_back(drift);
+    return lines;
+}
+
+Lines ShotshellReport() {
+    return {"Corvane",
+            "Usage:|Upland Game",
+            "Corvane Load No.:|S12U",
+            "Gauge:|12 Gauge",
+            "Shell Length:|2.75 Inches",
+            "Weight:|1.25 Ounces",
+            "Shot Size:|6",
+            "Shot Material:|Lead",
+            "ENDHEADER",
+            "TABNUMBER|4",
+            "SHOTDATA|",
+            "Shot Size|Typical Pellet Count|Pellet Diameter in inches",
+            "6|281|0.110",
+            "7 1/2|438|0.095",
+            "BB|0.180"};
+}
+
+QImage WhitePage(double width, double height) {
+    QImage image(static_cast<int>(width * kDpi), static_cast<int>(height * kDpi),
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
+    image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
+    image.fill(Qt::white);
+    return image;
+}
+
+QImage SolidPicture(const QColor& color) {
+    QImage picture(40, 10, QImage::Format_RGB32);
+    picture.fill(color);
+    return picture;
+}
+
+struct Rendered {
+    QImage Image;
+    ReportPageResult Result;
+};
+
+Rendered Render(const Lines& text, bool color = true, double pageHeight = 11.0,
+                const QImage& footer = QImage()) {
+    LoadReportPage page;
+    page.SetReportText(text);
+    page.SetPictures(SolidPicture(Qt::blue), footer);
+    page.SetColorPrinting(color);
+    Rendered rendered{WhitePage(8.5, pageHeight), {}};
+    QPainter painter(&rendered.Image);
+    ReportEngine engine(painter, ReportPageSize{8.5, pageHeight, 0.5, 0.5, 0.5, 0.5});
+    rendered.Result = page.Compose(engine);
+    return rendered;
+}
+
+int CountPixels(const QImage& image, const std::function<bool(QRgb)>& match) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += match(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+bool IsPaleYellow(QRgb pixel) {
+    return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) < 220;
+}
+
+class ReportWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureOffscreenApp(); }
+};
+
+TEST_F(ReportWindowTest, ParsesTheTextParts) {
+    LoadReportPage page;
+    page.SetReportText(RifleReport(3));
+    EXPECT_EQ(page.LastHeaderLine(), 12);
+    EXPECT_EQ(page.Section(), 0);
+    EXPECT_TRUE(page.HasRangeTable());
+    EXPECT_EQ(page.RangeHeadingLine(), 16);
+    EXPECT_EQ(page.ShotHeadingLine(), 0);
+
+    page.SetReportText(ShotshellReport());
+    EXPECT_EQ(page.Section(), 4);
+    EXPECT_FALSE(page.HasRangeTable());
+    EXPECT_EQ(page.ShotHeadingLine(), 11);
+
+    // No end of header, a bare "RANGECOUNT|" as the last line: nothing to print past the title.
+    page.SetReportText({"Title", "Usage:|x", "RANGECOUNT|3"});
+    EXPECT_EQ(page.LastHeaderLine(), 2);
+    EXPECT_EQ(page.RangeHeadingLine(), 0);
+    page.SetReportText({});
+    QImage image = WhitePage(8.5, 11);
+    QPainter painter(&image);
+    ReportEngine engine(painter, ReportPageSize{});
+    EXPECT_EQ(page.Compose(engine).RangeTables, 0);
+}
+
+TEST_F(ReportWindowTest, SplitRangeTableKeepsLabelsInBothHalves) {
+    Lines lines = {"x", "Muzzle|100|200|300|400|500|600", "V|1|2|3|4|5|6|7",
+                   "Zero Adj. (moa)|n/a|a|b|c|d|e|f"};
+    SplitRangeTable(lines, 1);
+    const Lines expected = {"x",
+                            "Muzzle|100|200|300|",
+                            "V|1|2|3|4|",
+                            "Zero Adj. (moa)|n/a|a|b|c|",
+                            "400|500|600|",
+                            "V|5|6|7|",
+                            "Zero Adj. (moa)|d|e|f|"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(SplitReportFields("Usage:|"), (Lines{"Usage:"}));
+    EXPECT_EQ(SplitReportFields("a||b"), (Lines{"a", "", "b"}));
+}
+
+TEST_F(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
+    std::map<int, double> bottoms;
+    for (const int points : {5, 6, 12}) {
+        SCOPED_TRACE(points);
+        const Rendered rendered = Render(RifleReport(points));
+        EXPECT_EQ(rendered.Result.RangeTables, points < 6 ? 1 : 2);
+        // Header picture in its rectangle, 1.8 inches either side of the centre.
+        EXPECT_EQ(rendered.Image.pixel(static_cast<int>(4.25 * kDpi), kDpi), qRgb(0, 0, 255));
+        EXPECT_EQ(rendered.Image.pixel(static_cast<int>(2.3 * kDpi), kDpi), qRgb(255, 255, 255));
+        // Nothing is drawn in the margins.
+        const int margin = kDpi / 2;
+        const QImage& image = rendered.Image;
+        int inkOutside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool inside = x >= margin && x < image.width() - margin && y >= margin &&
+                                    y < image.height() - margin;
+                inkOutside += !inside && image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(inkOutside, 0);
+        bottoms[points] = rendered.Result.BottomY;
+    }
+    // The second table adds an empty line, two blank lines, its heading and two data rows.
+    EXPECT_NEAR(bottoms[6] - bottoms[5], 6 * 11.0 / 72 * 1.15, 0.1);
+    EXPECT_DOUBLE_EQ(bottoms[12], bottoms[6]);
+}
+
+TEST_F(ReportWindowTest, LongUsageBreaksOnceAtALastBlankWithinTheLimit) {
+    const double shortBottom = Render(RifleReport(3)).Result.BottomY;
+    // 60 characters; the limit on a 7.5 inch print area is 50.
+    const std::string usage = "Varmints, Predators, Deer, Antelope, Black Bear and Elk.";
+    const std::string longUsage = usage + std::string(60 - usage.size(), 'x');
+    const double longBottom = Render(RifleReport(3, longUsage)).Result.BottomY;
+    EXPECT_GT(longBottom - shortBottom, 0.15);
+    EXPECT_LT(longBottom - shortBottom, 0.25);
+    // No blank within the limit: one line, nothing lost.
+    const double unbroken = Render(RifleReport(3, std::string(60, 'x'))).Result.BottomY;
+    EXPECT_DOUBLE_EQ(unbroken, shortBottom);
+}
+
+TEST_F(ReportWindowTest, FooterAndShadeFollowTheirRules) {
+    const QImage footer = SolidPicture(Qt::green);
+    const auto isGreen = [](QRgb p) { return p == qRgb(0, 255, 0); };
+    const Rendered one = Render(RifleReport(5), true, 11.0, footer);
+    EXPECT_TRUE(one.Result.FooterPrinted);
+    EXPECT_GT(CountPixels(one.Image, isGreen), 1000);
+    EXPECT_GT(CountPixels(one.Image, IsPaleYellow), 100);
+    // Split tables on a print area under 9 inches high leave no room for the footer.
+    const Rendered split = Render(RifleReport(6), true, 9.5, footer);
+    EXPECT_FALSE(split.Result.FooterPrinted);
+    EXPECT_EQ(CountPixels(split.Image, isGreen), 0);
+    EXPECT_TRUE(Render(RifleReport(6), true, 10.0, footer).Result.FooterPrinted);
+
+    const Rendered shot = Render(ShotshellReport(), true);
+    EXPECT_TRUE(shot.Result.ShotTable);
+    EXPECT_EQ(shot.Result.RangeTables, 0);
+    EXPECT_GT(CountPixels(shot.Image, IsPaleYellow), 100);
+    // Black and white: no tint anywhere.
+    EXPECT_EQ(CountPixels(Render(ShotshellReport(), false).Image, IsPaleYellow), 0);
+    EXPECT_EQ(CountPixels(Render(RifleReport(8), false).Image, IsPaleYellow), 0);
+}
+
+class RecordingPrompts : public SilentPrompts {
+public:
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> errors;
+};
+
+void WritePicture(const QString& path, const QColor& color) {
+    ASSERT_TRUE(SolidPicture(color).save(path, "BMP"));
+}
+
+bool StartsWithPdf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() > 1000 && file.read(4) == "%PDF";
+}
+
+TEST_F(ReportWindowTest, MissingHeaderPictureAbortsWithItsMessage) {
+    QTemporaryDir dir;
+    WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
+    RecordingPrompts prompts;
+    // Black and white printing needs "RprtBW.bmp", which is missing.
+    TfrmMainReport window(nullptr, prompts, dir.path(), false);
+    window.SetReportText(RifleReport(3));
+    window.SetPdfDestination(dir.filePath(QStringLiteral("out.pdf")));
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 3000));
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_EQ(prompts.errors[0], "          <<< REPORT ABORTED >>>\n\nFile missing: " +
+                                     dir.filePath(QStringLiteral("RprtBW.bmp")).toStdString());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.pdf"))));
+
+    QString error;
+    EXPECT_FALSE(RenderReportToPdf(RifleReport(3), dir.path(), false,
+                                   dir.filePath(QStringLiteral("x.pdf")), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("File missing: ")));
+}
+
+TEST_F(ReportWindowTest, WritesPdfFromTheWindowAndTheRenderFunction) {
+    QTemporaryDir dir;
+    WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
+    WritePicture(dir.filePath(QStringLiteral("CustomFooter.bmp")), Qt::green);
+    RecordingPrompts prompts;
+    TfrmMainReport window(nullptr, prompts, dir.path(), true);
+    window.SetReportText(ShotshellReport());
+    const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
+    window.SetPdfDestination(windowPdf);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_TRUE(window.Activated());
+    EXPECT_TRUE(prompts.errors.empty());
+    EXPECT_TRUE(StartsWithPdf(windowPdf));
+
+    const QString pdf = dir.filePath(QStringLiteral("rifle.pdf"));
+    QString error;
+    EXPECT_TRUE(RenderReportToPdf(RifleReport(8), dir.path(), true, pdf, &error))
+        << error.toStdString();
+    EXPECT_TRUE(StartsWithPdf(pdf));
+    // A folder that does not exist: the write error is reported.
+    EXPECT_FALSE(RenderReportToPdf(RifleReport(8), dir.path(), true,
+                                   dir.filePath(QStringLiteral("none/rifle.pdf")), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("none/rifle.pdf")));
+}
+
+// Runs `handle` on the first visible top-level dialog of type D once it is shown.
+template <typename D> void HandleDialogWhenShown(const std::function<void(D*)>& handle) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<D*>(widget);
+            if (dialog != nullptr && dialog->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                handle(dialog);
+                return;
+            }
+        }
+    });
+    timer->start(20);
+}
+
+TEST_F(ReportWindowTest, PreviewShowsTheOnePageAndSetupComesFirstWhenAsked) {
+    // Without the main window, closing a test window would quit the dialogs' event loops.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    QTemporaryDir dir;
+    WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
+    RecordingPrompts prompts;
+    {
+        TfrmMainReport window(nullptr, prompts, dir.path(), true);
+        window.SetReportText(RifleReport(4));
+        QString title;
+        int pages = -1;
+        double zoom = 0;
+        HandleDialogWhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            title = preview->windowTitle();
+            if (auto* view = preview->findChild<QPrintPreviewWidget*>()) {
+                pages = view->pageCount();
+                zoom = view->zoomFactor();
+            }
+            preview->reject();
+        });
+        window.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+        EXPECT_EQ(title, QStringLiteral("Report Preview"));
+        EXPECT_EQ(pages, 1);
+        EXPECT_NEAR(zoom, 0.7, 0.01);
+    }
+    {
+        TfrmMainReport window(nullptr, prompts, dir.path(), true);
+        window.SetReportText(RifleReport(4));
+        window.SetShowSetup(true);
+        QString title;
+        HandleDialogWhenShown<QPrintDialog>([&](QPrintDialog* setup) {
+            title = setup->windowTitle();
+            setup->reject();
+        });
+        window.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+        EXPECT_EQ(title, QStringLiteral("Report Setup"));
+    }
+    EXPECT_TRUE(prompts.errors.empty());
+    QApplication::setQuitOnLastWindowClosed(true);
+}
+
+} // namespace
+} // namespace corvane

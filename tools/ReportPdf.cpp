@@ -1,0 +1,53 @@
+#include "ReportPdf.h"
+
+#ifdef CORVANE_TOOL_HAS_UI
+#include "report/ui/ReportOutput.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+
+#include <memory>
+#endif
+
+namespace corvane::tool {
+
+#ifdef CORVANE_TOOL_HAS_UI
+
+bool ReportPdfAvailable() {
+    return true;
+}
+
+std::string WriteReportPdf(const std::vector<std::string>& text, const std::string& productInfoDir,
+                           bool colorPrinting, const std::string& pdfPath) {
+    // Fonts and painting need a GUI application; the tool never opens a window.
+    std::unique_ptr<QGuiApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        static int argc = 1;
+        static char name[] = "corvane-catalog-tool";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QString error;
+    if (!RenderReportToPdf(text, QString::fromStdString(productInfoDir), colorPrinting,
+                           QString::fromStdString(pdfPath), &error)) {
+        return error.isEmpty() ? std::string("cannot write the PDF") : error.toStdString();
+    }
+    return {};
+}
+
+#else
+
+bool ReportPdfAvailable() {
+    return false;
+}
+
+std::string WriteReportPdf(const std::vector<std::string>&, const std::string&, bool,
+                           const std::string&) {
+    return "--pdf is not available in this build";
+}
+
+#endif
+
+} // namespace corvane::tool
