@@ -6,8 +6,13 @@
 #include <QApplication>
 #include <QDir>
 
+#include <clocale>
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // QApplication adopts the user's locale for the C library; the catalog's numbers are always
+    // printed with a decimal point, as the tool and the exported tables print them.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("CorvaneAmmoCatalog"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane Ammo Catalog"));
 
