@@ -3,6 +3,7 @@
 #include "catalog/RecordLayout.h"
 #include "catalog/TextFile.h"
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace corvane {
@@ -26,15 +27,16 @@ std::string ListFileName(CatalogTab tab, ListKind kind) {
 }
 
 // Position in the list of the line that names `id`: brand IDs 0 and 1 are the filters' "all"
-// and "NEW", material IDs start at 0, the others at 1.
-int LinePosition(int id, ListKind kind) {
+// and "NEW", material IDs start at 0, the others at 1. Wide, so that any ID from a table
+// (even the most negative) gives a position without overflow.
+std::int64_t LinePosition(int id, ListKind kind) {
     switch (kind) {
     case ListKind::Brand:
-        return id - 2;
+        return std::int64_t{id} - 2;
     case ListKind::Material:
         return id;
     default:
-        return id - 1;
+        return std::int64_t{id} - 1;
     }
 }
 
@@ -76,8 +78,8 @@ std::string Catalog::LookupName(int id, CatalogTab tab, ListKind kind) {
     if (list.empty()) {
         list = ReadTextLines(DataDir() / ListFileName(tab, kind));
     }
-    const int position = LinePosition(id, kind);
-    if (position < 0 || position >= static_cast<int>(list.size())) {
+    const std::int64_t position = LinePosition(id, kind);
+    if (position < 0 || position >= static_cast<std::int64_t>(list.size())) {
         return {};
     }
     return list[static_cast<std::size_t>(position)];
