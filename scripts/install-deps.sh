@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev
   libjpeg62-turbo-dev fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev ccache

@@ -5,13 +5,17 @@
 #include "app/DetailArea.h"
 #include "app/FilterCombo.h"
 #include "app/Pictures.h"
+#include "app/QuickFind.h"
+#include "app/SideWindows.h"
 #include "app/SplashPage.h"
 #include "app/TableExport.h"
+#include "app/TrajectoryChartLink.h"
 #include "ballistics/GridData.h"
 #include "catalog/FilterLists.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
+#include "report/ReportText.h"
 #include "settings/SettingsStore.h"
 #include "windows/Disclaim.h"
 
@@ -119,6 +123,20 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
         LoadPicture(QString::fromStdString((catalog_.ProductInfoDir() / "splash.jpg").string())));
     NotebookMain->addWidget(splash_);
     BuildCatalogPage();
+    detail_->Attach(catalog_.ProductInfoDir(), prompts_);
+    side_ = new SideWindows(
+        this, grid_, catalog_, prompts_,
+        QString::fromStdString((catalog_.ProductInfoDir() / "noimagel.jpg").string()));
+    connect(detail_, &DetailArea::largePictureClicked, side_, &SideWindows::ShowLargeImage);
+    connect(detail_, &DetailArea::largePictureChanged, side_,
+            &SideWindows::UpdateLargeImagePopup);
+    connect(detail_, &DetailArea::catalogFocusWanted, this, [this] { grid_->setFocus(); });
+    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::sbnPelletDataClick);
+    OnLeftClick(strip_->ImagePelletData, [this] {
+        if (strip_->sbnPelletData->isEnabled()) {
+            sbnPelletDataClick();
+        }
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(NotebookMain);
@@ -160,7 +178,6 @@ void TfrmMain::BuildCatalogPage() {
                           QStringLiteral("Tools menu"), pnlToolBtn);
     sbnHelp = ToolButton(QStringLiteral("sbnHelp"), QStringLiteral("Help"),
                          QStringLiteral("Help index"), pnlToolBtn);
-    sbnHelp->setEnabled(false); // the help pages come later
     auto* tools = new QHBoxLayout(pnlToolBtn);
     tools->setContentsMargins(0, 0, 4, 0);
     tools->setSpacing(2);
@@ -205,6 +222,11 @@ void TfrmMain::BuildCatalogPage() {
     layout->addWidget(lblLine2BottomTabPage0);
     NotebookMain->addWidget(page);
     menus_ = BuildMainMenus(this);
+    chartLink_ =
+        new TrajectoryChartLink(*this, catalog_, settings_, shownLoads_, *grid_, *strip_->Panel);
+    tools->insertWidget(tools->indexOf(sbnTools), chartLink_->NewToolButton(pnlToolBtn));
+    chartLink_->Attach(menus_.TrajectoryChart);
+    InstallQuickFind(*this, catalog_);
 }
 
 void TfrmMain::ConnectActions() {
@@ -250,6 +272,7 @@ void TfrmMain::ConnectActions() {
         SaveShowHints(store_, settings_);
     });
     connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::Tabletofile1Click);
+    ConnectMenuActions();
     connect(menus_.ColorPrinting, &QAction::triggered, this, [this] {
         settings_.ColorPrinting = !settings_.ColorPrinting;
         SaveColorPrinting(store_, settings_);
@@ -302,6 +325,9 @@ void TfrmMain::ShowHints(bool on) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (HelpKeyPressed(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::ToolTip && !settings_.ShowHints) {
         return true;
     }
@@ -436,6 +462,9 @@ void TfrmMain::TabControl1Change(int) {
 void TfrmMain::ShowCatalogTab() {
     selectFirstLoad_ = false;
     const int s = CurrentSection();
+    side_->ClosePelletWindow();
+    chartLink_->SectionChanged();
+    detail_->SetSection(s);
     sbnPrint->setEnabled(false);
     if (s <= 4) {
         const auto combos = SectionCombos(s);
@@ -555,6 +584,7 @@ void TfrmMain::FillCatalogGrid() {
         keepGridPosition_ = false;
         grid_->setFocus();
     }
+    chartLink_->GridRefilled();
 }
 
 void TfrmMain::MainGridClick() {
@@ -564,19 +594,22 @@ void TfrmMain::MainGridClick() {
         return;
     }
     const auto tab = static_cast<CatalogTab>(s);
-    const LoadRecord& load =
-        catalog_.Record(tab, shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex);
+    const int recordIndex = shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex;
+    const LoadRecord& load = catalog_.Record(tab, recordIndex);
     try {
         const std::string brand = catalog_.LookupName(load.BrandId, tab, ListKind::Brand);
-        std::vector<std::string> uses;
+        const std::string styleKey =
+            s == 4 ? load.ShotSizeText
+                   : catalog_.LookupName(s == 3 ? load.SlugStyleId : load.BulletStyleId, tab,
+                                         ListKind::Bullet);
+        std::string useText;
         for (int k = 0; k < 20; ++k) {
             if (load.UsageFlags[static_cast<std::size_t>(k)]) {
-                uses.push_back(Trim(catalog_.LookupName(k, tab, ListKind::Usage)));
+                useText += catalog_.LookupName(k, tab, ListKind::Usage) + ", ";
             }
         }
-        std::string useText;
-        for (std::size_t i = 0; i < uses.size(); ++i) {
-            useText += (i == 0 ? "" : (i + 1 == uses.size() ? " and " : ", ")) + uses[i];
+        if (!useText.empty()) {
+            useText.resize(useText.size() - 2);
         }
         const GridData& shownGrid = grid_->Data();
         const int caliberColumn = shownGrid.Headings.Index.Caliber;
@@ -588,11 +621,27 @@ void TfrmMain::MainGridClick() {
         const std::string title = "Load: " + Trim(load.LoadNumber) + "    " +
                                   (s >= 3 ? "Gauge: " : "Caliber: ") + caliberCell +
                                   "   Brand: " + brand;
-        detail_->ShowLoadTitle(ToQString(title), ToQString(useText));
+        detail_->ShowLoadTitle(ToQString(title), ToQString(JoinWithAnd(useText)));
+        detail_->SetLoadKeys(brand, styleKey);
+        if (s == 4) {
+            strip_->sbnPelletData->setEnabled(true);
+            side_->RefillPelletWindow(recordIndex, settings_.EnglSys);
+        }
         sbnPrint->setEnabled(true);
+        detail_->ShowLoadDetail();
     } catch (const CatalogFileError& error) {
         prompts_.ShowError(error.what());
     }
+}
+
+void TfrmMain::sbnPelletDataClick() {
+    const int row = grid_->SelectedRow();
+    if (CurrentSection() != 4 || row < 1 ||
+        static_cast<std::size_t>(row - 1) >= shownLoads_.Count()) {
+        return;
+    }
+    side_->ShowPelletWindow(shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex,
+                            settings_.EnglSys);
 }
 
 void TfrmMain::PanelEntryChanged() {
@@ -631,6 +680,7 @@ void TfrmMain::ApplyUnitSystem() {
 void TfrmMain::SetUnitSystem(bool english) {
     settings_.EnglSys = english;
     SaveUnitSystem(store_, settings_);
+    side_->ClosePelletWindow();
     strip_->sbnPelletData->setEnabled(false);
     sbnPrint->setEnabled(false);
     ApplyUnitSystem();

@@ -17,7 +17,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QDialog;
 class QLabel;
 class QStackedWidget;
 class QTabBar;
@@ -28,8 +31,12 @@ namespace corvane {
 class ControlStrip;
 class DetailArea;
 class FilterCombo;
+class HelpViewer;
+class SideWindows;
 class SplashPage;
 class TFormAmmoExpt;
+class TrajectoryChartLink;
+class TfrmMainReport;
 
 class TfrmMain : public QWidget, public ExpertHost {
     Q_OBJECT
@@ -43,6 +50,13 @@ public:
     ~TfrmMain() override;
 
     void SetDisclaimerHook(DisclaimerHook hook) { disclaimer_ = std::move(hook); }
+    // Shows a settings dialog modally (exec() unless replaced, e.g. by a test).
+    using ModalHook = std::function<void(QDialog& dialog)>;
+    void SetModalHook(ModalHook hook) { modalHook_ = std::move(hook); }
+    // Shows the report window holding `text` modally (exec() unless replaced).
+    using ReportHook =
+        std::function<void(TfrmMainReport& window, const std::vector<std::string>& text)>;
+    void SetReportHook(ReportHook hook) { reportHook_ = std::move(hook); }
 
     // Entries for the other windows.
     void OpenCatalogSection(int section);
@@ -55,12 +69,24 @@ public:
     // The Zora Raduzu button: shows the wizard and starts it afresh.
     void sbnAmmoExpertClick();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
+    TrajectoryChartLink* ChartLink() const { return chartLink_; }
     void SelectGridRow(int index);
     void ApplyUnitSystem();
     void SetUnitSystem(bool english);
     void ToggleHeading(HeadingItem item);
     // "Table to file...": asks for the file name, then writes the grid.
     void Tabletofile1Click();
+    // The settings dialogs; on OK the settings are stored and the grid follows them.
+    void BallisticsSettings1Click();
+    void ColorsFontSize1Click();
+    void SightHeightSetting1Click();
+    // The print menu: refresh if due, then the report of the selected load.
+    void Printloadreport1Click();
+    void Setupprinter1Click();
+    void WriteLoadReport(bool showSetup);
+    // Opens the help window on a topic (HelpViewer's topic numbers).
+    void ShowHelpTopic(int topic);
+    HelpViewer* Help() const { return help_; }
 
     // State for tests and the screenshot driver.
     int CurrentSection() const;
@@ -73,6 +99,9 @@ public:
     ControlStrip* Strip() const { return strip_; }
     CatalogGridView* Grid() const { return grid_; }
     DetailArea* Detail() const { return detail_; }
+    SideWindows* Side() const { return side_; }
+    // "Pellet Data" (button or picture): the pellet window for the selected shotshell load.
+    void sbnPelletDataClick();
     QTabBar* Tabs() const { return TabControl1; }
     QLabel* Legend1() const { return lblLine1BottomTabPage0; }
     QLabel* Legend2() const { return lblLine2BottomTabPage0; }
@@ -88,6 +117,11 @@ protected:
 private:
     void BuildCatalogPage();
     void ConnectActions();
+    void ConnectMenuActions();
+    void ShowModal(QDialog& dialog);
+    UserPrompts* DialogPrompts();
+    // F1 inside the window: the grid's topic over the grid, else the contents.
+    bool HelpKeyPressed(QObject* watched, QEvent* event);
     void FormActivate();
     void LoadStartupSettings();
     void RestorePlacement();
@@ -115,6 +149,9 @@ private:
     ShownLoads shownLoads_;
     QtTextMeasure measure_;
     DisclaimerHook disclaimer_;
+    ModalHook modalHook_;
+    ReportHook reportHook_;
+    HelpViewer* help_ = nullptr;
 
     bool activated_ = false;
     bool eventsEnabled_ = false;
@@ -137,10 +174,12 @@ private:
     QToolButton* sbnHelp = nullptr;
     ControlStrip* strip_ = nullptr;
     DetailArea* detail_ = nullptr;
+    SideWindows* side_ = nullptr;
     CatalogGridView* grid_ = nullptr;
     QLabel* lblLine1BottomTabPage0 = nullptr;
     QLabel* lblLine2BottomTabPage0 = nullptr;
     MainMenus menus_;
+    TrajectoryChartLink* chartLink_ = nullptr;
 };
 
 } // namespace corvane

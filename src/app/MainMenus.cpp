@@ -1,16 +1,34 @@
 #include "app/MainMenus.h"
 
+#include "app/BallisticsPanel.h"
+#include "app/ControlStrip.h"
+#include "app/HelpViewer.h"
+#include "app/MainFrm.h"
+#include "common/ui/QtText.h"
+#include "report/LoadReport.h"
+#include "report/ui/MainReport.h"
+#include "settings/SettingsStore.h"
+#include "settings/ui/ColorsFontSize.h"
+#include "settings/ui/DefaultBallistics.h"
+#include "settings/ui/SetSightHeight.h"
+
 #include <QAction>
 #include <QActionGroup>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <exception>
 
 namespace corvane {
 namespace {
 
-QAction* Item(QMenu* menu, const QString& text, bool checkable = false, bool enabled = true) {
+QAction* Item(QMenu* menu, const QString& text, bool checkable = false) {
     QAction* action = menu->addAction(text);
     action->setCheckable(checkable);
-    action->setEnabled(enabled);
     return action;
 }
 
@@ -20,11 +38,8 @@ MainMenus BuildMainMenus(QWidget* owner) {
     MainMenus m;
     m.PopupMenuTools = new QMenu(owner);
     m.PopupMenuTools->setObjectName(QStringLiteral("PopupMenuTools"));
-    // Their dialogs come with the settings windows.
-    m.BallisticsSettings =
-        Item(m.PopupMenuTools, QStringLiteral("&Ballistics settings..."), false, false);
-    m.ColorsAndFontSize =
-        Item(m.PopupMenuTools, QStringLiteral("&Colors and font size..."), false, false);
+    m.BallisticsSettings = Item(m.PopupMenuTools, QStringLiteral("&Ballistics settings..."));
+    m.ColorsAndFontSize = Item(m.PopupMenuTools, QStringLiteral("&Colors and font size..."));
     QMenu* units = m.PopupMenuTools->addMenu(QStringLiteral("&English/Metric system"));
     m.EnglishSystem = Item(units, QStringLiteral("English system"), true);
     m.MetricSystem = Item(units, QStringLiteral("Metric system"), true);
@@ -42,18 +57,147 @@ MainMenus BuildMainMenus(QWidget* owner) {
     }
     m.RememberScreenPosition =
         Item(m.PopupMenuTools, QStringLiteral("&Remember screen position"), true);
-    m.SightHeightSetting =
-        Item(m.PopupMenuTools, QStringLiteral("&Sight height setting..."), false, false);
+    m.SightHeightSetting = Item(m.PopupMenuTools, QStringLiteral("&Sight height setting..."));
     m.ShowPopupHints = Item(m.PopupMenuTools, QStringLiteral("Show &popup hints"), true);
     m.TableToFile = Item(m.PopupMenuTools, QStringLiteral("&Table to file..."));
+    m.TrajectoryChart = Item(m.PopupMenuTools, QStringLiteral("Trajectory &chart..."));
 
     m.PopupMenuPrint = new QMenu(owner);
     m.PopupMenuPrint->setObjectName(QStringLiteral("PopupMenuPrint"));
-    // The load report and the printer set-up come with the report window.
-    m.PrintLoadReport = Item(m.PopupMenuPrint, QStringLiteral("&Print load report"), false, false);
+    m.PrintLoadReport = Item(m.PopupMenuPrint, QStringLiteral("&Print load report"));
+    m.PopupMenuPrint->addSeparator();
     m.ColorPrinting = Item(m.PopupMenuPrint, QStringLiteral("&Color printing"), true);
-    m.SetUpPrinter = Item(m.PopupMenuPrint, QStringLiteral("&Set up printer"), false, false);
+    m.SetUpPrinter = Item(m.PopupMenuPrint, QStringLiteral("&Set up printer"));
     return m;
+}
+
+// The main window's handlers of the menu items, the help button and F1.
+
+void TfrmMain::ConnectMenuActions() {
+    connect(menus_.BallisticsSettings, &QAction::triggered, this,
+            &TfrmMain::BallisticsSettings1Click);
+    connect(menus_.ColorsAndFontSize, &QAction::triggered, this, &TfrmMain::ColorsFontSize1Click);
+    connect(menus_.SightHeightSetting, &QAction::triggered, this,
+            &TfrmMain::SightHeightSetting1Click);
+    connect(menus_.PrintLoadReport, &QAction::triggered, this, &TfrmMain::Printloadreport1Click);
+    connect(menus_.SetUpPrinter, &QAction::triggered, this, &TfrmMain::Setupprinter1Click);
+    connect(sbnHelp, &QToolButton::clicked, this,
+            [this] { ShowHelpTopic(HelpViewer::kContentsTopic); });
+}
+
+void TfrmMain::ShowModal(QDialog& dialog) {
+    if (modalHook_) {
+        modalHook_(dialog);
+    } else {
+        dialog.exec();
+    }
+}
+
+UserPrompts* TfrmMain::DialogPrompts() {
+    // Without prompts of the caller the dialogs parent their own message boxes.
+    return ownPrompts_ ? nullptr : &prompts_;
+}
+
+void TfrmMain::BallisticsSettings1Click() {
+    TfrmDefaultBallistics dialog(settings_, DialogPrompts(), this);
+    ShowModal(dialog);
+    if (dialog.Cancelled()) {
+        return;
+    }
+    dialog.ApplyTo(settings_);
+    SaveDefaultConditions(store_, settings_);
+    ApplyUnitSystem();
+}
+
+void TfrmMain::ColorsFontSize1Click() {
+    TfrmColorsFontSize dialog(settings_, this);
+    ShowModal(dialog);
+    if (dialog.Cancelled()) {
+        return;
+    }
+    dialog.ApplyTo(settings_);
+    SaveGridColors(store_, settings_);
+    grid_->ApplyGridColors(settings_);
+    measure_.SetFont(grid_->GridFont());
+    RefillKeepingPosition();
+}
+
+void TfrmMain::SightHeightSetting1Click() {
+    TfrmSightHeight dialog(settings_, DialogPrompts(), this);
+    ShowModal(dialog);
+    if (dialog.Cancelled()) {
+        return;
+    }
+    // The section's sight height is read from the settings, so the grid and the report take
+    // the new value from here on.
+    dialog.ApplyTo(settings_);
+    SaveSightHeights(store_, settings_);
+    RefillKeepingPosition();
+}
+
+void TfrmMain::Printloadreport1Click() {
+    if (strip_->bbnRefresh->isEnabled()) {
+        bbnRefreshClick();
+    }
+    WriteLoadReport(false);
+}
+
+void TfrmMain::Setupprinter1Click() {
+    if (strip_->bbnRefresh->isEnabled()) {
+        bbnRefreshClick();
+    }
+    WriteLoadReport(true);
+}
+
+void TfrmMain::WriteLoadReport(bool showSetup) {
+    const int row = grid_->SelectedRow();
+    if (!CatalogShown() || CurrentSection() > 4 || row < 1) {
+        return;
+    }
+    LoadReportText text;
+    try {
+        text = BuildLoadReportText(catalog_, grid_->Data(), row, strip_->Panel->Texts(), settings_);
+    } catch (const std::exception& error) {
+        // An unreadable shot-size index or name list abandons the report.
+        prompts_.ShowError(error.what());
+        return;
+    }
+    if (text.empty()) {
+        return;
+    }
+    TfrmMainReport report(this, prompts_,
+                          QString::fromStdString(catalog_.ProductInfoDir().string()),
+                          settings_.ColorPrinting);
+    report.SetShowSetup(showSetup);
+    report.SetReportText(text);
+    if (reportHook_) {
+        reportHook_(report, text);
+    } else {
+        report.exec();
+    }
+}
+
+void TfrmMain::ShowHelpTopic(int topic) {
+    if (help_ == nullptr) {
+        help_ = new HelpViewer(QString::fromStdString((programDir_ / "Help").string()), this);
+    }
+    if (!help_->ShowTopic(topic)) {
+        prompts_.ShowError("Help file missing: " +
+                           FromQString(QDir::toNativeSeparators(help_->TopicPath(topic))));
+    }
+}
+
+bool TfrmMain::HelpKeyPressed(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return false;
+    }
+    const bool overGrid = widget == grid_ || grid_->isAncestorOf(widget);
+    ShowHelpTopic(overGrid ? HelpViewer::kCatalogGridTopic : HelpViewer::kContentsTopic);
+    return true;
 }
 
 } // namespace corvane

@@ -1,6 +1,6 @@
 #pragma once
-// The two pop-up menus of the tool buttons. Items whose windows are not part of the program yet
-// are present and disabled.
+// The two pop-up menus of the tool buttons. What their items do are the main window's menu
+// handlers (MainMenus.cpp).
 #include <QObject>
 
 #include <array>
@@ -36,6 +36,7 @@ struct MainMenus {
     QAction* SightHeightSetting = nullptr;
     QAction* ShowPopupHints = nullptr;
     QAction* TableToFile = nullptr;
+    QAction* TrajectoryChart = nullptr;
 
     QMenu* PopupMenuPrint = nullptr;
     QAction* PrintLoadReport = nullptr;

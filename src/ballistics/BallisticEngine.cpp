@@ -43,6 +43,21 @@ int ClampedRangeCount(int rangeCount) {
     return std::clamp(rangeCount, 0, kMaxRangeCount);
 }
 
+int PointsPerIncrement(const EngineInputs& inputs) {
+    return std::clamp(inputs.PointsPerIncrement, 1, kMaxRangeCount);
+}
+
+// Distance of point i in feet. A whole range point is computed exactly as with one point per
+// increment, so sampled and table runs meet on the same doubles.
+double PointDistance(int i, double increment, int perIncrement) {
+    const int whole = i / perIncrement;
+    const int part = i % perIncrement;
+    if (part == 0) {
+        return whole * increment;
+    }
+    return whole * increment + part * (increment / perIncrement);
+}
+
 struct GillStage {
     double a;
     double b;
@@ -174,6 +189,7 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
                          BallisticResults& results) {
     const int last = ClampedRangeCount(results.RangeCount);
     const double increment = inputs.Increment;
+    const int perIncrement = PointsPerIncrement(inputs);
     results.Velocity[0] = inputs.MuzzleVelocity;
     results.Time[0] = 0;
     results.Drop[0] = 0;
@@ -198,11 +214,15 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
     double vBefore = 0;
     for (int i = 1; i <= last; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const double target = i * increment;
+        const double target = PointDistance(i, increment, perIncrement);
+        // The cut-off is judged over whole increments: a cut-off range point takes the sampled
+        // points of its interval with it.
+        const int intervalStart = (i - 1) / perIncrement * perIncrement;
         while (!(state.X >= target)) {
-            const double elapsed = static_cast<double>(m) * h - results.Time[index - 1];
+            const double elapsed =
+                static_cast<double>(m) * h - results.Time[static_cast<std::size_t>(intervalStart)];
             if (m >= kMaxSteps || elapsed > hopelessInterval || state.Y < hopelessHeight) {
-                MarkCutOff(results, i, last);
+                MarkCutOff(results, intervalStart + 1, last);
                 return;
             }
             xBefore = state.X;
@@ -210,6 +230,13 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
             vBefore = state.Velocity;
             ++m;
             GillStep(state, accumulators, derivatives, h, drag, machFactor);
+            // A flight that stopped being numbers (a velocity through zero, an absurd drag) is
+            // cut off here rather than passing NaN or infinities on to the cells.
+            if (!std::isfinite(state.Velocity) || !std::isfinite(state.Angle) ||
+                !std::isfinite(state.X) || !std::isfinite(state.Y)) {
+                MarkCutOff(results, intervalStart + 1, last);
+                return;
+            }
         }
         const double f = (target - xBefore) / (state.X - xBefore);
         const double y = yBefore + (state.Y - yBefore) * f;
@@ -219,9 +246,13 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
         results.Velocity[index] = v;
         results.Drop[index] = -12 * y;
         results.Time[index] = (mh - previousMh) * f + previousMh;
-        if (increment / (results.Time[index] - results.Time[index - 1]) < 100 ||
+        if (i % perIncrement != 0) {
+            continue;
+        }
+        const auto previous = static_cast<std::size_t>(i - perIncrement);
+        if (increment / (results.Time[index] - results.Time[previous]) < 100 ||
             results.Drop[index] > kMaxDrop) {
-            MarkCutOff(results, i, last);
+            MarkCutOff(results, intervalStart + 1, last);
             return;
         }
     }
@@ -238,11 +269,12 @@ void ComputeEnergy(const EngineInputs& inputs, BallisticResults& results) {
 
 void ComputeWindDrift(const EngineInputs& inputs, BallisticResults& results) {
     const int last = ClampedRangeCount(results.RangeCount);
+    const int perIncrement = PointsPerIncrement(inputs);
     const double w = 17.6 * inputs.Crosswind; // inches per second per mph
     for (int i = 0; i <= last; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        results.Drift[index] =
-            (results.Time[index] - i * inputs.Increment / results.Velocity[0]) * w;
+        const double distance = PointDistance(i, inputs.Increment, perIncrement);
+        results.Drift[index] = (results.Time[index] - distance / results.Velocity[0]) * w;
     }
 }
 
@@ -258,17 +290,20 @@ void ZeroTrajectory(const EngineInputs& inputs, BallisticResults& results) {
         results.Status = kStatusZeroOutOfLimits;
         return;
     }
+    const int perIncrement = PointsPerIncrement(inputs);
+    const int lastWhole = last / perIncrement; // last whole range point
     const double point = std::trunc(zeroFeet / increment);
     const double e = zeroFeet - point * increment; // feet past point j
     // A zero beyond the computed points aims through the last one.
-    const bool beyondLast = point > last;
-    const int j = beyondLast ? last : static_cast<int>(point);
-    const auto jIndex = static_cast<std::size_t>(j);
+    const bool beyondLast = point > lastWhole;
+    const int j = beyondLast ? lastWhole : static_cast<int>(point);
+    const auto jIndex = static_cast<std::size_t>(j * perIncrement);
+    const auto nextIndex = static_cast<std::size_t>((j + 1) * perIncrement);
 
-    double zeroDrop = results.Drop[static_cast<std::size_t>(last)];
-    if (j + 1 <= last) {
-        zeroDrop = results.Drop[jIndex] +
-                   e * (results.Drop[jIndex + 1] - results.Drop[jIndex]) / increment;
+    double zeroDrop = results.Drop[static_cast<std::size_t>(lastWhole * perIncrement)];
+    if (j + 1 <= lastWhole) {
+        zeroDrop =
+            results.Drop[jIndex] + e * (results.Drop[nextIndex] - results.Drop[jIndex]) / increment;
     }
     double alpha = (zeroDrop + sightHeight) / (kMoaInchesPerFoot * zeroFeet);
 
@@ -294,14 +329,18 @@ void ZeroTrajectory(const EngineInputs& inputs, BallisticResults& results) {
     const double risePerPoint = kMoaInchesPerFoot * increment * alpha;
     for (int i = 0; i <= last; ++i) {
         const auto index = static_cast<std::size_t>(i);
+        const int whole = i / perIncrement;
+        const int part = i % perIncrement;
+        const double rise = part == 0 ? whole * risePerPoint
+                                      : whole * risePerPoint + part * (risePerPoint / perIncrement);
         results.Trajectory[index] =
-            results.Velocity[index] > 0 ? i * risePerPoint - sightHeight - results.Drop[index] : 0;
+            results.Velocity[index] > 0 ? rise - sightHeight - results.Drop[index] : 0;
     }
     if (std::fabs(results.Trajectory[jIndex]) < 0.0001) {
         results.Trajectory[jIndex] = 0;
     }
-    if (j + 1 <= last && std::fabs(results.Trajectory[jIndex + 1]) < 0.0001) {
-        results.Trajectory[jIndex + 1] = 0;
+    if (j + 1 <= lastWhole && std::fabs(results.Trajectory[nextIndex]) < 0.0001) {
+        results.Trajectory[nextIndex] = 0;
     }
     results.TrajectoryValid = true;
 }

@@ -19,6 +19,11 @@ struct EngineInputs {
     double Crosswind = 0;      // mph
     double ZeroRange = 0;      // yards
     double SightHeight = 0;    // inches
+    // Points recorded per increment. Above 1 the flight is also sampled between the range
+    // points (RangeCount then counts every sampled point) while the time step, the cut-off test
+    // and the zero still follow whole increments, so the range points keep the table's values
+    // bit for bit. The table uses 1.
+    std::int32_t PointsPerIncrement = 1;
 };
 
 struct Atmosphere {

@@ -2,18 +2,32 @@
 //   corvane-screenshots OUTPUT_FOLDER
 // The catalog is the one beside the program; settings stay in memory.
 #include "app/ControlStrip.h"
+#include "app/DetailArea.h"
+#include "app/HelpViewer.h"
 #include "app/MainFrm.h"
+#include "app/SideWindows.h"
 #include "app/SplashPage.h"
+#include "app/TrajectoryChart.h"
+#include "app/TrajectoryChartLink.h"
+#include "expert/ui/Ammoexpt.h"
+#include "report/ui/MainReport.h"
 #include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
+#include "windows/LargeImage.h"
+#include "windows/PelletData.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,6 +42,160 @@ void Save(QWidget& widget, const char* name) {
     if (!widget.grab().save(file)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(file));
     }
+}
+
+// The three settings dialogs as they open from the Tools menu, then cancelled.
+void SaveSettingsDialogs(corvane::TfrmMain& window) {
+    const char* name = nullptr;
+    window.SetModalHook([&name](QDialog& dialog) {
+        dialog.show();
+        Save(dialog, name);
+        dialog.reject();
+    });
+    name = "dialog-ballistics-settings";
+    window.BallisticsSettings1Click();
+    name = "dialog-colors-font-size";
+    window.ColorsFontSize1Click();
+    name = "dialog-sight-height";
+    window.SightHeightSetting1Click();
+    window.SetModalHook(nullptr);
+}
+
+// The print preview of the selected load's report, closed once it has been drawn.
+void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
+    auto* poll = new QTimer;
+    int seen = 0;
+    QObject::connect(poll, &QTimer::timeout, [poll, &seen, name] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(top);
+            if (preview == nullptr || !preview->isVisible()) {
+                continue;
+            }
+            if (++seen < 6) { // let it lay out and draw the page
+                return;
+            }
+            poll->stop();
+            Save(*preview, name);
+            preview->reject();
+            return;
+        }
+    });
+    poll->start(200);
+    window.Printloadreport1Click();
+    delete poll;
+}
+
+// The help window on the catalog grid's page.
+void SaveHelp(corvane::TfrmMain& window) {
+    window.ShowHelpTopic(corvane::HelpViewer::kCatalogGridTopic);
+    if (window.Help() != nullptr) {
+        Save(*window.Help(), "help-catalog-grid");
+        window.Help()->close();
+    }
+}
+
+// The screen area covering the main window and a side window, as the user sees them.
+void SaveWithSideWindow(QWidget& main, QWidget& side, const char* name) {
+    QApplication::processEvents();
+    QTest::qWait(300);
+    const QRect area = main.frameGeometry().united(side.frameGeometry()).adjusted(-4, -4, 4, 4);
+    const QString file =
+        g_folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
+    const QPixmap shot =
+        main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (!shot.save(file)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+    }
+}
+
+// The load detail area: the style view, the shrunk area, the pellet data window and the
+// large image popup.
+void SaveDetailScreens(corvane::TfrmMain& window) {
+    window.showNormal();
+    window.resize(800, 600);
+    window.move(20, 20);
+    corvane::DetailArea* detail = window.Detail();
+    window.Tabs()->setCurrentIndex(0);
+    window.SelectGridRow(4);
+    detail->sbnBulletStypeTabPage0Click();
+    Save(window, "detail-rifle-bullet-style");
+    detail->sbnDetailSizeCtrlTabPage0Click();
+    Save(window, "detail-rifle-shrunk");
+    detail->sbnDetailSizeCtrlTabPage0Click();
+    detail->sbnProductTabPage0Click();
+
+    window.Tabs()->setCurrentIndex(4);
+    window.SelectGridRow(1);
+    window.sbnPelletDataClick();
+    corvane::TfrmPelletData* pellet = window.Side()->PelletWindow();
+    pellet->move(window.frameGeometry().right() + 10, 40);
+    SaveWithSideWindow(window, *pellet, "detail-shotshell-pellet-data");
+    window.SelectGridRow(5); // refilled for the new load (a buckshot load)
+    SaveWithSideWindow(window, *pellet, "detail-shotshell-pellet-data-refilled");
+    pellet->close();
+
+    window.Tabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    detail->ImageDetailLeftImageTabPage0Click();
+    corvane::TfrmLargeImagePopup* popup = window.Side()->LargeImagePopup();
+    SaveWithSideWindow(window, *popup, "detail-large-image-popup");
+    Save(*popup, "large-image-popup");
+    popup->close();
+}
+
+// The trajectory chart of one rifle load, then three loads compared.
+void SaveTrajectoryCharts(corvane::TfrmMain& window) {
+    window.Tabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    corvane::TrajectoryChartLink* link = window.ChartLink();
+    link->ShowChart();
+    Save(*link->Window(), "chart-trajectory-one-load");
+    for (int row : {0, 3, 5}) {
+        window.SelectGridRow(row);
+        link->ToggleCompare();
+    }
+    Save(*link->Window(), "chart-trajectory-compare-three");
+    link->Window()->SetSeries(corvane::TrajectoryChart::Series::Velocity);
+    Save(*link->Window(), "chart-velocity-compare-three");
+    link->Window()->close();
+    link->ClearComparison();
+}
+
+// The Zora Raduzu: its first page, the results of a rifle search and a shotgun guide result.
+void SaveExpertScreens(corvane::TfrmMain& window) {
+    window.sbnAmmoExpertClick();
+    corvane::TFormAmmoExpt* expert = window.ExpertWindow();
+    if (expert == nullptr) {
+        return;
+    }
+    expert->move(window.frameGeometry().right() + 10, 40);
+    Save(*expert, "expert-first-page");
+
+    auto choose = [expert](int list, const char* text) {
+        QComboBox* combo = expert->ComboBoxes[static_cast<std::size_t>(list)];
+        combo->setCurrentIndex(std::max(0, combo->findText(QString::fromLatin1(text))));
+    };
+    choose(0, "Centerfire Rifle");
+    expert->bbnNext0Click();
+    expert->bbnNext1Click();
+    choose(2, "Medium game");
+    expert->bbnNext2Click();
+    expert->bbnFinish3Click();
+    Save(*expert, "expert-rifle-results");
+
+    expert->bbnNew4Click();
+    choose(0, "Shotgun with smooth bore barrel");
+    expert->bbnNext0Click();
+    expert->bbnNext1Click();
+    choose(2, "Small game, upland game, waterfowl");
+    expert->bbnNext2Click();
+    choose(3, "Turkey");
+    expert->bbnFinish3Click();
+    choose(5, "20");
+    expert->bbnNext5Click();
+    expert->bbnFinish6Click();
+    Save(*expert, "expert-shotgun-guide");
+    expert->close();
 }
 
 } // namespace
@@ -86,5 +254,18 @@ int main(int argc, char** argv) {
     window.SetUnitSystem(true);
     window.resize(1280, 900);
     Save(window, "section0-rifle-large");
+
+    window.resize(800, 600);
+    window.Tabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    SaveSettingsDialogs(window);
+    SavePrintPreview(window, "print-preview-rifle");
+    window.Tabs()->setCurrentIndex(4);
+    window.SelectGridRow(1);
+    SavePrintPreview(window, "print-preview-shotshell");
+    SaveHelp(window);
+    SaveTrajectoryCharts(window);
+    SaveDetailScreens(window);
+    SaveExpertScreens(window);
     return 0;
 }

@@ -1,0 +1,124 @@
+#include "app/SideWindows.h"
+
+#include "windows/LargeImage.h"
+#include "windows/PelletData.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace corvane {
+namespace {
+
+class LeftClickFilter : public QObject {
+public:
+    LeftClickFilter(QObject* parent, std::function<void()> action)
+        : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
+
+void OnLeftClick(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(new LeftClickFilter(widget, std::move(action)));
+}
+
+SideWindows::SideWindows(QWidget* owner, QAbstractItemView* grid, Catalog& catalog,
+                         UserPrompts& prompts, QString noImageFile)
+    : QObject(owner), owner_(owner), grid_(grid), catalog_(catalog), prompts_(prompts),
+      noImageFile_(std::move(noImageFile)) {
+    pellet_ = new TfrmPelletData(owner);
+    popup_ = new TfrmLargeImagePopup(owner);
+    connect(pellet_, &TfrmPelletData::closed, this, [this] { pelletShown_ = false; });
+    connect(pellet_, &TfrmPelletData::catalogFocusWanted, this, &SideWindows::FocusGrid);
+    connect(popup_, &TfrmLargeImagePopup::closed, this, [this] { largeShown_ = false; });
+    connect(popup_, &TfrmLargeImagePopup::catalogFocusWanted, this, &SideWindows::FocusGrid);
+    connect(popup_, &TfrmLargeImagePopup::wheelTurned, this, &SideWindows::ScrollGrid);
+}
+
+void SideWindows::ShowPelletWindow(int loadIndex, bool englSys) {
+    pellet_->showNormal();
+    pelletShown_ = true;
+    FillPelletWindow(*pellet_, catalog_, loadIndex, englSys, prompts_);
+    FocusGrid();
+}
+
+void SideWindows::RefillPelletWindow(int loadIndex, bool englSys) {
+    if (pelletShown_) {
+        ShowPelletWindow(loadIndex, englSys);
+    }
+}
+
+void SideWindows::ClosePelletWindow() {
+    if (pelletShown_ || pellet_->isVisible()) {
+        pellet_->close();
+    }
+    pelletShown_ = false;
+}
+
+void SideWindows::ShowLargeImage(const QString& largeFile) {
+    const bool wasShown = largeShown_;
+    largeShown_ = popup_->ShowLargePicture(largeFile, noImageFile_);
+    if (largeShown_ && !wasShown) {
+        PlaceBesideOwner();
+    }
+}
+
+void SideWindows::UpdateLargeImagePopup(const QString& largeFile) {
+    if (largeShown_) {
+        ShowLargeImage(largeFile);
+    }
+}
+
+void SideWindows::FocusGrid() {
+    if (grid_->isVisible()) {
+        owner_->activateWindow();
+        grid_->setFocus();
+    }
+}
+
+void SideWindows::ScrollGrid(int angleDeltaY) {
+    QWidget* viewport = grid_->viewport();
+    const QPointF centre = QRectF(viewport->rect()).center();
+    QWheelEvent wheel(centre, viewport->mapToGlobal(centre), QPoint(), QPoint(0, angleDeltaY),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
+void SideWindows::PlaceBesideOwner() {
+    // Right of the main window when the screen has room, else left of it; otherwise the
+    // popup stays where it opened (centred).
+    const QScreen* screen = owner_->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect main = owner_->frameGeometry();
+    const QRect frame = popup_->frameGeometry();
+    const int top =
+        std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() - frame.height()));
+    if (main.right() + 1 + frame.width() <= area.right() + 1) {
+        popup_->move(main.right() + 1, top);
+    } else if (main.left() - frame.width() >= area.left()) {
+        popup_->move(main.left() - frame.width(), top);
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,347 @@
+#include "app/TrajectoryChart.h"
+
+#include "ballistics/TrajectorySampling.h"
+#include "common/TextUtil.h"
+#include "common/ui/QtText.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <limits>
+
+namespace corvane {
+namespace {
+
+const QColor kLoadColors[kMaxComparedLoads] = {QColor(0x1f, 0x4e, 0xb4), QColor(0xc0, 0x28, 0x28),
+                                               QColor(0x2e, 0x8b, 0x3a), QColor(0xd8, 0x7a, 0x00)};
+
+struct Axis {
+    QString Title;
+    double (*Value)(const TrajectorySample&);
+};
+
+Axis AxisOf(TrajectoryChart::Series series, bool english) {
+    switch (series) {
+    case TrajectoryChart::Series::Velocity:
+        return {english ? QStringLiteral("Velocity (feet per second)")
+                        : QStringLiteral("Velocity (meters per second)"),
+                [](const TrajectorySample& s) { return s.Velocity; }};
+    case TrajectoryChart::Series::Energy:
+        return {english ? QStringLiteral("Energy (foot-pounds)")
+                        : QStringLiteral("Energy (joules)"),
+                [](const TrajectorySample& s) { return s.Energy; }};
+    case TrajectoryChart::Series::WindDrift:
+        return {english ? QStringLiteral("Wind drift (inches)")
+                        : QStringLiteral("Wind drift (centimeters)"),
+                [](const TrajectorySample& s) { return s.Drift; }};
+    case TrajectoryChart::Series::Trajectory:
+        break;
+    }
+    return {english ? QStringLiteral("Trajectory above line of sight (inches)")
+                    : QStringLiteral("Trajectory above line of sight (centimeters)"),
+            [](const TrajectorySample& s) { return s.Trajectory; }};
+}
+
+QString LoadNames(const std::vector<LoadRecord>& loads) {
+    QStringList names;
+    for (const LoadRecord& load : loads) {
+        names << ToQString(Trim(load.LoadNumber));
+    }
+    if (names.size() <= 1) {
+        return names.value(0);
+    }
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+void HideFromLegend(QChart* chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart->legend()->markers(series)) {
+        marker->setVisible(false);
+    }
+}
+
+} // namespace
+
+TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("frmTrajectoryChart"));
+    setWindowTitle(QStringLiteral("Trajectory chart"));
+    resize(720, 760);
+
+    seriesChoice_ = new QComboBox(this);
+    seriesChoice_->setObjectName(QStringLiteral("ComBoxSeries"));
+    seriesChoice_->addItems({QStringLiteral("Trajectory"), QStringLiteral("Velocity"),
+                             QStringLiteral("Energy"), QStringLiteral("Wind drift")});
+    conditions_ = new QLabel(this);
+    conditions_->setObjectName(QStringLiteral("lblConditions"));
+    auto* saveChart = new QPushButton(QStringLiteral("Save &chart..."), this);
+    saveChart->setObjectName(QStringLiteral("bbnSaveChart"));
+    saveChart->setToolTip(QStringLiteral("Save the chart as a PNG picture"));
+    auto* saveTable = new QPushButton(QStringLiteral("Save &table..."), this);
+    saveTable->setObjectName(QStringLiteral("bbnSaveTable"));
+    saveTable->setToolTip(QStringLiteral("Save the values beneath as comma-separated text"));
+    clearComparison_ = new QPushButton(QStringLiteral("Clear c&omparison"), this);
+    clearComparison_->setObjectName(QStringLiteral("bbnClearComparison"));
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+    view_ = new QChartView(chart_, this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumHeight(300);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("ComparisonTable"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->horizontalHeader()->setVisible(false);
+    table_->verticalHeader()->setVisible(false);
+    table_->setMinimumHeight(150);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Show:"), this));
+    top->addWidget(seriesChoice_);
+    top->addSpacing(12);
+    top->addWidget(conditions_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clearComparison_);
+    buttons->addStretch(1);
+    buttons->addWidget(saveChart);
+    buttons->addWidget(saveTable);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(view_, 3);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+
+    connect(seriesChoice_, &QComboBox::currentIndexChanged, this, [this] { Rebuild(); });
+    connect(saveChart, &QPushButton::clicked, this, &TrajectoryChart::SaveChartClick);
+    connect(saveTable, &QPushButton::clicked, this, &TrajectoryChart::SaveTableClick);
+    connect(clearComparison_, &QPushButton::clicked, this,
+            &TrajectoryChart::clearComparisonClicked);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TrajectoryChart::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+void TrajectoryChart::ShowRequest(const ChartRequest& request) {
+    request_ = request;
+    if (request_.Loads.size() > static_cast<std::size_t>(kMaxComparedLoads)) {
+        request_.Loads.resize(kMaxComparedLoads);
+    }
+    rows_ = LoadComparisonRows(request_.Section, request_.Loads, request_.Panel, request_.English,
+                               request_.SightHeight);
+    const QString names = LoadNames(request_.Loads);
+    setWindowTitle(names.isEmpty() ? QStringLiteral("Trajectory chart")
+                                   : QStringLiteral("Trajectory chart - ") + names);
+    const bool english = request_.English;
+    conditions_->setText(
+        QStringLiteral("Altitude %1 %2, %3 %4, crosswind %5 %6, sight height %7 %8")
+            .arg(ToQString(Trim(request_.Panel.Altitude)),
+                 english ? QStringLiteral("ft") : QStringLiteral("m"),
+                 ToQString(Trim(request_.Panel.Temperature)),
+                 english ? QStringLiteral("\u00b0F") : QStringLiteral("\u00b0C"),
+                 ToQString(Trim(request_.Panel.CrossWind)),
+                 english ? QStringLiteral("mph") : QStringLiteral("m/s"))
+            .arg(QString::number(request_.SightHeight * (english ? 1.0 : 2.54), 'f', 1),
+                 english ? QStringLiteral("in") : QStringLiteral("cm")));
+    Rebuild();
+    FillTable();
+}
+
+void TrajectoryChart::SetSeries(Series series) {
+    seriesChoice_->setCurrentIndex(static_cast<int>(series));
+}
+
+TrajectoryChart::Series TrajectoryChart::CurrentSeries() const {
+    return static_cast<Series>(std::max(0, seriesChoice_->currentIndex()));
+}
+
+void TrajectoryChart::Rebuild() {
+    chart_->removeAllSeries();
+    for (QAbstractAxis* axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
+    const Series series = CurrentSeries();
+    const bool english = request_.English;
+    const Axis axis = AxisOf(series, english);
+    const PanelRanges ranges = ReadPanelRanges(request_.Panel);
+    const QString distance = english ? QStringLiteral("yards") : QStringLiteral("meters");
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText(QStringLiteral("Range (%1)").arg(distance));
+    xAxis->setLabelFormat(QStringLiteral("%d"));
+    const int points = std::max(1, ranges.RangeCount());
+    xAxis->setRange(0, std::max(1, ranges.Increment) * points);
+    xAxis->setTickCount(std::min(points, 12) + 1);
+    auto* yAxis = new QValueAxis;
+    yAxis->setTitleText(axis.Title);
+    chart_->addAxis(xAxis, Qt::AlignBottom);
+    chart_->addAxis(yAxis, Qt::AlignLeft);
+
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    auto attach = [&](QXYSeries* s) {
+        chart_->addSeries(s);
+        s->attachAxis(xAxis);
+        s->attachAxis(yAxis);
+    };
+    for (std::size_t n = 0; n < request_.Loads.size(); ++n) {
+        const LoadRecord& load = request_.Loads[n];
+        const FineTrajectory fine =
+            SampleTrajectory(EngineInputsFromPanel(request_.Panel, request_.Section, load, english,
+                                                   request_.SightHeight),
+                             ranges, english);
+        auto* line = new QLineSeries;
+        line->setName(ToQString(Trim(load.LoadNumber)));
+        line->setPen(QPen(kLoadColors[n], 2));
+        auto* marks = new QScatterSeries; // the values the table shows
+        marks->setMarkerSize(7);
+        marks->setColor(kLoadColors[n]);
+        marks->setBorderColor(kLoadColors[n]);
+        const bool plotted = series != Series::Trajectory || fine.TrajectoryValid;
+        for (std::size_t i = 0; plotted && i < fine.Samples.size(); ++i) {
+            const TrajectorySample& sample = fine.Samples[i];
+            const double y = axis.Value(sample);
+            line->append(sample.Range, y);
+            const bool rangePoint = i % static_cast<std::size_t>(fine.PerIncrement) == 0;
+            const bool shownInTable =
+                i > 0 || series == Series::Velocity || series == Series::Energy;
+            if (rangePoint && shownInTable) {
+                marks->append(sample.Range, y);
+            }
+            low = std::min(low, y);
+            high = std::max(high, y);
+        }
+        attach(line);
+        attach(marks);
+        HideFromLegend(chart_, marks);
+    }
+    if (low > high) {
+        low = 0;
+        high = 1;
+    }
+    if (series == Series::Trajectory) {
+        low = std::min(low, 0.0);
+        high = std::max(high, 0.0);
+        auto* sight = new QLineSeries;
+        sight->setName(QStringLiteral("Line of sight"));
+        sight->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
+        sight->append(0, 0);
+        sight->append(xAxis->max(), 0);
+        attach(sight);
+        if (ranges.ZeroAt > 0) {
+            auto* zero = new QLineSeries;
+            zero->setName(QStringLiteral("Zero at %1 %2").arg(ranges.ZeroAt).arg(distance));
+            zero->setPen(QPen(QColor(0x80, 0x40, 0x90), 1.5, Qt::DotLine));
+            const double margin = (high - low) * 0.05 + 0.1;
+            zero->append(ranges.ZeroAt, low - margin);
+            zero->append(ranges.ZeroAt, high + margin);
+            attach(zero);
+        }
+    }
+    const double margin = (high - low) * 0.05 + 0.1;
+    if (series == Series::Velocity || series == Series::Energy) {
+        yAxis->setRange(0, high + margin); // from nothing, never below it
+    } else {
+        yAxis->setRange(low - margin, high + margin);
+    }
+    yAxis->applyNiceNumbers();
+    yAxis->setLabelFormat(yAxis->max() - yAxis->min() > 20 ? QStringLiteral("%.0f")
+                                                           : QStringLiteral("%.1f"));
+    const QString names = LoadNames(request_.Loads);
+    chart_->setTitle(names.isEmpty()
+                         ? QString()
+                         : QStringLiteral("%1 of %2").arg(seriesChoice_->currentText(), names));
+}
+
+void TrajectoryChart::FillTable() {
+    table_->clear();
+    table_->clearSpans();
+    const int rowCount = static_cast<int>(rows_.size());
+    const int columnCount = rows_.empty() ? 0 : static_cast<int>(rows_.front().size());
+    table_->setRowCount(rowCount);
+    table_->setColumnCount(columnCount);
+    QFont bold = table_->font();
+    bold.setBold(true);
+    for (int r = 0; r < rowCount; ++r) {
+        const auto& row = rows_[static_cast<std::size_t>(r)];
+        // Row 0, then per quantity a heading row followed by one row per load.
+        const bool heading = r == 0 || (r - 1) % (static_cast<int>(request_.Loads.size()) + 1) == 0;
+        for (int c = 0; c < columnCount; ++c) {
+            auto* item = new QTableWidgetItem(ToQString(row[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            if (heading) {
+                item->setFont(bold);
+            }
+            table_->setItem(r, c, item);
+        }
+        if (heading && r > 0 && columnCount > 1) {
+            table_->setSpan(r, 0, 1, columnCount);
+        }
+    }
+    table_->resizeColumnsToContents();
+    if (columnCount > 0) {
+        table_->setColumnWidth(0, std::max(80, table_->columnWidth(0) / 3));
+    }
+}
+
+bool TrajectoryChart::SaveChartPng(const QString& file) {
+    return view_->grab().save(file, "PNG");
+}
+
+bool TrajectoryChart::SaveComparisonCsv(const QString& file) const {
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    const std::string text = ComparisonCsvText(rows_);
+    return out.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size()) &&
+           out.flush();
+}
+
+void TrajectoryChart::SaveChartClick() {
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save chart"),
+                                                      QStringLiteral("trajectory.png"),
+                                                      QStringLiteral("PNG pictures (*.png)"));
+    if (!file.isEmpty() && !SaveChartPng(file)) {
+        QMessageBox::critical(this, windowTitle(),
+                              QStringLiteral("The chart could not be saved as %1.").arg(file));
+    }
+}
+
+void TrajectoryChart::SaveTableClick() {
+    const QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save table"), QStringLiteral("trajectory.csv"),
+        QStringLiteral("Comma-separated text (*.csv)"));
+    if (!file.isEmpty() && !SaveComparisonCsv(file)) {
+        QMessageBox::critical(this, windowTitle(),
+                              QStringLiteral("The table could not be saved as %1.").arg(file));
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,64 @@
+#pragma once
+// Ties the trajectory chart window to the main window: opens it from the tool button and the
+// Tools menu, keeps it on the selected load (or on the loads marked for comparison) through
+// selection changes and refills, and closes it and forgets the comparison on a section change.
+#include "app/TrajectoryChart.h"
+#include "catalog/Catalog.h"
+#include "catalog/ShownLoads.h"
+#include "settings/AppSettings.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+class QToolButton;
+
+namespace corvane {
+
+class BallisticsPanel;
+class CatalogGridView;
+class TfrmMain;
+
+class TrajectoryChartLink : public QObject {
+    Q_OBJECT
+public:
+    TrajectoryChartLink(TfrmMain& window, const Catalog& catalog, const AppSettings& settings,
+                        const ShownLoads& shown, CatalogGridView& grid,
+                        const BallisticsPanel& panel);
+
+    // The tool button and the menu item that open the chart.
+    QToolButton* NewToolButton(QWidget* parent);
+    void Attach(QAction* menuItem);
+
+    // "Trajectory chart...": shows the window for the sections with ballistics.
+    void ShowChart();
+    // "Compare": marks the selected load, or unmarks it when marked; at most four.
+    void ToggleCompare();
+    void ClearComparison();
+    void SectionChanged();
+    void GridRefilled();
+
+    bool ChartShown() const { return chartShown_; }
+    TrajectoryChart* Window() const { return chart_; }
+    // Record indexes of the marked loads, in marking order.
+    const std::vector<int>& Compared() const { return compared_; }
+
+private:
+    void Refresh();
+    int SelectedRecord() const;
+    void GridContextMenu(const QPoint& at);
+
+    TfrmMain& window_;
+    const Catalog& catalog_;
+    const AppSettings& settings_;
+    const ShownLoads& shown_;
+    CatalogGridView& grid_;
+    const BallisticsPanel& panel_;
+    TrajectoryChart* chart_ = nullptr;
+    bool chartShown_ = false;
+    std::vector<int> compared_;
+    QAction* compareAction_ = nullptr;
+};
+
+} // namespace corvane

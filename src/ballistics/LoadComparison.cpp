@@ -1,0 +1,147 @@
+#include "ballistics/LoadComparison.h"
+
+#include "ballistics/CellText.h"
+#include "ballistics/GridLayout.h"
+#include "ballistics/UnitConversion.h"
+#include "ballistics/UnitWords.h"
+#include "common/NumberText.h"
+#include "common/TextUtil.h"
+
+#include <algorithm>
+
+namespace corvane {
+
+namespace {
+
+enum class Quantity { Velocity, Energy, Drift, Trajectory };
+
+struct ComputedLoad {
+    std::string LoadNumber;
+    BallisticResults Results;
+    bool Computed = false;
+};
+
+std::string GroupText(Quantity quantity, const UnitWords& words, const PanelTexts& panel,
+                      double sightHeight) {
+    switch (quantity) {
+    case Quantity::Velocity:
+        return "VELOCITY IN " + words.Velocity;
+    case Quantity::Energy:
+        return "ENERGY IN " + words.Energy;
+    case Quantity::Drift:
+        return "WIND DRIFT IN " + words.LongLength + " FOR " +
+               FormatFixed(ReadPanelDecimal(panel.CrossWind, 0), 0) + " " + words.Wind +
+               " CROSSWIND";
+    case Quantity::Trajectory:
+        break;
+    }
+    return "TRAJECTORY IN " + words.LongLength + " FOR " +
+           FormatFixed(sightHeight * words.LengthFactor, 1) + " " + words.ShortLength +
+           " SIGHT HEIGHT";
+}
+
+// The grid cell's text of one point, without its padding; empty where the grid shows nothing.
+std::string ValueText(Quantity quantity, const ComputedLoad& load, int point, int zeroIndex,
+                      bool english) {
+    if (!load.Computed || point > load.Results.RangeCount) {
+        return {};
+    }
+    const auto index = static_cast<std::size_t>(point);
+    const BallisticResults& r = load.Results;
+    switch (quantity) {
+    case Quantity::Velocity:
+        return Trim(RoundedCellText(r.Velocity[index] *
+                                    (english ? 1.0 : kMetersPerSecondPerFootPerSecond)));
+    case Quantity::Energy:
+        return Trim(RoundedCellText(r.Energy[index] * (english ? 1.0 : kJoulesPerFootPound)));
+    case Quantity::Drift:
+        if (point == 0) {
+            return {};
+        }
+        return Trim(OneDecimalCellText(r.Drift[index] * (english ? 1.0 : kCentimetersPerInch)));
+    case Quantity::Trajectory:
+        break;
+    }
+    if (point == 0 || !r.TrajectoryValid) {
+        return {};
+    }
+    if (point == zeroIndex) {
+        return Trim(kZeroCellText);
+    }
+    return Trim(OneDecimalCellText(r.Trajectory[index] * (english ? 1.0 : kCentimetersPerInch)));
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
+                                  const PanelTexts& panel, bool english, double sightHeight) {
+    const PanelRanges ranges = ReadPanelRanges(panel);
+    const UnitWords words = MakeUnitWords(TabIndex(section), english);
+    const std::vector<std::string> labels =
+        BuildRangeLabels(ranges.Increment, ranges.Range, words.Distance);
+    const int points = static_cast<int>(labels.size());
+    const int zeroIndex = ranges.Increment > 0 ? ranges.ZeroAt / ranges.Increment : -1;
+
+    std::vector<ComputedLoad> computed;
+    const std::size_t count = std::min(loads.size(), static_cast<std::size_t>(kMaxComparedLoads));
+    for (std::size_t i = 0; i < count; ++i) {
+        ComputedLoad load;
+        load.LoadNumber = Trim(loads[i].LoadNumber);
+        load.Results = ComputeBallistics(
+            EngineInputsFromPanel(panel, section, loads[i], english, sightHeight));
+        load.Computed = load.Results.Status != kStatusSkipped;
+        computed.push_back(std::move(load));
+    }
+
+    ComparisonRows rows;
+    std::vector<std::string> heading{"LOAD NO.", "MUZZLE"};
+    heading.insert(heading.end(), labels.begin(), labels.end());
+    rows.push_back(heading);
+    const std::size_t width = heading.size();
+    for (Quantity quantity :
+         {Quantity::Velocity, Quantity::Energy, Quantity::Drift, Quantity::Trajectory}) {
+        std::vector<std::string> group(width);
+        group[0] = GroupText(quantity, words, panel, sightHeight);
+        rows.push_back(group);
+        for (const ComputedLoad& load : computed) {
+            std::vector<std::string> row(width);
+            row[0] = load.LoadNumber;
+            for (int point = 0; point <= points; ++point) {
+                row[static_cast<std::size_t>(point) + 1] =
+                    ValueText(quantity, load, point, zeroIndex, english);
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+std::string ComparisonCsvText(const ComparisonRows& rows) {
+    std::string text;
+    for (const std::vector<std::string>& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            text += CsvField(row[i]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace corvane

@@ -1,0 +1,28 @@
+#pragma once
+// The comparison table beneath the trajectory chart: the values of up to four loads at every
+// range point, side by side, with the texts of the catalog grid's cells (without their padding).
+#include "ballistics/EngineInputsFromPanel.h"
+#include "catalog/LoadRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+inline constexpr int kMaxComparedLoads = 4;
+
+// Rows of texts (Windows-1252). Row 0: "LOAD NO.", "MUZZLE" and the range labels. Then, for
+// velocity, energy, wind drift and trajectory in turn, a row with the grid's group heading
+// followed by one row per load: its load number and its values. Drift and trajectory have no
+// muzzle value; the zero range reads "zero"; a load that cannot be computed has empty values.
+using ComparisonRows = std::vector<std::vector<std::string>>;
+
+// `sightHeight` in inches; `loads` in the order marked (only the first kMaxComparedLoads count).
+ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
+                                  const PanelTexts& panel, bool english, double sightHeight);
+
+// Comma-separated lines ending in CR LF; a field holding a comma, a quote or a line break is
+// quoted, its quotes doubled.
+std::string ComparisonCsvText(const ComparisonRows& rows);
+
+} // namespace corvane

@@ -1,0 +1,68 @@
+// The comparison table beneath the chart and its CSV text.
+#include "ballistics/LoadComparison.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+using Row = std::vector<std::string>;
+
+LoadRecord Load(const std::string& number, int velocity) {
+    LoadRecord r;
+    r.LoadNumber = number;
+    r.MuzzleVelocity = velocity;
+    r.BallisticCoefficient = 0.4;
+    r.BulletWeight = 150;
+    return r;
+}
+
+const PanelTexts kPanel{"0", "59", "10", "100", "500", "200"};
+
+TEST(LoadComparison, ValuesSideBySideWithTheGridTexts) {
+    const ComparisonRows rows = LoadComparisonRows(
+        CatalogTab::Rifle, {Load("R30061 ", 3000), Load("R270", 0)}, kPanel, true, 1.5);
+    ASSERT_EQ(rows.size(), 13U); // heading + 4 x (group + 2 loads)
+    EXPECT_EQ(rows[0], (Row{"LOAD NO.", "MUZZLE", "100 YDS.", "200 YDS.", "300 YDS.", "400 YDS.",
+                            "500 YDS."}));
+    EXPECT_EQ(rows[1], (Row{"VELOCITY IN FEET PER SECOND", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows[2], (Row{"R30061", "3000", "2763", "2539", "2325", "2122", "1929"}));
+    EXPECT_EQ(rows[3], (Row{"R270", "", "", "", "", "", ""})); // cannot be computed
+    EXPECT_EQ(rows[4][0], "ENERGY IN FOOT-POUNDS");
+    EXPECT_EQ(rows[5], (Row{"R30061", "2998", "2544", "2148", "1801", "1500", "1240"}));
+    EXPECT_EQ(rows[7][0], "WIND DRIFT IN INCHES FOR 10 MPH CROSSWIND");
+    EXPECT_EQ(rows[8], (Row{"R30061", "", "0.7", "3.1", "7.2", "13.4", "21.9"}));
+    EXPECT_EQ(rows[10][0], "TRAJECTORY IN INCHES FOR 1.5 INCH SIGHT HEIGHT");
+    EXPECT_EQ(rows[11], (Row{"R30061", "", "1.5", "zero", "-6.9", "-20.3", "-41.5"}));
+}
+
+TEST(LoadComparison, MetricWordsAndAtMostFourLoads) {
+    const PanelTexts metric{"0", "15", "3", "100", "300", "100"};
+    std::vector<LoadRecord> loads;
+    for (int i = 0; i < 5; ++i) {
+        loads.push_back(Load("L" + std::to_string(i), 2800 + 50 * i));
+    }
+    const ComparisonRows rows = LoadComparisonRows(CatalogTab::Rifle, loads, metric, false, 1.5);
+    ASSERT_EQ(rows.size(), 1U + 4 * 5);
+    EXPECT_EQ(rows[0], (Row{"LOAD NO.", "MUZZLE", "100 MTS.", "200 MTS.", "300 MTS."}));
+    EXPECT_EQ(rows[1][0], "VELOCITY IN METERS PER SECOND");
+    EXPECT_EQ(rows[2][0], "L0");
+    EXPECT_EQ(rows[2][1], "853"); // 2800 ft/s
+    EXPECT_EQ(rows[5][0], "L3");
+    EXPECT_EQ(rows[6][0], "ENERGY IN JOULES");
+    EXPECT_EQ(rows[11][0], "WIND DRIFT IN CENTIMETERS FOR 3 MPS CROSSWIND");
+    EXPECT_EQ(rows[16][0], "TRAJECTORY IN CENTIMETERS FOR 3.8 CM SIGHT HEIGHT");
+    EXPECT_EQ(rows[17][2], "zero");
+}
+
+TEST(LoadComparison, CsvQuotesOnlyWhatNeedsIt) {
+    const ComparisonRows rows{{"LOAD NO.", "MUZZLE"}, {"A,1", "say \"hi\""}, {"-1.5", ""}};
+    EXPECT_EQ(ComparisonCsvText(rows),
+              "LOAD NO.,MUZZLE\r\n\"A,1\",\"say \"\"hi\"\"\"\r\n-1.5,\r\n");
+}
+
+} // namespace
+} // namespace corvane

@@ -1,0 +1,271 @@
+// The load detail area and its side windows, driven through the main window offscreen on a
+// copy of the sample catalog.
+#include "app/DetailArea.h"
+#include "OffscreenApp.h"
+#include "app/ControlStrip.h"
+#include "app/MainFrm.h"
+#include "app/SideWindows.h"
+#include "common/ui/JpegDecoder.h"
+#include "settings/MemorySettingsBackend.h"
+#include "windows/LargeImage.h"
+#include "windows/PelletData.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RecordingPrompts : UserPrompts {
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
+        errors.push_back(text);
+        return AbortRetryAnswer::Abort;
+    }
+    void ProcessEvents() override {}
+};
+
+class DetailAreaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::EnsureOffscreenApp();
+        ASSERT_TRUE(dir.isValid());
+        root = dir.path().toStdString();
+        for (const char* folder : {"Data", "ProductInfo"}) {
+            fs::copy(fs::path(CORVANE_BUILT_BIN_DIR) / folder, root / folder,
+                     fs::copy_options::recursive);
+        }
+    }
+
+    std::unique_ptr<TfrmMain> Open(int section) {
+        auto window = std::make_unique<TfrmMain>(root, store, &prompts);
+        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        window->show();
+        window->resize(900, 650);
+        window->OpenCatalogSection(section);
+        return window;
+    }
+
+    fs::path Picture(const char* name) const { return root / "ProductInfo" / name; }
+
+    static QString Brand(const DetailArea& detail) {
+        return detail.Title().section(QStringLiteral("Brand: "), 1);
+    }
+
+    QTemporaryDir dir;
+    fs::path root;
+    MemorySettingsBackend store;
+    RecordingPrompts prompts;
+};
+
+TEST_F(DetailAreaTest, SelectionFillsTheDetailViewAndTheViewsSwitch) {
+    auto window = Open(0);
+    DetailArea* detail = window->Detail();
+    EXPECT_TRUE(detail->ShowsTitlePicture());
+    window->SelectGridRow(0);
+    ASSERT_FALSE(detail->ShowsTitlePicture());
+    EXPECT_TRUE(detail->Title().startsWith(QStringLiteral("Load: ")));
+    EXPECT_FALSE(detail->RecommendedUse().isEmpty());
+    EXPECT_FALSE(detail->RecommendedUse().contains(QStringLiteral(", and")));
+
+    // Packaging view: the brand's name centred, a blank line, then the description.
+    QStringList lines = detail->DescriptionLines();
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QLatin1Char(' ')));
+    EXPECT_EQ(lines[0].trimmed(), Brand(*detail));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_FALSE(lines[2].startsWith(QLatin1Char(' ')));
+
+    // The picture keeps its proportions at the panel height.
+    const QString small =
+        detail->LargeImagePath().replace(QStringLiteral("l.jpg"), QStringLiteral(".jpg"));
+    const QImage picture = ReadPictureFile(small);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(detail->SmallPicture()->height(), DetailArea::kPictureHeight);
+    EXPECT_EQ(detail->SmallPicture()->width(),
+              std::lround(125.0 * picture.width() / picture.height()));
+    EXPECT_TRUE(detail->LargeImageExists());
+
+    QTest::mouseClick(detail->StyleButton(), Qt::LeftButton);
+    EXPECT_TRUE(detail->StyleViewDown());
+    lines = detail->DescriptionLines();
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_NE(lines[0].trimmed(), Brand(*detail));
+    EXPECT_TRUE(detail->LargeImagePath().contains(QStringLiteral("bullet-")));
+
+    // The view choice stays for the next load and section.
+    window->Tabs()->setCurrentIndex(3);
+    EXPECT_TRUE(detail->ShowsTitlePicture());
+    EXPECT_EQ(detail->StyleButton()->text(), QStringLiteral("Slug Style"));
+    window->SelectGridRow(0);
+    EXPECT_TRUE(detail->StyleViewDown());
+    EXPECT_TRUE(detail->Title().contains(QStringLiteral("Gauge: ")));
+    EXPECT_TRUE(detail->LargeImagePath().contains(QStringLiteral("slug")));
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(DetailAreaTest, SizeButtonShrinksAndExpandsAndComponentsKeepTheTitlePicture) {
+    auto window = Open(1);
+    DetailArea* detail = window->Detail();
+    window->SelectGridRow(1);
+    QTest::mouseClick(detail->SizeButton(), Qt::LeftButton);
+    EXPECT_EQ(detail->height(), DetailArea::kShrunkHeight);
+    EXPECT_EQ(detail->SizeButton()->toolTip(), QStringLiteral("Expand load detail area"));
+    EXPECT_FALSE(detail->DescriptionList()->isVisible());
+    window->SelectGridRow(2); // stays shrunk across loads
+    EXPECT_EQ(detail->height(), DetailArea::kShrunkHeight);
+    QTest::mouseClick(detail->SizeButton(), Qt::LeftButton);
+    EXPECT_EQ(detail->height(), DetailArea::kHeight);
+    EXPECT_TRUE(detail->DescriptionList()->isVisible());
+
+    window->Tabs()->setCurrentIndex(5);
+    window->SelectGridRow(1);
+    EXPECT_TRUE(detail->ShowsTitlePicture());
+}
+
+TEST_F(DetailAreaTest, WiderWindowRewrapsWithALargerFont) {
+    auto window = Open(0);
+    DetailArea* detail = window->Detail();
+    window->SelectGridRow(0);
+    const int narrowLines = static_cast<int>(detail->DescriptionLines().size());
+    const int narrowPoints = detail->DescriptionList()->font().pointSize();
+    window->resize(1500, 650);
+    QApplication::processEvents();
+    EXPECT_GT(detail->DescriptionList()->font().pointSize(), narrowPoints);
+    EXPECT_LE(static_cast<int>(detail->DescriptionLines().size()), narrowLines);
+}
+
+TEST_F(DetailAreaTest, BadPicturesKeepThePreviousOneOrShowNoImage) {
+    auto window = Open(0);
+    DetailArea* detail = window->Detail();
+    window->SelectGridRow(0);
+    const qint64 before = detail->SmallPicture()->pixmap().cacheKey();
+    QFile garbage(QString::fromStdString(Picture("broken.jpg").string()));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("not a picture");
+    garbage.close();
+    EXPECT_FALSE(detail->LoadDetailImage(garbage.fileName()));
+    EXPECT_FALSE(detail->LoadDetailImage(garbage.fileName() + QStringLiteral("-missing.jpg")));
+    EXPECT_EQ(detail->SmallPicture()->pixmap().cacheKey(), before);
+    // Without a large form the picture is inert.
+    EXPECT_FALSE(detail->LargeImageExists());
+    QTest::mouseClick(detail->SmallPicture(), Qt::LeftButton);
+    EXPECT_FALSE(window->Side()->LargeImagePopup()->isVisible());
+
+    // No picture named for the brand: "noimage.jpg".
+    std::ofstream(Picture("descriptions.ini")) << "[brand 0]\r\n";
+    auto fresh = Open(0);
+    fresh->SelectGridRow(0);
+    EXPECT_TRUE(fresh->Detail()->LargeImagePath().endsWith(QStringLiteral("noimagel.jpg")));
+    EXPECT_TRUE(fresh->Detail()->DescriptionLines().join(QString()).contains(
+        QStringLiteral("No description for: ")));
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(DetailAreaTest, MissingDescriptionsFileIsReportedOncePerClick) {
+    fs::remove(Picture("descriptions.ini"));
+    auto window = Open(0);
+    window->SelectGridRow(0);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("descriptions.ini"), std::string::npos);
+    EXPECT_TRUE(window->Detail()->DescriptionLines().isEmpty());
+    EXPECT_TRUE(window->Detail()->LargeImagePath().endsWith(QStringLiteral("noimagel.jpg")));
+    window->SelectGridRow(1);
+    EXPECT_EQ(prompts.errors.size(), 2u);
+}
+
+TEST_F(DetailAreaTest, LargeImagePopupFollowsTheSelection) {
+    fs::remove(Picture("bullet-spl.jpg"));
+    fs::remove(Picture("bullet-rnl.jpg"));
+    fs::remove(Picture("bullet-hpl.jpg"));
+    auto window = Open(0);
+    DetailArea* detail = window->Detail();
+    TfrmLargeImagePopup* popup = window->Side()->LargeImagePopup();
+    window->SelectGridRow(0);
+    ASSERT_TRUE(detail->LargeImageExists());
+    QTest::mouseClick(detail->SmallPicture(), Qt::LeftButton);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(window->Side()->LargeImageShown());
+    const QImage large = ReadPictureFile(detail->LargeImagePath());
+    EXPECT_EQ(popup->width(), large.width());
+
+    // A load whose large picture is missing switches the shown popup to "noimagel.jpg".
+    QTest::mouseClick(detail->StyleButton(), Qt::LeftButton);
+    int missing = -1;
+    for (int i = 0; i < static_cast<int>(window->Shown().Count()) && missing < 0; ++i) {
+        window->SelectGridRow(i);
+        if (!detail->LargeImageExists()) {
+            missing = i;
+        }
+    }
+    ASSERT_GE(missing, 0);
+    EXPECT_TRUE(popup->isVisible());
+    const QImage noImage = ReadPictureFile(QString::fromStdString(Picture("noimagel.jpg")));
+    EXPECT_EQ(popup->Image1()->pixmap().size(), noImage.size());
+
+    // Closed, it stays closed for loads without a large picture.
+    popup->close();
+    EXPECT_FALSE(window->Side()->LargeImageShown());
+    window->SelectGridRow(missing);
+    QTest::mouseClick(detail->SmallPicture(), Qt::LeftButton);
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(DetailAreaTest, PelletWindowRefillsWhileOpenAndClosesOnSectionOrUnitChange) {
+    auto window = Open(4);
+    TfrmPelletData* pellet = window->Side()->PelletWindow();
+    EXPECT_FALSE(window->Strip()->sbnPelletData->isEnabled());
+    window->SelectGridRow(0);
+    ASSERT_TRUE(window->Strip()->sbnPelletData->isEnabled());
+    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    ASSERT_TRUE(pellet->isVisible());
+    EXPECT_TRUE(window->Side()->PelletWindowShown());
+    const QString first = pellet->lblLoadNo()->text();
+    EXPECT_TRUE(first.startsWith(QStringLiteral("Load:  ")));
+    EXPECT_TRUE(window->Detail()->Title().contains(first.section(QLatin1Char(' '), 2, 2)));
+
+    window->SelectGridRow(3);
+    EXPECT_NE(pellet->lblLoadNo()->text(), first);
+
+    window->SetUnitSystem(false);
+    EXPECT_FALSE(pellet->isVisible());
+    EXPECT_FALSE(window->Side()->PelletWindowShown());
+    window->SelectGridRow(1);
+    EXPECT_FALSE(pellet->isVisible());
+
+    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    EXPECT_TRUE(pellet->lblLoadNo()->text().contains(QStringLiteral("Grams")));
+    window->Tabs()->setCurrentIndex(0);
+    EXPECT_FALSE(pellet->isVisible());
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(DetailAreaTest, UnreadableShotSizeIndexLeavesThePelletWindowEmpty) {
+    fs::remove(root / "Data" / "t4indx.lst");
+    auto window = Open(4);
+    window->SelectGridRow(0);
+    window->sbnPelletDataClick();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("t4indx.lst"), std::string::npos);
+    EXPECT_LE(window->Side()->PelletWindow()->MainGrid()->rowCount(), 1);
+}
+
+} // namespace
+} // namespace corvane

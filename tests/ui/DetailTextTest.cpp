@@ -1,0 +1,94 @@
+// The text rules of the load detail area, measured with a fixed-width fake font.
+#include "app/DetailText.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+// Every character is 10 pixels wide.
+const TextWidthFn kWidth = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
+
+TEST(WrapDetailLine, FirstParagraphIsCentredAndTheRestLeftAligned) {
+    const std::vector<std::string> lines =
+        WrapDescription("Name\r\n\r\nOne two three four five six", 200, kWidth);
+    // 200 pixels hold 20 characters: "Name" is 40 wide, so 8 blanks centre it.
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], std::string(8, ' ') + "Name");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], "One two three four ");
+    EXPECT_EQ(lines[3], "five six");
+    EXPECT_EQ(lines.size(), 4u);
+}
+
+TEST(WrapDetailLine, BreaksAtBlankThenHyphenThenBullet) {
+    WrappedLine blank = WrapDetailLine("aaaa-bbb cccccc", 100, false, kWidth);
+    EXPECT_EQ(blank.Line, "aaaa-bbb ");
+    EXPECT_EQ(blank.Rest, "cccccc");
+    EXPECT_FALSE(blank.ParagraphEnded);
+
+    WrappedLine hyphen = WrapDetailLine("aaaa-bbbbbbbbb", 100, false, kWidth);
+    EXPECT_EQ(hyphen.Line, "aaaa-");
+    EXPECT_EQ(hyphen.Rest, "bbbbbbbbb");
+
+    WrappedLine bullet = WrapDetailLine("aaa\x95"
+                                        "bbbbbbbbbbb",
+                                        100, false, kWidth);
+    EXPECT_EQ(bullet.Line, "aaa\x95");
+    EXPECT_EQ(bullet.Rest, "bbbbbbbbbbb");
+
+    // A single leading blank (left after a hyphen break) is not shown.
+    WrappedLine lead = WrapDetailLine(" abc def ghijkl", 100, false, kWidth);
+    EXPECT_EQ(lead.Line, "abc def ");
+    EXPECT_EQ(lead.Rest, "ghijkl");
+}
+
+TEST(WrapDetailLine, WordWiderThanTheListEndsTheDescription) {
+    const WrappedLine none = WrapDetailLine("abcdefghijklmnop qr", 100, false, kWidth);
+    EXPECT_EQ(none.Line, "");
+    EXPECT_EQ(none.Rest, "abcdefghijklmnop qr");
+
+    const std::vector<std::string> lines =
+        WrapDescription("Title\r\nshort words abcdefghijklmnopqrstuvwxyz tail", 150, kWidth);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "short words ");
+    EXPECT_EQ(lines[2], "");
+}
+
+TEST(WrapDetailLine, TextThatFitsIsOneLine) {
+    const WrappedLine all = WrapDetailLine("fits well", 200, false, kWidth);
+    EXPECT_EQ(all.Line, "fits well");
+    EXPECT_TRUE(all.Rest.empty());
+    EXPECT_TRUE(WrapDescription("", 200, kWidth).empty());
+}
+
+TEST(DetailFonts, PointSizeFollowsTheListWidth) {
+    EXPECT_EQ(DetailFontPointSize(526), 11);
+    EXPECT_EQ(DetailFontPointSize(525), 10);
+    EXPECT_EQ(DetailFontPointSize(351), 10);
+    EXPECT_EQ(DetailFontPointSize(350), 9);
+    EXPECT_EQ(DetailFontPointSize(251), 9);
+    EXPECT_EQ(DetailFontPointSize(250), 8);
+}
+
+TEST(DetailFonts, TitleShrinksUntilItFitsNinetyPercent) {
+    const auto widthAt = [](int points) { return points * 20; };
+    EXPECT_EQ(FitTitlePointSize(1000, widthAt), 10);
+    EXPECT_EQ(FitTitlePointSize(100, widthAt), 4); // 80 <= 90 < 100
+    EXPECT_EQ(FitTitlePointSize(0, widthAt), 1);   // never below 1
+}
+
+TEST(LargeImageName, InsertsTheLetterBeforeTheExtension) {
+    EXPECT_EQ(LargeImageName("abc.jpg"), "abcl.jpg");
+    EXPECT_EQ(LargeImageName("  /opt/cat/ProductInfo/box-rifle.jpg "),
+              "/opt/cat/ProductInfo/box-riflel.jpg");
+    EXPECT_EQ(LargeImageName("C:\\Corvane\\ProductInfo\\a.b.jpg"),
+              "C:\\Corvane\\ProductInfo\\a.bl.jpg");
+    EXPECT_EQ(LargeImageName("noextension"), "");
+    // A dot in a folder name is not an extension.
+    EXPECT_EQ(LargeImageName("/home/u/.local/ProductInfo/picture"), "");
+    EXPECT_EQ(LargeImageName("x." + std::string(40, 'e')), "xl." + std::string(29, 'e'));
+}
+
+} // namespace
+} // namespace corvane

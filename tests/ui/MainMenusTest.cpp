@@ -1,0 +1,257 @@
+// The main window's menu items, print path and help, driven offscreen on the sample catalog
+// with the modal windows replaced by hooks.
+#include "OffscreenApp.h"
+#include "app/BallisticsPanel.h"
+#include "app/ControlStrip.h"
+#include "app/HelpViewer.h"
+#include "app/MainFrm.h"
+#include "common/TextUtil.h"
+#include "report/ui/MainReport.h"
+#include "settings/MemorySettingsBackend.h"
+#include "settings/SettingsStore.h"
+#include "settings/ui/ColorsFontSize.h"
+#include "settings/ui/DefaultBallistics.h"
+#include "settings/ui/SetSightHeight.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RecordingPrompts : UserPrompts {
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
+        errors.push_back(text);
+        return AbortRetryAnswer::Abort;
+    }
+    void ProcessEvents() override {}
+};
+
+class MainMenusTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureOffscreenApp(); }
+
+    // The catalog open on `section` with grid row `row` selected.
+    std::unique_ptr<TfrmMain> Open(int section, int row, fs::path dir = CORVANE_BUILT_BIN_DIR) {
+        auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
+        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
+            reports.push_back(text);
+        });
+        window->show();
+        window->OpenCatalogSection(section);
+        window->SelectGridRow(row - 1);
+        return window;
+    }
+
+    // A copy of the sample catalog without the files named.
+    fs::path CatalogWithout(std::initializer_list<const char*> missing) {
+        const fs::path root = fs::path(tempDir.path().toStdString());
+        for (const char* folder : {"Data", "ProductInfo"}) {
+            fs::copy(fs::path(CORVANE_BUILT_BIN_DIR) / folder, root / folder,
+                     fs::copy_options::recursive);
+        }
+        for (const char* file : missing) {
+            fs::remove(root / file);
+        }
+        return root;
+    }
+
+    static std::string Cell(const TfrmMain& window, int row, int column) {
+        return window.Grid()
+            ->Data()
+            .Cells.at(static_cast<std::size_t>(row))
+            .at(static_cast<std::size_t>(column));
+    }
+
+    MemorySettingsBackend store;
+    RecordingPrompts prompts;
+    std::vector<std::vector<std::string>> reports;
+    QTemporaryDir tempDir;
+};
+
+TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {
+    auto window = Open(0, 3);
+    const int drift = window->Grid()->Data().Headings.Index.Drift;
+    ASSERT_GE(drift, 0);
+    const std::string driftBefore = Cell(*window, 3, drift + 2);
+
+    // Cancel stores nothing.
+    window->SetModalHook([](QDialog& dialog) {
+        auto& settings = dynamic_cast<TfrmDefaultBallistics&>(dialog);
+        settings.CrossWindEdit()->setText(QStringLiteral("20"));
+        settings.CancelButton()->click();
+    });
+    window->BallisticsSettings1Click();
+    EXPECT_EQ(ReadSettings(store).DefaultCrossWind, 10);
+
+    window->SetModalHook([](QDialog& dialog) {
+        auto& settings = dynamic_cast<TfrmDefaultBallistics&>(dialog);
+        settings.AltitudeEdit()->setText(QStringLiteral("5000"));
+        settings.TemperatureEdit()->setText(QStringLiteral("59.5"));
+        settings.CrossWindEdit()->setText(QStringLiteral("20"));
+        settings.OkButton()->click();
+    });
+    window->BallisticsSettings1Click();
+    const AppSettings stored = ReadSettings(store);
+    EXPECT_EQ(stored.DefaultAltitude, 5000);
+    EXPECT_EQ(stored.DefaultTemperature, 60);
+    EXPECT_EQ(stored.DefaultCrossWind, 20);
+    EXPECT_EQ(window->Strip()->Panel->EditAltitude->text(), QStringLiteral("5000"));
+    // The grid was recomputed for the new wind, keeping the selected load.
+    EXPECT_EQ(window->Grid()->SelectedRow(), 3);
+    EXPECT_NE(Cell(*window, 3, drift + 2), driftBefore);
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(MainMenusTest, ColorsOkStoresAndAppliesTheGridLook) {
+    auto window = Open(1, 4);
+    window->SetModalHook([](QDialog& dialog) {
+        auto& colors = dynamic_cast<TfrmColorsFontSize&>(dialog);
+        colors.FontSizeUpDown()->setValue(14);
+        colors.OkButton()->click();
+    });
+    const int rowHeightBefore = window->Grid()->Data().Headings.RowHeight;
+    window->ColorsFontSize1Click();
+    EXPECT_EQ(ReadSettings(store).GridFontSize, 14);
+    EXPECT_EQ(window->Settings().GridFontSize, 14);
+    // Rows are measured again with the larger font.
+    EXPECT_GT(window->Grid()->Data().Headings.RowHeight, rowHeightBefore);
+    EXPECT_EQ(window->Grid()->SelectedRow(), 4);
+}
+
+TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
+    auto window = Open(0, 2);
+    const int trajectory = window->Grid()->Data().Headings.Index.Trajectory;
+    ASSERT_GE(trajectory, 0);
+    const std::string before = Cell(*window, 2, trajectory);
+    window->SetModalHook([](QDialog& dialog) {
+        auto& heights = dynamic_cast<TfrmSightHeight&>(dialog);
+        heights.Edit(SightField::Rifle)->setText(QStringLiteral("3.0"));
+        heights.OkButton()->click();
+    });
+    window->SightHeightSetting1Click();
+    EXPECT_DOUBLE_EQ(ReadSettings(store).RifleSightHeight, 3.0);
+    EXPECT_NE(Cell(*window, 2, trajectory), before);
+    EXPECT_EQ(window->Grid()->SelectedRow(), 2);
+
+    window->Printloadreport1Click();
+    ASSERT_EQ(reports.size(), 1u);
+    const auto& text = reports[0];
+    EXPECT_NE(std::find(text.begin(), text.end(), "Sight Height:|3.0 Inches"), text.end());
+    // The trajectory line starts at minus the new height.
+    bool muzzle = false;
+    for (const std::string& line : text) {
+        muzzle = muzzle || line.rfind("Trajectory (in)|-3.0|", 0) == 0;
+    }
+    EXPECT_TRUE(muzzle);
+}
+
+TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoad) {
+    auto window = Open(0, 5);
+    const GridData& grid = window->Grid()->Data();
+    const std::string loadNumber = Trim(Cell(*window, 5, grid.Headings.Index.LoadNumber));
+    // An edited condition lights Refresh; printing applies it first.
+    QLineEdit* altitude = window->Strip()->Panel->EditAltitude;
+    altitude->setText(QStringLiteral("3000"));
+    ASSERT_TRUE(window->Strip()->bbnRefresh->isEnabled());
+
+    window->Menus().PrintLoadReport->trigger();
+    EXPECT_FALSE(window->Strip()->bbnRefresh->isEnabled());
+    ASSERT_EQ(reports.size(), 1u);
+    const auto& text = reports[0];
+    ASSERT_GT(text.size(), 3u);
+    EXPECT_EQ(text[2], "Corvane Load No.:|" + loadNumber);
+    EXPECT_NE(std::find(text.begin(), text.end(), "Altitude Above Sea Level:|3000 Feet"),
+              text.end());
+    EXPECT_NE(std::find(text.begin(), text.end(), "TABNUMBER|0"), text.end());
+    // The report's velocities are the refreshed grid's.
+    const int velocity = window->Grid()->Data().Headings.Index.Velocity;
+    const std::string muzzle = Trim(Cell(*window, 5, velocity));
+    bool found = false;
+    for (const std::string& line : text) {
+        found = found || line.rfind("Velocity (f/s)|" + muzzle + "|", 0) == 0;
+    }
+    EXPECT_TRUE(found);
+
+    window->Menus().SetUpPrinter->trigger();
+    EXPECT_EQ(reports.size(), 2u);
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(MainMenusTest, NoReportWithoutASelectedLoadOrForComponents) {
+    auto window = Open(2, 0);
+    ASSERT_EQ(window->Grid()->SelectedRow(), 0);
+    window->Printloadreport1Click();
+    window->Tabs()->setCurrentIndex(5);
+    window->SelectGridRow(1);
+    window->Printloadreport1Click();
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(MainMenusTest, UnreadableShotSizeIndexAbandonsTheReportWithItsMessage) {
+    auto window = Open(4, 1, CatalogWithout({"Data/t4indx.lst"}));
+    // Every shotshell report reads the index: for the shot rows or the pellet diameter.
+    prompts.errors.clear();
+    window->Printloadreport1Click();
+    EXPECT_TRUE(reports.empty());
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("t4indx.lst"), std::string::npos) << prompts.errors[0];
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainMenusTest, MissingReportPictureAbortsTheReportOnly) {
+    auto window = Open(0, 1, CatalogWithout({"ProductInfo/RprtClr.bmp", "ProductInfo/RprtBW.bmp"}));
+    window->SetReportHook([](TfrmMainReport& report, const std::vector<std::string>&) {
+        report.exec(); // closes itself through its timer after the message
+    });
+    window->Printloadreport1Click();
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("<<< REPORT ABORTED >>>"), std::string::npos);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Grid()->SelectedRow(), 1);
+}
+
+TEST_F(MainMenusTest, HelpOpensTheContentsAndF1OverTheGridItsTopic) {
+    auto window = Open(0, 1);
+    window->findChild<QToolButton*>(QStringLiteral("sbnHelp"))->click();
+    ASSERT_NE(window->Help(), nullptr);
+    EXPECT_TRUE(window->Help()->isVisible());
+    EXPECT_TRUE(window->Help()->Browser()->source().path().endsWith(QStringLiteral("index.html")));
+    EXPECT_FALSE(window->Help()->Browser()->toPlainText().isEmpty());
+
+    QTest::keyClick(window->Grid(), Qt::Key_F1);
+    EXPECT_TRUE(window->Help()->Browser()->source().path().endsWith(
+        HelpViewer::TopicFile(HelpViewer::kCatalogGridTopic)));
+    EXPECT_TRUE(window->Help()->Browser()->toPlainText().contains(QStringLiteral("Load No.")));
+
+    QTest::keyClick(window->Strip()->Panel->EditAltitude, Qt::Key_F1);
+    EXPECT_TRUE(window->Help()->Browser()->source().path().endsWith(QStringLiteral("index.html")));
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(MainMenusTest, MissingHelpPageIsReported) {
+    auto window = Open(0, 1, CatalogWithout({}));
+    window->ShowHelpTopic(HelpViewer::kCatalogGridTopic);
+    ASSERT_EQ(prompts.errors.size(), 1u);
+    EXPECT_NE(prompts.errors[0].find("catalog-grid.html"), std::string::npos);
+}
+
+} // namespace
+} // namespace corvane

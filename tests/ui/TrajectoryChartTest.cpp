@@ -1,0 +1,146 @@
+// The trajectory chart beside the catalog: follows the selection, the units and the comparison,
+// and closes on a section change. Quick find's matching.
+#include "app/TrajectoryChart.h"
+#include "OffscreenApp.h"
+#include "app/MainFrm.h"
+#include "app/QuickFind.h"
+#include "app/TrajectoryChartLink.h"
+#include "common/TextUtil.h"
+#include "common/ui/QtText.h"
+#include "settings/MemorySettingsBackend.h"
+
+#include <QChart>
+#include <QFile>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace corvane {
+namespace {
+
+class TrajectoryChartTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::EnsureOffscreenApp(); }
+
+    std::unique_ptr<TfrmMain> OpenRifles() {
+        auto window = std::make_unique<TfrmMain>(CORVANE_BUILT_BIN_DIR, store);
+        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        window->show();
+        window->OpenCatalogSection(0);
+        return window;
+    }
+
+    static QString LoadNumberOfRow(const TfrmMain& window, int index) {
+        const GridData& grid = window.Grid()->Data();
+        const int column = grid.Headings.Index.LoadNumber;
+        return ToQString(Trim(
+            grid.Cells[static_cast<std::size_t>(index + 1)][static_cast<std::size_t>(column)]));
+    }
+
+    // The load lines, in order (markers, line of sight and zero line left out).
+    static QList<QLineSeries*> LoadLines(const TrajectoryChart& chart) {
+        QList<QLineSeries*> lines;
+        for (QAbstractSeries* s : chart.Chart()->series()) {
+            auto* line = qobject_cast<QLineSeries*>(s);
+            if (line != nullptr && s->type() == QAbstractSeries::SeriesTypeLine &&
+                !line->name().startsWith(QStringLiteral("Zero")) &&
+                line->name() != QStringLiteral("Line of sight")) {
+                lines << line;
+            }
+        }
+        return lines;
+    }
+
+    MemorySettingsBackend store;
+};
+
+TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
+    auto window = OpenRifles();
+    ASSERT_GE(window->Shown().Count(), 2U);
+    window->SelectGridRow(0);
+    TrajectoryChartLink* link = window->ChartLink();
+    link->ShowChart();
+    TrajectoryChart* chart = link->Window();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+
+    auto lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0]->name(), LoadNumberOfRow(*window, 0));
+    ASSERT_GT(lines[0]->count(), 20); // sampled between the range points
+    EXPECT_DOUBLE_EQ(lines[0]->at(0).y(), -window->Settings().SightHeightOf(0));
+
+    window->SelectGridRow(1);
+    lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0]->name(), LoadNumberOfRow(*window, 1));
+
+    chart->SetSeries(TrajectoryChart::Series::Velocity);
+    const double englishMuzzle = LoadLines(*chart)[0]->at(0).y();
+    window->SetUnitSystem(false);
+    lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_NEAR(lines[0]->at(0).y(), englishMuzzle * 0.3048, 1e-9);
+    auto* xAxis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(xAxis, nullptr);
+    EXPECT_TRUE(xAxis->titleText().contains(QStringLiteral("meters")));
+
+    window->Tabs()->setCurrentIndex(1);
+    EXPECT_FALSE(link->ChartShown());
+    EXPECT_FALSE(chart->isVisible());
+}
+
+TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
+    auto window = OpenRifles();
+    ASSERT_GE(window->Shown().Count(), 5U);
+    TrajectoryChartLink* link = window->ChartLink();
+    for (int i = 0; i < 3; ++i) {
+        window->SelectGridRow(i);
+        link->ToggleCompare();
+    }
+    ASSERT_TRUE(link->ChartShown());
+    TrajectoryChart* chart = link->Window();
+    auto lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i]->name(), LoadNumberOfRow(*window, i));
+    }
+    // The selection no longer drives the chart while loads are compared.
+    window->SelectGridRow(4);
+    EXPECT_EQ(LoadLines(*chart).size(), 3);
+    EXPECT_EQ(chart->ValuesTable()->rowCount(), 1 + 4 * (1 + 3));
+
+    window->SelectGridRow(1); // unmark the second
+    link->ToggleCompare();
+    EXPECT_EQ(LoadLines(*chart).size(), 2);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(chart->SaveChartPng(dir.filePath(QStringLiteral("c.png"))));
+    EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("c.png"))).isNull());
+    ASSERT_TRUE(chart->SaveComparisonCsv(dir.filePath(QStringLiteral("c.csv"))));
+    QFile csv(dir.filePath(QStringLiteral("c.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("LOAD NO.,MUZZLE,"));
+
+    window->Tabs()->setCurrentIndex(2);
+    EXPECT_TRUE(link->Compared().empty());
+}
+
+TEST(QuickFind, MatchesWholeNumbersFirstThenPrefixesIgnoringCase) {
+    const std::vector<QuickFindEntry> entries{
+        {"R2506A", "", 0}, {"R25", "", 0}, {"H9MM ", "", 1}, {"S12X", "4 5 6", 4}};
+    EXPECT_EQ(FindLoadNumber(entries, "r25")->LoadNumber, "R25");
+    EXPECT_EQ(FindLoadNumber(entries, " r250")->LoadNumber, "R2506A");
+    EXPECT_EQ(FindLoadNumber(entries, "h9mm")->Section, 1);
+    EXPECT_EQ(FindLoadNumber(entries, "s1")->ShotKey, "4 5 6");
+    EXPECT_FALSE(FindLoadNumber(entries, "X").has_value());
+    EXPECT_FALSE(FindLoadNumber(entries, "  ").has_value());
+}
+
+} // namespace
+} // namespace corvane
