@@ -24,6 +24,7 @@
 #include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -180,6 +181,20 @@ void SaveExpertScreens(corvane::TfrmMain& window) {
     expert->bbnNext1Click();
     choose(2, "Medium game");
     expert->bbnNext2Click();
+    // The caliber with the most loads, for a full result page.
+    QComboBox* calibers = expert->ComboBoxes[corvane::TFormAmmoExpt::kCaliber];
+    int best = 0;
+    int bestRows = 0;
+    for (int i = 0; i < calibers->count(); ++i) {
+        calibers->setCurrentIndex(i);
+        expert->bbnFinish3Click();
+        if (expert->StringGrid4->rowCount() > bestRows) {
+            best = i;
+            bestRows = expert->StringGrid4->rowCount();
+        }
+        expert->bbnBack4Click();
+    }
+    calibers->setCurrentIndex(best);
     expert->bbnFinish3Click();
     Save(*expert, "expert-rifle-results");
 

@@ -249,6 +249,8 @@ QWidget* TFormAmmoExpt::BuildGuideResultPage() {
     parts.content->addWidget(BoldLabel(QStringLiteral("Recommend Shot Sizes"), parts.page));
     StringGrid7 = Grid(QStringLiteral("StringGrid7"), parts.page);
     StringGrid7->horizontalHeader()->hide();
+    // The texts column fills the grid, whatever width the page had when the result was built.
+    StringGrid7->horizontalHeader()->setStretchLastSection(true);
     StringGrid7->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

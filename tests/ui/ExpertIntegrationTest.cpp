@@ -1,0 +1,209 @@
+// The Zora Raduzu wizard opened from the main window on a copy of the sample catalog: a double
+// click on a result must leave exactly that load selected in the main window's grid.
+#include "OffscreenApp.h"
+#include "app/CatalogGridView.h"
+#include "app/MainFrm.h"
+#include "app/SplashPage.h"
+#include "catalog/Catalog.h"
+#include "common/ui/QtText.h"
+#include "expert/ui/Ammoexpt.h"
+#include "settings/MemorySettingsBackend.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+struct RecordingPrompts : UserPrompts {
+    std::vector<std::string> errors;
+    void ShowMessage(const std::string& text) override { errors.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
+        errors.push_back(text);
+        return AbortRetryAnswer::Abort;
+    }
+    void ProcessEvents() override {}
+};
+
+class ExpertIntegrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::EnsureOffscreenApp();
+        ASSERT_TRUE(dir.isValid());
+        programDir = dir.path().toStdString();
+        const std::filesystem::path built = CORVANE_BUILT_BIN_DIR;
+        for (const char* folder : {"Data", "ProductInfo"}) {
+            std::filesystem::copy(built / folder, programDir / folder,
+                                  std::filesystem::copy_options::recursive);
+        }
+        reader = std::make_unique<Catalog>(programDir, prompts);
+        window = std::make_unique<TfrmMain>(programDir, store, &prompts);
+        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        window->show();
+    }
+
+    TFormAmmoExpt& Wizard() {
+        TFormAmmoExpt* wizard = window->ExpertWindow();
+        EXPECT_NE(wizard, nullptr);
+        return *wizard;
+    }
+
+    void Click(const char* button) {
+        auto* found = Wizard().findChild<QPushButton*>(QString::fromLatin1(button));
+        ASSERT_NE(found, nullptr) << button;
+        ASSERT_TRUE(found->isVisible()) << button;
+        found->click();
+    }
+
+    void Choose(int list, const QString& text) {
+        QComboBox* combo = Wizard().ComboBoxes[static_cast<std::size_t>(list)];
+        const int index = combo->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        combo->setCurrentIndex(index);
+    }
+
+    // Walks firearm, purpose and usage, then finishes with the caliber or gauge whose search
+    // finds the most loads; fails when none finds any.
+    void WalkToResults(const QString& firearm, const QString& purpose, const QString& usage) {
+        ASSERT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kFirearm);
+        Choose(0, firearm);
+        Click("bbnNext0");
+        Choose(1, purpose);
+        Click("bbnNext1");
+        Choose(2, usage);
+        Click("bbnNext2");
+        QComboBox* calibers = Wizard().ComboBoxes[TFormAmmoExpt::kCaliber];
+        ASSERT_GT(calibers->count(), 0);
+        int best = -1;
+        int bestRows = 0;
+        for (int i = 0; i < calibers->count(); ++i) {
+            calibers->setCurrentIndex(i);
+            Click("bbnFinish3");
+            ASSERT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kLoads);
+            const int rows = ResultText(0, 0).isEmpty() ? 0 : Wizard().StringGrid4->rowCount();
+            if (rows > bestRows) {
+                best = i;
+                bestRows = rows;
+            }
+            Click("bbnBack4");
+        }
+        ASSERT_GE(best, 0) << "no caliber with loads for " << usage.toStdString();
+        calibers->setCurrentIndex(best);
+        Click("bbnFinish3");
+        ASSERT_GE(Wizard().StringGrid4->columnCount(), 3);
+    }
+
+    QString ResultText(int row, int column) {
+        const QTableWidgetItem* item = Wizard().StringGrid4->item(row, column);
+        return item != nullptr ? item->text() : QString();
+    }
+
+    void DoubleClickResult(int row) {
+        QTableWidget* grid = Wizard().StringGrid4;
+        grid->scrollToItem(grid->item(row, 0));
+        const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+
+    // The load selected in the main window's grid, read from the catalog copy itself.
+    const LoadRecord* SelectedLoad() {
+        const CatalogGridView* grid = window->Grid();
+        const int row = grid->SelectedRow();
+        const GridData& data = grid->Data();
+        if (row < 1 || row >= static_cast<int>(data.RecordIndexes.size())) {
+            return nullptr;
+        }
+        reader->LoadSectionTable(data.Section);
+        return &reader->Record(data.Section, data.RecordIndexes[static_cast<std::size_t>(row)]);
+    }
+
+    bool InShotshellSection(const std::string& loadNumber) {
+        reader->LoadSectionTable(CatalogTab::Shotshell);
+        for (const LoadRecord& record : reader->Records(CatalogTab::Shotshell)) {
+            if (record.LoadNumber == loadNumber) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QTemporaryDir dir;
+    std::filesystem::path programDir;
+    MemorySettingsBackend store;
+    RecordingPrompts prompts;
+    std::unique_ptr<TfrmMain> window;
+    std::unique_ptr<Catalog> reader; // the test's own view of the copy
+};
+
+TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInTheRifleSection) {
+    QTest::mouseClick(window->Splash(), Qt::LeftButton, {},
+                      window->Splash()->AreaRect(SplashPage::kExpertArea).center());
+    ASSERT_TRUE(window->CatalogShown());
+    ASSERT_NE(window->ExpertWindow(), nullptr);
+    ASSERT_TRUE(Wizard().isVisible());
+    EXPECT_EQ(window->CurrentSection(), 5);
+
+    WalkToResults(QStringLiteral("Centerfire Rifle"), QStringLiteral("Hunting"),
+                  QStringLiteral("Medium game"));
+    QTableWidget* results = Wizard().StringGrid4;
+    // The last row, so that the first load of the section cannot pass by chance.
+    const int row = results->rowCount() - 1;
+    ASSERT_GT(row, 0);
+    const std::string loadNumber = FromQString(ResultText(row, 0));
+    ASSERT_FALSE(loadNumber.empty());
+
+    DoubleClickResult(row);
+    EXPECT_EQ(window->CurrentSection(), 0);
+    const LoadRecord* selected = SelectedLoad();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(window->Grid()->Data().Section, CatalogTab::Rifle);
+    EXPECT_EQ(selected->LoadNumber, loadNumber);
+    EXPECT_TRUE(Wizard().isVisible());
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonSwitchesToTheShotshellSection) {
+    window->OpenCatalogSection(0);
+    auto* button = window->findChild<QToolButton*>(QStringLiteral("sbnAmmoExpert"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    ASSERT_NE(window->ExpertWindow(), nullptr);
+    ASSERT_TRUE(Wizard().isVisible());
+
+    WalkToResults(QStringLiteral("Shotgun with smooth bore barrel"), QStringLiteral("Hunting"),
+                  QStringLiteral("Medium game"));
+    // Slugs and shotshells share the list; the first shotshell among them.
+    QTableWidget* results = Wizard().StringGrid4;
+    int row = -1;
+    for (int r = 0; r < results->rowCount() && row < 0; ++r) {
+        if (InShotshellSection(FromQString(ResultText(r, 0)))) {
+            row = r;
+        }
+    }
+    ASSERT_GE(row, 0) << "no shotshell among the results";
+    const std::string loadNumber = FromQString(ResultText(row, 0));
+    const std::string shotKey = FromQString(ResultText(row, 2));
+
+    DoubleClickResult(row);
+    EXPECT_EQ(window->CurrentSection(), 4);
+    const LoadRecord* selected = SelectedLoad();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(window->Grid()->Data().Section, CatalogTab::Shotshell);
+    EXPECT_EQ(selected->LoadNumber, loadNumber);
+    EXPECT_EQ(selected->ShotSizeText, shotKey);
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+} // namespace
+} // namespace corvane
