@@ -1,12 +1,11 @@
 // The load detail area and its side windows, driven through the main window offscreen on a
 // copy of the sample catalog.
 #include "app/DetailArea.h"
-#include "OffscreenApp.h"
+#include "MainWindowFixture.h"
 #include "app/ControlStrip.h"
 #include "app/MainFrm.h"
 #include "app/SideWindows.h"
 #include "common/ui/JpegDecoder.h"
-#include "settings/MemorySettingsBackend.h"
 #include "windows/LargeImage.h"
 #include "windows/PelletData.h"
 
@@ -15,7 +14,6 @@
 #include <QListWidget>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -31,33 +29,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RecordingPrompts : UserPrompts {
-    std::vector<std::string> errors;
-    void ShowMessage(const std::string& text) override { errors.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
-        errors.push_back(text);
-        return AbortRetryAnswer::Abort;
-    }
-    void ProcessEvents() override {}
-};
-
-class DetailAreaTest : public ::testing::Test {
+class DetailAreaTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        test::EnsureOffscreenApp();
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path().toStdString();
-        for (const char* folder : {"Data", "ProductInfo"}) {
-            fs::copy(fs::path(CORVANE_BUILT_BIN_DIR) / folder, root / folder,
-                     fs::copy_options::recursive);
-        }
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(catalogCopy.isValid());
+        root = CopySampleCatalog();
     }
 
     std::unique_ptr<TfrmMain> Open(int section) {
-        auto window = std::make_unique<TfrmMain>(root, store, &prompts);
-        window->SetDisclaimerHook([](QWidget*) { return 0; });
-        window->show();
+        auto window = OpenMainWindow(root);
         window->resize(900, 650);
         window->OpenCatalogSection(section);
         return window;
@@ -69,10 +50,7 @@ protected:
         return detail.Title().section(QStringLiteral("Brand: "), 1);
     }
 
-    QTemporaryDir dir;
     fs::path root;
-    MemorySettingsBackend store;
-    RecordingPrompts prompts;
 };
 
 TEST_F(DetailAreaTest, SelectionFillsTheDetailViewAndTheViewsSwitch) {

@@ -1,18 +1,16 @@
 // The Zora Raduzu wizard opened from the main window on a copy of the sample catalog: a double
 // click on a result must leave exactly that load selected in the main window's grid.
-#include "OffscreenApp.h"
+#include "MainWindowFixture.h"
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
 #include "app/SplashPage.h"
 #include "catalog/Catalog.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
-#include "settings/MemorySettingsBackend.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -24,32 +22,14 @@
 namespace corvane {
 namespace {
 
-struct RecordingPrompts : UserPrompts {
-    std::vector<std::string> errors;
-    void ShowMessage(const std::string& text) override { errors.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
-        errors.push_back(text);
-        return AbortRetryAnswer::Abort;
-    }
-    void ProcessEvents() override {}
-};
-
-class ExpertIntegrationTest : public ::testing::Test {
+class ExpertIntegrationTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        test::EnsureOffscreenApp();
-        ASSERT_TRUE(dir.isValid());
-        programDir = dir.path().toStdString();
-        const std::filesystem::path built = CORVANE_BUILT_BIN_DIR;
-        for (const char* folder : {"Data", "ProductInfo"}) {
-            std::filesystem::copy(built / folder, programDir / folder,
-                                  std::filesystem::copy_options::recursive);
-        }
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(catalogCopy.isValid());
+        programDir = CopySampleCatalog();
         reader = std::make_unique<Catalog>(programDir, prompts);
-        window = std::make_unique<TfrmMain>(programDir, store, &prompts);
-        window->SetDisclaimerHook([](QWidget*) { return 0; });
-        window->show();
+        window = OpenMainWindow(programDir);
     }
 
     TFormAmmoExpt& Wizard() {
@@ -138,10 +118,7 @@ protected:
         return false;
     }
 
-    QTemporaryDir dir;
     std::filesystem::path programDir;
-    MemorySettingsBackend store;
-    RecordingPrompts prompts;
     std::unique_ptr<TfrmMain> window;
     std::unique_ptr<Catalog> reader; // the test's own view of the copy
 };

@@ -1,13 +1,12 @@
 // The main window's menu items, print path and help, driven offscreen on the sample catalog
 // with the modal windows replaced by hooks.
-#include "OffscreenApp.h"
+#include "MainWindowFixture.h"
 #include "app/BallisticsPanel.h"
 #include "app/ControlStrip.h"
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "common/TextUtil.h"
 #include "report/ui/MainReport.h"
-#include "settings/MemorySettingsBackend.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/ColorsFontSize.h"
 #include "settings/ui/DefaultBallistics.h"
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -32,29 +30,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RecordingPrompts : UserPrompts {
-    std::vector<std::string> errors;
-    void ShowMessage(const std::string& text) override { errors.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
-        errors.push_back(text);
-        return AbortRetryAnswer::Abort;
-    }
-    void ProcessEvents() override {}
-};
-
-class MainMenusTest : public ::testing::Test {
+class MainMenusTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override { test::EnsureOffscreenApp(); }
-
     // The catalog open on `section` with grid row `row` selected.
     std::unique_ptr<TfrmMain> Open(int section, int row, fs::path dir = CORVANE_BUILT_BIN_DIR) {
-        auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
-        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        auto window = OpenMainWindow(std::move(dir));
         window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
             reports.push_back(text);
         });
-        window->show();
         window->OpenCatalogSection(section);
         window->SelectGridRow(row - 1);
         return window;
@@ -62,11 +45,7 @@ protected:
 
     // A copy of the sample catalog without the files named.
     fs::path CatalogWithout(std::initializer_list<const char*> missing) {
-        const fs::path root = fs::path(tempDir.path().toStdString());
-        for (const char* folder : {"Data", "ProductInfo"}) {
-            fs::copy(fs::path(CORVANE_BUILT_BIN_DIR) / folder, root / folder,
-                     fs::copy_options::recursive);
-        }
+        const fs::path root = CopySampleCatalog();
         for (const char* file : missing) {
             fs::remove(root / file);
         }
@@ -80,10 +59,7 @@ protected:
             .at(static_cast<std::size_t>(column));
     }
 
-    MemorySettingsBackend store;
-    RecordingPrompts prompts;
     std::vector<std::vector<std::string>> reports;
-    QTemporaryDir tempDir;
 };
 
 TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {

@@ -1,5 +1,5 @@
 // The main window driven offscreen on the sample catalog beside the built program.
-#include "OffscreenApp.h"
+#include "MainWindowFixture.h"
 #include "app/BallisticsPanel.h"
 #include "app/CatalogGridModel.h"
 #include "app/ControlStrip.h"
@@ -11,7 +11,6 @@
 #include "app/TableExport.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
-#include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
 
 #include <QAbstractItemModelTester>
@@ -33,28 +32,12 @@
 namespace corvane {
 namespace {
 
-struct RecordingPrompts : UserPrompts {
-    std::vector<std::string> errors;
-    void ShowMessage(const std::string& text) override { errors.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    AbortRetryAnswer AskAbortRetry(const std::string& text) override {
-        errors.push_back(text);
-        return AbortRetryAnswer::Abort;
-    }
-    void ProcessEvents() override {}
-};
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override { test::EnsureOffscreenApp(); }
-
     // A window on `dir` (the sample catalog by default) whose disclaimer answers `declined`.
     std::unique_ptr<TfrmMain> Open(int declined = 0,
                                    std::filesystem::path dir = CORVANE_BUILT_BIN_DIR) {
-        auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
-        window->SetDisclaimerHook([declined](QWidget*) { return declined; });
-        window->show();
-        return window;
+        return OpenMainWindow(std::move(dir), declined);
     }
 
     void ClickArea(TfrmMain& window, int area) {
@@ -73,9 +56,6 @@ protected:
     static QString HeadingOf(const TfrmMain& window, int column) {
         return window.Grid()->model()->headerData(column, Qt::Horizontal).toString();
     }
-
-    MemorySettingsBackend store;
-    RecordingPrompts prompts;
 };
 
 TEST_F(MainWindowTest, EachSplashAreaOpensItsSectionWithNothingSelected) {
