@@ -1,5 +1,7 @@
 #include "ballistics/EngineInputsFromPanel.h"
 
+#include "ballistics/UnitConversion.h"
+
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
 
@@ -7,10 +9,6 @@ namespace corvane {
 
 namespace {
 
-constexpr double kFeetPerMeter = 3.2808398950131235;
-constexpr double kYardsPerMeter = 1.0936132983377078;
-constexpr double kMphPerMeterPerSecond = 2.2369362920544025;
-constexpr double kGrainsPerOunce = 437.5;
 constexpr double kReferencePressure = 29.53; // inHg
 
 } // namespace

@@ -78,6 +78,26 @@ PageParts NewPage(const QString& heading, QWidget* parent) {
     return {page, bar, content, buttons};
 }
 
+// The earlier choices under their bold titles, each centred in red, then the page's list.
+QComboBox* AddRepeatedChoices(const PageParts& parts, int index, const char* const* titles,
+                              int lines, std::array<QLabel*, 3>& values, QComboBox*& slot) {
+    for (int line = 0; line < lines; ++line) {
+        parts.content->addWidget(BoldLabel(QString::fromLatin1(titles[line]), parts.page));
+        QLabel* value = BoldLabel(QString(), parts.page);
+        value->setAlignment(Qt::AlignCenter);
+        value->setWordWrap(true);
+        value->setStyleSheet(QStringLiteral("color: red;"));
+        values[static_cast<std::size_t>(line)] = value;
+        parts.content->addWidget(value);
+    }
+    parts.content->addStretch(1);
+    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
+    slot = combo;
+    parts.content->addWidget(combo);
+    parts.content->addStretch(1);
+    return combo;
+}
+
 } // namespace
 
 QPushButton* TFormAmmoExpt::AddButton(QWidget* panel, const QString& name, const QString& caption,
@@ -148,20 +168,9 @@ QWidget* TFormAmmoExpt::BuildFirearmPage() {
 QWidget* TFormAmmoExpt::BuildChoicePage(int index, const QString& heading, int repeated) {
     PageParts parts = NewPage(heading, this);
     static const char* const kTitles[] = {"  Firearm:", "  Purpose:", "  Usage:"};
-    for (int line = 0; line < repeated; ++line) {
-        parts.content->addWidget(BoldLabel(QString::fromLatin1(kTitles[line]), parts.page));
-        QLabel* value = BoldLabel(QString(), parts.page);
-        value->setAlignment(Qt::AlignCenter);
-        value->setWordWrap(true);
-        value->setStyleSheet(QStringLiteral("color: red;"));
-        repeated_[static_cast<std::size_t>(index)][static_cast<std::size_t>(line)] = value;
-        parts.content->addWidget(value);
-    }
-    parts.content->addStretch(1);
-    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
-    ComboBoxes[static_cast<std::size_t>(index)] = combo;
-    parts.content->addWidget(combo);
-    parts.content->addStretch(1);
+    QComboBox* combo = AddRepeatedChoices(parts, index, kTitles, repeated,
+                                          repeated_[static_cast<std::size_t>(index)],
+                                          ComboBoxes[static_cast<std::size_t>(index)]);
 
     using Handler = void (TFormAmmoExpt::*)();
     static const Handler kBack[] = {nullptr, &TFormAmmoExpt::bbnBack1Click,
@@ -208,21 +217,9 @@ QWidget* TFormAmmoExpt::BuildLoadsPage() {
 QWidget* TFormAmmoExpt::BuildGuideChoicePage(int index, const QString& heading) {
     PageParts parts = NewPage(heading, this);
     static const char* const kTitles[] = {"  Firearm:", "  Hunting:", "  Gauge:"};
-    const int lines = index == kGuideGauge ? 2 : 3;
-    for (int line = 0; line < lines; ++line) {
-        parts.content->addWidget(BoldLabel(QString::fromLatin1(kTitles[line]), parts.page));
-        QLabel* value = BoldLabel(QString(), parts.page);
-        value->setAlignment(Qt::AlignCenter);
-        value->setWordWrap(true);
-        value->setStyleSheet(QStringLiteral("color: red;"));
-        repeated_[static_cast<std::size_t>(index)][static_cast<std::size_t>(line)] = value;
-        parts.content->addWidget(value);
-    }
-    parts.content->addStretch(1);
-    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
-    ComboBoxes[static_cast<std::size_t>(index)] = combo;
-    parts.content->addWidget(combo);
-    parts.content->addStretch(1);
+    AddRepeatedChoices(parts, index, kTitles, index == kGuideGauge ? 2 : 3,
+                       repeated_[static_cast<std::size_t>(index)],
+                       ComboBoxes[static_cast<std::size_t>(index)]);
 
     if (index == kGuideGauge) {
         AddButton(parts.buttons, QStringLiteral("bbnBack5"), QStringLiteral("&Back"),
