@@ -26,10 +26,16 @@ std::string LeadingPad(double x) {
 }
 
 std::string RoundedCellText(double x) {
+    if (!std::isfinite(x)) {
+        return {};
+    }
     return "  " + LeadingPad(x) + std::to_string(RoundHalfEven(x));
 }
 
 std::string OneDecimalCellText(double x) {
+    if (!std::isfinite(x)) {
+        return {};
+    }
     return "  " + LeadingPad(x) + FormatFixed(x, 1);
 }
 
@@ -77,15 +83,24 @@ double OunceWeightShown(double ounces, bool english) {
 
 std::string OunceWeightCellText(double ounces, bool english) {
     const double x = OunceWeightShown(ounces, english);
+    if (!std::isfinite(x)) {
+        return {};
+    }
     return " " + LeadingPad(x) + FormatFixed(x, english ? 3 : 2);
 }
 
 std::string CoefficientCellText(double coefficient, int blanks) {
+    if (!std::isfinite(coefficient)) {
+        return {};
+    }
     return std::string(static_cast<std::size_t>(blanks), ' ') + FormatFixed(coefficient, 3);
 }
 
 std::string LengthCellText(double inches, bool english) {
     const double x = english ? inches : inches * kCentimetersPerInch;
+    if (!std::isfinite(x)) {
+        return {};
+    }
     return " " + LeadingPad(x) + FormatFixed(x, 2);
 }
 
@@ -94,7 +109,7 @@ std::string TrailingBlankCellText(std::string_view text, std::size_t innerTotal)
 }
 
 std::string PrimerDiameterCellText(double inches, bool english) {
-    if (!(inches > 0.0005)) {
+    if (!(inches > 0.0005) || !std::isfinite(inches)) {
         return "   ";
     }
     const double x = english ? inches : inches * kCentimetersPerInch;

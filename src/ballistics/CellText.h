@@ -1,7 +1,8 @@
 #pragma once
 // The texts of the catalog grid's cells. Numbers are right-aligned by blank padding so that the
 // plain text grid, the file export and the report line them up the same way. English values are
-// shown as stored, Metric ones converted with the exact factors of UnitConversion.h.
+// shown as stored, Metric ones converted with the exact factors of UnitConversion.h. A value
+// that is no number (NaN or infinite, only ever read from a damaged table) gives an empty cell.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -9,6 +9,7 @@
 #include "report/ReportText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace corvane {
@@ -54,7 +55,16 @@ std::string Integer(double value) {
     return std::to_string(RoundHalfEven(value));
 }
 
+// A record value that is no number (only a damaged table holds one) leaves its line empty
+// rather than printing "NAN Inches".
+std::string IfFinite(double value, std::string text) {
+    return std::isfinite(value) ? std::move(text) : std::string();
+}
+
 std::string OunceWeightText(double ounces, bool english) {
+    if (!std::isfinite(ounces)) {
+        return {};
+    }
     return english ? FormatGeneral(ounces) + " Ounces"
                    : FormatFixed(ounces * kGramsPerOunce, 2) + " Grams";
 }
@@ -127,11 +137,12 @@ private:
         text_.push_back(
             Pair(gauge ? "Gauge:" : "Caliber:", Name(load_.CaliberId, ListKind::Caliber)));
         if (gauge) {
-            text_.push_back(Pair("Shell Length:",
-                                 english_
-                                     ? FormatGeneral(load_.ShellLength) + " Inches"
-                                     : FormatFixed(load_.ShellLength * kCentimetersPerInch, 1) +
-                                           " Centimeters"));
+            text_.push_back(
+                Pair("Shell Length:",
+                     IfFinite(load_.ShellLength,
+                              english_ ? FormatGeneral(load_.ShellLength) + " Inches"
+                                       : FormatFixed(load_.ShellLength * kCentimetersPerInch, 1) +
+                                             " Centimeters")));
         }
         if (section_ == 4) {
             AddShotshellHeader();
@@ -157,15 +168,19 @@ private:
         text_.push_back(
             Pair(slug ? "Slug Style:" : "Bullet Style:",
                  Name(slug ? load_.SlugStyleId : load_.BulletStyleId, ListKind::Bullet)));
-        text_.push_back(Pair("Ballistic Coefficient:", FormatFixed(load_.BallisticCoefficient, 3)));
+        text_.push_back(
+            Pair("Ballistic Coefficient:",
+                 IfFinite(load_.BallisticCoefficient, FormatFixed(load_.BallisticCoefficient, 3))));
         if (section_ <= 1) {
             text_.push_back(Pair("Factory Primer No.:", load_.PrimerNumber));
         }
         const PanelTexts& panel = request_.Panel;
-        text_.push_back(Pair("Barrel Length:",
-                             english_ ? FormatGeneral(load_.BarrelLength) + " Inches"
-                                      : FormatFixed(load_.BarrelLength * kCentimetersPerInch, 2) +
-                                            " Centimeters"));
+        text_.push_back(
+            Pair("Barrel Length:",
+                 IfFinite(load_.BarrelLength,
+                          english_ ? FormatGeneral(load_.BarrelLength) + " Inches"
+                                   : FormatFixed(load_.BarrelLength * kCentimetersPerInch, 2) +
+                                         " Centimeters")));
         text_.push_back(Pair("Altitude Above Sea Level:",
                              Trim(panel.Altitude) + (english_ ? " Feet" : " Meters")));
         text_.push_back(Pair("Temperature:", Trim(panel.Temperature) +

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace corvane {
 namespace {
 
@@ -51,6 +53,17 @@ TEST(GridCellText, FactoryCellsInBothUnits) {
     EXPECT_EQ(PrimerDiameterCellText(0.0005, true), "   ");
     EXPECT_EQ(PrimerDiameterCellText(0.175, true), std::string(9, ' ') + "0.175");
     EXPECT_EQ(PrimerDiameterCellText(0.175, false), std::string(9, ' ') + "0.44");
+}
+
+TEST(GridCellText, ValuesThatAreNoNumberLeaveTheCellEmpty) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(RoundedCellText(nan), ""); // would otherwise round to a plausible "0"
+    EXPECT_EQ(OneDecimalCellText(-inf), "");
+    EXPECT_EQ(OunceWeightCellText(inf, false), "");
+    EXPECT_EQ(CoefficientCellText(nan, 7), "");
+    EXPECT_EQ(LengthCellText(inf, true), "");
+    EXPECT_EQ(PrimerDiameterCellText(inf, true), "   ");
 }
 
 TEST(GridCellText, CutsCountTheLeadingBlank) {

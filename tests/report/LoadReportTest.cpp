@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::test {
@@ -312,6 +313,14 @@ TEST(LoadReport, FaultyInputGivesNoEntryInsteadOfGarbage) {
     EXPECT_EQ(text[0], "Corvane Bar\xA6Line Centerfire Rifle");
     EXPECT_EQ(text[13], "Note:|a\xA6"
                         "b");
+
+    // Values a damaged table holds that are no numbers print nothing, not "NAN".
+    LoadRecord odd = RifleLoad();
+    odd.BallisticCoefficient = std::nan("");
+    odd.BarrelLength = -INFINITY;
+    const LoadReportText oddText = OneLoadReport(CatalogTab::Rifle, odd, kEnglishRifle).Report();
+    EXPECT_NE(std::find(oddText.begin(), oddText.end(), "Ballistic Coefficient:|"), oddText.end());
+    EXPECT_NE(std::find(oddText.begin(), oddText.end(), "Barrel Length:|"), oddText.end());
 
     // Shot sizes beyond the index file's lines, or naming no table entry, give no row.
     LoadRecord shot = ShotshellLoad();
