@@ -4,6 +4,7 @@
 #include "common/TextUtil.h"
 
 #include <algorithm>
+#include <array>
 
 namespace corvane {
 
@@ -12,6 +13,37 @@ namespace {
 constexpr int kNewLoadsId = 1;
 constexpr int kUsageFlagCount = 20;
 constexpr int kShotSizeFlagCount = 30;
+
+// The four "no name" messages of one build. A damaged table can lack a name in every load, and
+// one message box per load would keep the user clicking through hundreds; each kind is shown
+// once, for its first load, with the count of the others.
+class MissingNameMessages {
+public:
+    enum Kind { Brand, Usage, Caliber, Bullet, KindCount };
+    void Note(Kind kind, std::string text) {
+        Entry& entry = entries_[kind];
+        if (entry.count++ == 0) {
+            entry.first = std::move(text);
+        }
+    }
+    void Show(UserPrompts& prompts) const {
+        for (const Entry& entry : entries_) {
+            if (entry.count == 1) {
+                prompts.ShowMessage(entry.first);
+            } else if (entry.count > 1) {
+                prompts.ShowMessage(entry.first + "\n(" + std::to_string(entry.count - 1) +
+                                    " more like it)");
+            }
+        }
+    }
+
+private:
+    struct Entry {
+        std::string first;
+        long count = 0;
+    };
+    std::array<Entry, KindCount> entries_{};
+};
 
 // Names with their IDs, sorted case-insensitively; a repeated name keeps its first ID.
 class SortedNames {
@@ -133,7 +165,7 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
     shown.Clear();
     bool newSeen = false;
 
-    UserPrompts& prompts = catalog.Prompts();
+    MissingNameMessages missing;
     catalog.LoadSectionTable(tab);
     const std::vector<LoadRecord>& records = catalog.Records(tab);
     const bool shotshell = tab == CatalogTab::Shotshell;
@@ -152,7 +184,7 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
         if (usageOk && caliberOk && bulletOk) {
             const std::string name = catalog.LookupName(load.BrandId, tab, ListKind::Brand);
             if (name.empty()) {
-                prompts.ShowMessage("No name for Load #: " + load.LoadNumber);
+                missing.Note(MissingNameMessages::Brand, "No name for Load #: " + load.LoadNumber);
             } else {
                 brands.Add(name, load.BrandId);
             }
@@ -164,7 +196,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
                 }
                 const std::string name = catalog.LookupName(u, tab, ListKind::Usage);
                 if (name.empty()) {
-                    prompts.ShowMessage("No usage for Load #: " + load.LoadNumber);
+                    missing.Note(MissingNameMessages::Usage,
+                                 "No usage for Load #: " + load.LoadNumber);
                 } else {
                     usages.Add(name, u);
                 }
@@ -173,7 +206,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
         if (brandOk && usageOk && bulletOk) {
             const std::string name = catalog.LookupName(load.CaliberId, tab, ListKind::Caliber);
             if (name.empty()) {
-                prompts.ShowMessage("No name for caliber ID: " + std::to_string(load.CaliberId));
+                missing.Note(MissingNameMessages::Caliber,
+                             "No name for caliber ID: " + std::to_string(load.CaliberId));
             } else {
                 calibers.Add(name, load.CaliberId);
             }
@@ -182,7 +216,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
             auto addBullet = [&](int id) {
                 const std::string name = catalog.LookupName(id, tab, ListKind::Bullet);
                 if (name.empty()) {
-                    prompts.ShowMessage("No name for bullet ID: " + std::to_string(id));
+                    missing.Note(MissingNameMessages::Bullet,
+                                 "No name for bullet ID: " + std::to_string(id));
                 } else {
                     bullets.Add(name, id);
                 }
@@ -202,6 +237,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
             shown.Add(LoadSortKey(tab, load), static_cast<int>(index));
         }
     }
+
+    missing.Show(catalog.Prompts());
 
     // With no other filter active the NEW choice is always offered.
     if (usage.id == 0 && caliber.id == 0 && bullet.id == 0) {

@@ -157,6 +157,22 @@ TEST_F(FilterListsTest, MissingNamesAreReportedAndLoadsStillShown) {
     EXPECT_EQ(brand.items.size(), 2u); // show all and NEW
 }
 
+TEST_F(FilterListsTest, ManyLoadsWithoutNamesGiveOneMessageOfEachKind) {
+    // A damaged table: without folding, one message box per load and usage flag.
+    std::vector<LoadRecord> loads;
+    for (int i = 0; i < 40; ++i) {
+        loads.push_back(Load("Y" + std::to_string(i), 9, 7, 5, 4, 100));
+    }
+    WriteTable(dir.Data() / "t00dr.dat", RecordFamily::BulletLoad, loads);
+    Build();
+    EXPECT_EQ(prompts.messages,
+              (std::vector<std::string>{"No name for Load #: Y0\n(39 more like it)",
+                                        "No usage for Load #: Y0\n(39 more like it)",
+                                        "No name for caliber ID: 7\n(39 more like it)",
+                                        "No name for bullet ID: 5\n(39 more like it)"}));
+    EXPECT_EQ(shown.Count(), 40u);
+}
+
 TEST_F(FilterListsTest, UnreadableNameListAbandonsTheBuild) {
     fs::remove(dir.Data() / "t0us.lst");
     EXPECT_THROW(Build(), CatalogFileError);
