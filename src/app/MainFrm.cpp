@@ -128,8 +128,7 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
         this, grid_, catalog_, prompts_,
         QString::fromStdString((catalog_.ProductInfoDir() / "noimagel.jpg").string()));
     connect(detail_, &DetailArea::largePictureClicked, side_, &SideWindows::ShowLargeImage);
-    connect(detail_, &DetailArea::largePictureChanged, side_,
-            &SideWindows::UpdateLargeImagePopup);
+    connect(detail_, &DetailArea::largePictureChanged, side_, &SideWindows::UpdateLargeImagePopup);
     connect(detail_, &DetailArea::catalogFocusWanted, this, [this] { grid_->setFocus(); });
     connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::sbnPelletDataClick);
     OnLeftClick(strip_->ImagePelletData, [this] {
@@ -557,10 +556,11 @@ void TfrmMain::FillCatalogGrid() {
         built = BuildGridData(request);
     } catch (const CatalogFileError& error) {
         prompts_.ShowError(error.what());
-        ShownLoads none;
+        // The grid shows no loads, so no row may stand for one.
+        shownLoads_.Clear();
         const GridRequest empty{tab,
                                 catalog_.Records(tab),
-                                none,
+                                shownLoads_,
                                 [](int, ListKind) { return std::string(); },
                                 strip_->Panel->Texts(),
                                 settings_,

@@ -2,6 +2,7 @@
 // the capacity, random, with length bytes of 255, IDs beyond every list, non-finite doubles, a
 // read-only data folder and odd "descriptions.ini" lines. `table` and `dump` must end cleanly
 // (0, or 1 with a message) within a time limit, never crash or hang.
+#include "hostile/HostileTables.h"
 #include "tools/ToolRunner.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +10,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -26,33 +22,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where each record family keeps its strings, doubles and list IDs.
-struct FamilyLayout {
-    int section;
-    const char* table;
-    std::size_t recordSize;
-    std::size_t capacity;
-    std::vector<std::size_t> strings;
-    std::vector<std::size_t> doubles;
-    std::vector<std::size_t> ids;
-    std::size_t firstFlag; // usage flags of families 0-4 (20), 0 for none
-};
-
-const std::array<FamilyLayout, 6> kSections{{
-    {0, "t00dr.dat", 162, 300, {4, 35, 76, 99}, {64, 91}, {56, 72, 158}, 15},
-    {1, "t01dr.dat", 162, 100, {4, 35, 76, 99}, {64, 91}, {56, 72, 158}, 15},
-    {2, "t02dr.dat", 151, 30, {4, 35, 88}, {64, 80}, {56, 72, 147}, 15},
-    {3, "t03dr.dat", 179, 30, {4, 35, 100, 116}, {60, 68, 84, 92}, {56, 76, 175}, 15},
-    {4, "t04dr.dat", 238, 130, {4, 35, 68, 155, 171}, {60, 147}, {56, 230, 234}, 15},
-    {5, "t05dr.dat", 194, 30, {8, 21, 40, 51, 92, 133}, {32}, {4}, 0},
-}};
-
 constexpr int kTimeLimitSeconds = 60;
 
 // Runs the tool under `timeout`, so a hang ends as exit code 124 instead of stalling the suite.
-ToolResult RunBounded(const std::vector<std::string>& args) {
-    std::vector<std::string> bounded = {"-k", "5", std::to_string(kTimeLimitSeconds),
-                                        CORVANE_TOOL_PATH};
+// `launcher` is the command that starts the tool (the tool itself unless another user runs it).
+ToolResult RunBounded(const std::vector<std::string>& args,
+                      const std::vector<std::string>& launcher = {CORVANE_TOOL_PATH}) {
+    std::vector<std::string> bounded = {"-k", "5", std::to_string(kTimeLimitSeconds)};
+    bounded.insert(bounded.end(), launcher.begin(), launcher.end());
     bounded.insert(bounded.end(), args.begin(), args.end());
     TempDir scratch("hostile-run");
     const fs::path outFile = scratch.Path() / "out";
@@ -82,22 +59,6 @@ void ExpectClean(const ToolResult& result, const std::string& what) {
     if (result.exitCode == 1) {
         EXPECT_FALSE(result.err.empty()) << what << ": failed without a message";
     }
-}
-
-std::string RandomBytes(std::size_t count, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string bytes(count, '\0');
-    for (char& c : bytes) {
-        c = static_cast<char>(random() & 0xFF);
-    }
-    return bytes;
-}
-
-void PutInt(std::string& bytes, std::size_t offset, std::int32_t value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value); // the build machine is little-endian
-}
-void PutDouble(std::string& bytes, std::size_t offset, double value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
 // How many cells of the CSV lines read as a NaN or an infinity.
@@ -145,10 +106,11 @@ protected:
         // `dump` first: `table`, like the program, turns a missing table into a placeholder.
         ToolResult dump;
         if (withDump) {
-            dump = RunBounded({"dump", data().string(), std::to_string(section)});
+            dump = RunBounded({"dump", data().string(), std::to_string(section)}, launcher_);
             ExpectClean(dump, what + ", dump " + std::to_string(section));
         }
-        const ToolResult table = RunBounded({"table", program().string(), std::to_string(section)});
+        const ToolResult table =
+            RunBounded({"table", program().string(), std::to_string(section)}, launcher_);
         ExpectClean(table, what + ", table " + std::to_string(section));
         return {table, dump};
     }
@@ -180,10 +142,11 @@ protected:
     }
 
     TempDir dir_{"hostile"};
+    std::vector<std::string> launcher_{CORVANE_TOOL_PATH};
 };
 
-TEST_F(HostileCatalog, LoadTablesMissingEmptyOneByteCutRandomOrTooLong) {
-    for (const FamilyLayout& layout : kSections) {
+TEST_F(HostileCatalog, LoadTablesMissingOrDamaged) {
+    for (const FamilyLayout& layout : kFamilyLayouts) {
         SCOPED_TRACE(layout.table);
         const std::string sample = Table(layout);
         ASSERT_GE(sample.size(), 2 * layout.recordSize);
@@ -193,72 +156,20 @@ TEST_F(HostileCatalog, LoadTablesMissingEmptyOneByteCutRandomOrTooLong) {
         EXPECT_EQ(table.exitCode, 0) << table.err;
         EXPECT_EQ(dump.exitCode, 1);
 
-        for (const std::string& bytes :
-             {std::string(), std::string(1, '\x7f'), RandomBytes(7 * layout.recordSize + 3, 17),
-              std::string(5 * layout.recordSize, '\xff')}) {
-            WithFile(layout.table, &bytes, layout.section,
-                     "of " + std::to_string(bytes.size()) + " bytes");
-        }
-
-        // Cut in the middle of the second record: only the first is read.
-        const std::string cut = sample.substr(0, layout.recordSize + layout.recordSize / 2);
-        std::tie(table, dump) = WithFile(layout.table, &cut, layout.section, "cut");
-        EXPECT_EQ(SplitCsv(dump.out).size(), 2u) << dump.out; // heading and one record
-
-        // Beyond the capacity: the capacity is read, the rest ignored.
-        std::string tooLong;
-        while (tooLong.size() < (layout.capacity + 5) * layout.recordSize) {
-            tooLong += sample.substr(0, layout.recordSize);
-        }
-        std::tie(table, dump) = WithFile(layout.table, &tooLong, layout.section, "too long");
-        EXPECT_EQ(SplitCsv(dump.out).size(), layout.capacity + 1);
-    }
-}
-
-TEST_F(HostileCatalog, RecordsWithLongLengthBytesAlienIdsAndNonFiniteDoubles) {
-    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-    constexpr double kInf = std::numeric_limits<double>::infinity();
-    for (const FamilyLayout& layout : kSections) {
-        SCOPED_TRACE(layout.table);
-        const std::string sample = Table(layout);
-        const std::size_t records = sample.size() / layout.recordSize;
-
-        std::string lengths = sample;
-        std::string ids = sample;
-        std::string doubles = sample;
-        int nonFiniteWritten = 0;
-        for (std::size_t r = 0; r < records; ++r) {
-            const std::size_t base = r * layout.recordSize;
-            for (std::size_t offset : layout.strings) {
-                lengths[base + offset] = '\xff';
+        for (const DamagedTable& damaged : DamagedTables(layout, sample)) {
+            std::tie(table, dump) =
+                WithFile(layout.table, &damaged.bytes, layout.section, damaged.what);
+            if (damaged.what == "cut in the second record") {
+                EXPECT_EQ(SplitCsv(dump.out).size(), 2u) << dump.out; // heading and one record
+            } else if (damaged.what == "beyond the capacity") {
+                // The capacity is read, the rest ignored.
+                EXPECT_EQ(SplitCsv(dump.out).size(), layout.capacity + 1);
+            } else if (damaged.what == "non-finite doubles" && layout.section <= 3) {
+                EXPECT_EQ(table.exitCode, 0) << table.err;
+                // A value that is no number shows as an empty cell, and a load the engine
+                // cannot fly keeps its ballistics cells empty or cut off.
+                EXPECT_EQ(NonFiniteCells(table.out), 0) << table.out;
             }
-            for (std::size_t offset : layout.ids) {
-                const std::int32_t alien[] = {9999, -1, std::numeric_limits<std::int32_t>::min(),
-                                              std::numeric_limits<std::int32_t>::max()};
-                PutInt(ids, base + offset, alien[r % 4]);
-            }
-            if (layout.firstFlag != 0) {
-                // Every usage flag (and in shotshells every shot size flag) set.
-                std::memset(ids.data() + base + layout.firstFlag, 1, 20);
-                if (layout.section == 4) {
-                    std::memset(ids.data() + base + 109, 1, 30);
-                }
-            }
-            const double odd[] = {kNan, kInf, -kInf, -0.0, 1e308, 5e-324};
-            for (std::size_t offset : layout.doubles) {
-                const double value = odd[(r + offset) % 6];
-                PutDouble(doubles, base + offset, value);
-                nonFiniteWritten += std::isfinite(value) ? 0 : 1;
-            }
-        }
-        WithFile(layout.table, &lengths, layout.section, "length bytes of 255");
-        WithFile(layout.table, &ids, layout.section, "IDs beyond every list");
-        auto [table, dump] = WithFile(layout.table, &doubles, layout.section, "non-finite doubles");
-        if (layout.section <= 3) {
-            EXPECT_EQ(table.exitCode, 0) << table.err;
-            // The factory columns show the odd values as they are, but the engine adds none: a
-            // load it cannot fly keeps its ballistics cells empty or cut off.
-            EXPECT_LE(NonFiniteCells(table.out), nonFiniteWritten) << table.out;
         }
     }
 }
@@ -320,21 +231,40 @@ TEST_F(HostileCatalog, DescriptionsWithoutEqualsOrWithEnormousLinesChangeNoTable
 }
 
 TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) {
-    for (const FamilyLayout& layout : kSections) {
+    for (const FamilyLayout& layout : kFamilyLayouts) {
         fs::remove(data() / layout.table);
     }
     fs::permissions(data(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                fs::perms::group_exec);
-    // Root writes anyway: the refusal cannot be tested then.
-    if (::access(data().c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "permissions are not enforced for this user";
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    if (::geteuid() == 0) {
+        // Root writes anyway, so the tool runs as "nobody" from a copy it may execute (the
+        // build folder may be closed to other users). Leak checks are off for that one run:
+        // the suppressions file may be closed to it too.
+        const fs::path tool = dir_.Path() / "tool";
+        fs::copy_file(CORVANE_TOOL_PATH, tool);
+        fs::permissions(tool, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+        launcher_ = {"setpriv",        "--reuid=65534", "--regid=65534",
+                     "--clear-groups", "env",           "ASAN_OPTIONS=detect_leaks=0",
+                     "LSAN_OPTIONS=",  tool.string()};
+        if (std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true") != 0) {
+            GTEST_SKIP() << "cannot run the tool as another user here";
+        }
     }
-    for (const FamilyLayout& layout : kSections) {
+    for (const FamilyLayout& layout : kFamilyLayouts) {
         SCOPED_TRACE(layout.table);
         auto [table, dump] = RunBoth(layout.section, "read-only Data");
         EXPECT_EQ(table.exitCode, 0) << table.err;
+        EXPECT_EQ(dump.exitCode, 1) << dump.err; // nothing to read
         EXPECT_FALSE(fs::exists(data() / layout.table));
     }
+    // The same catalog with the folder writable again gets its placeholders.
+    fs::permissions(data(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::add);
+    EXPECT_EQ(RunBoth(0, "writable Data", false).first.exitCode, 0);
+    EXPECT_TRUE(fs::exists(data() / kFamilyLayouts[0].table));
 }
 
 TEST_F(HostileCatalog, NonFiniteAndExtremeConditionsAreRefusedOrComputed) {

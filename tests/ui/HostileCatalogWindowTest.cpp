@@ -1,0 +1,329 @@
+// The main window on broken catalogs, offscreen: every section opened, loads selected, their
+// details, pellet data, report and exported table made, units switched. Nothing may crash or
+// hang; what cannot be read is reported with the file's name or shown as an empty section.
+#include "MainWindowFixture.h"
+#include "app/ControlStrip.h"
+#include "app/DetailArea.h"
+#include "app/FilterCombo.h"
+#include "app/MainFrm.h"
+#include "app/SideWindows.h"
+#include "app/TableExport.h"
+#include "app/TrajectoryChartLink.h"
+#include "expert/ui/Ammoexpt.h"
+#include "hostile/HostileTables.h"
+#include "report/ui/ReportOutput.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <thread>
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Ends the test program with a message when a window run outlasts its time: a hang then fails
+// quickly and says where, instead of waiting for the test runner's time limit.
+class Watchdog {
+public:
+    Watchdog(std::string what, std::chrono::seconds limit)
+        : what_(std::move(what)), thread_([this, limit] {
+              std::unique_lock lock(mutex_);
+              if (!done_.wait_for(lock, limit, [this] { return finished_; })) {
+                  std::fprintf(stderr, "hung: %s\n", what_.c_str());
+                  std::abort();
+              }
+          }) {}
+    ~Watchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_one();
+        thread_.join();
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+
+private:
+    std::string what_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread thread_;
+};
+
+std::string ReadBytes(const fs::path& file) {
+    QFile in(QString::fromStdString(file.string()));
+    return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+class HostileCatalogWindowTest : public test::MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(catalogCopy.isValid());
+        root = CopySampleCatalog();
+    }
+
+    fs::path Data(const std::string& file) const { return root / "Data" / file; }
+
+    // Opens a window on the catalog and uses every section in `sections` the way a user would.
+    // Returns the number of loads each section showed.
+    std::vector<int> UseSections(const std::vector<int>& sections, const std::string& what) {
+        const Watchdog watchdog(what, std::chrono::seconds(90));
+        auto window = OpenMainWindow(root);
+        window->resize(1000, 700);
+        window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
+            // The page goes through the same painter as the preview and the printer.
+            QString error;
+            reportsMade += RenderReportToPdf(
+                               text, QString::fromStdString((root / "ProductInfo").string()), true,
+                               QString::fromStdString((root / "report.pdf").string()), &error)
+                               ? 1
+                               : 0;
+        });
+        std::vector<int> shown;
+        for (std::size_t i = 0; i < sections.size(); ++i) {
+            const int section = sections[i];
+            if (i == 0) {
+                window->OpenCatalogSection(section);
+            } else {
+                window->Tabs()->setCurrentIndex(section);
+            }
+            EXPECT_EQ(window->CurrentSection(), section) << what;
+            const int rows = window->Grid()->model()->rowCount();
+            EXPECT_EQ(rows, static_cast<int>(window->Shown().Count())) << what;
+            shown.push_back(rows);
+            UseLoads(*window, rows);
+            if (section <= 4 && rows > 0) {
+                // The last brand narrows the other lists and refills the grid.
+                FilterCombo* brand =
+                    section == 4 ? window->Strip()->ComBoxBrand1 : window->Strip()->ComBoxBrand0;
+                const int last = brand->count() - 1;
+                brand->setCurrentIndex(last);
+                emit brand->activated(last);
+                UseLoads(*window, window->Grid()->model()->rowCount());
+            }
+            const fs::path exported = root / "data_tbl.1";
+            EXPECT_TRUE(ExportTable(exported, window->Grid()->Data(), store).Ok) << what;
+        }
+        window->SetUnitSystem(false);
+        UseLoads(*window, window->Grid()->model()->rowCount());
+        window->SetUnitSystem(true);
+        window->close();
+        return shown;
+    }
+
+    // Selects the first, second and last loads, both detail views, the large picture, the pellet
+    // window, the trajectory chart with a compared load and the report of the selected load.
+    void UseLoads(TfrmMain& window, int rows) {
+        for (int row : {0, 1, rows - 1}) {
+            window.SelectGridRow(row);
+        }
+        if (rows == 0) {
+            return;
+        }
+        DetailArea* detail = window.Detail();
+        detail->sbnBulletStypeTabPage0Click();
+        detail->sbnProductTabPage0Click();
+        if (detail->LargeImageExists()) {
+            detail->ImageDetailLeftImageTabPage0Click();
+        }
+        window.sbnPelletDataClick();
+        window.ChartLink()->ShowChart();
+        window.ChartLink()->ToggleCompare();
+        window.Printloadreport1Click();
+        window.Side()->ClosePelletWindow();
+    }
+
+    // Walks the wizard through every firearm (first purpose and usage) and every caliber or
+    // gauge it then offers, and takes the first result of each search into the main window.
+    // `searches` counts the searches that reached the result page.
+    void WalkWizard(TfrmMain& window, const std::string& what, int& searches) {
+        const Watchdog watchdog(what + ", wizard", std::chrono::seconds(90));
+        window.sbnAmmoExpertClick();
+        TFormAmmoExpt* wizard = window.ExpertWindow();
+        ASSERT_NE(wizard, nullptr);
+        auto click = [wizard](const char* name) {
+            auto* button = wizard->findChild<QPushButton*>(QString::fromLatin1(name));
+            if (button != nullptr && button->isVisible()) {
+                button->click();
+            }
+        };
+        const int firearms = wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->count();
+        for (int f = 0; f < firearms; ++f) {
+            window.sbnAmmoExpertClick();
+            wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(f);
+            click("bbnNext0");
+            click("bbnNext1");
+            click("bbnNext2");
+            if (wizard->CurrentPage() != TFormAmmoExpt::kCaliber) {
+                continue; // the shotgun guide
+            }
+            QComboBox* calibers = wizard->ComboBoxes[TFormAmmoExpt::kCaliber];
+            for (int c = 0; c < calibers->count(); ++c) {
+                calibers->setCurrentIndex(c);
+                click("bbnFinish3");
+                // A gauge may lead to the shotgun guide instead of a search.
+                if (wizard->CurrentPage() == TFormAmmoExpt::kLoads) {
+                    ++searches;
+                    wizard->StringGrid4->setCurrentCell(0, 0);
+                    wizard->StringGrid4DblClick();
+                }
+                window.sbnAmmoExpertClick();
+                wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(f);
+                click("bbnNext0");
+                click("bbnNext1");
+                click("bbnNext2");
+            }
+        }
+        wizard->close();
+    }
+
+    // Damaged tables are data, not file errors: at most the four "no name" messages of each
+    // rebuild of the lists (a few per section visited), never one per load.
+    void ExpectOnlyFoldedNameMessages(const std::string& what, std::size_t sectionsVisited) const {
+        EXPECT_LE(prompts.errors.size(), 16 * sectionsVisited) << what;
+        for (const std::string& error : prompts.errors) {
+            EXPECT_TRUE(error.starts_with("No name for ") || error.starts_with("No usage for "))
+                << what << ": " << error;
+        }
+    }
+
+    bool ErrorNames(const std::string& file) const {
+        for (const std::string& error : prompts.errors) {
+            if (error.find(file) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    fs::path root;
+    int reportsMade = 0;
+};
+
+// One family per case, so that each stays well inside the test runner's time limit even in
+// the sanitizer build.
+class DamagedLoadTable : public HostileCatalogWindowTest,
+                         public testing::WithParamInterface<std::size_t> {};
+
+TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
+    const test::FamilyLayout& layout = test::kFamilyLayouts[GetParam()];
+    const std::string sample = ReadBytes(Data(layout.table));
+    ASSERT_GE(sample.size(), 2 * layout.recordSize) << layout.table;
+
+    fs::remove(Data(layout.table));
+    const std::string missing = std::string(layout.table) + " missing";
+    EXPECT_EQ(UseSections({layout.section}, missing), std::vector<int>{0}) << missing;
+    // An empty placeholder stands in for the missing table.
+    EXPECT_TRUE(fs::exists(Data(layout.table))) << missing;
+
+    for (const test::DamagedTable& damaged : test::DamagedTables(layout, sample)) {
+        const std::string what = std::string(layout.table) + " " + damaged.what;
+        WriteBytes(Data(layout.table), damaged.bytes);
+        prompts.errors.clear();
+        const std::vector<int> shown = UseSections({layout.section}, what);
+        EXPECT_LE(shown[0], static_cast<int>(layout.capacity)) << what;
+        ExpectOnlyFoldedNameMessages(what, 1);
+    }
+    if (layout.section <= 4) {
+        EXPECT_GT(reportsMade, 0); // components have no report
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFamily, DamagedLoadTable,
+                         testing::Range<std::size_t>(0, test::kFamilyLayouts.size()));
+
+TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
+    for (const test::FamilyLayout& layout : test::kFamilyLayouts) {
+        const std::string sample = ReadBytes(Data(layout.table));
+        WriteBytes(
+            Data(layout.table),
+            test::WithOddDoubles(
+                layout, test::WithAlienIds(layout, test::WithLongLengthBytes(layout, sample))));
+    }
+    for (const auto& entry : fs::directory_iterator(root / "Data")) {
+        if (entry.path().extension() == ".lst") {
+            WriteBytes(entry.path(), test::RandomBytes(2000, 41) + std::string(1 << 20, 'N'));
+        }
+    }
+    WriteBytes(root / "ProductInfo" / "descriptions.ini",
+               "[brand 0]\r\nno equals here\r\n" + std::string(1 << 20, 'k') + "\r\n=v\r\n");
+    for (const auto& entry : fs::directory_iterator(root / "ProductInfo")) {
+        if (entry.path().extension() == ".jpg") {
+            WriteBytes(entry.path(), test::RandomBytes(3000, 43));
+        }
+    }
+    const std::vector<int> shown = UseSections({0, 1, 2, 3, 4, 5, 0}, "everything broken");
+    EXPECT_GT(shown[0], 0);
+    // Only the lists' and the tables' faults: unreadable pictures and descriptions show nothing.
+    ExpectOnlyFoldedNameMessages("everything broken", 7);
+}
+
+TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
+    std::vector<std::string> samples;
+    for (const test::FamilyLayout& layout : test::kFamilyLayouts) {
+        samples.push_back(ReadBytes(Data(layout.table)));
+    }
+    const std::size_t variants = test::DamagedTables(test::kFamilyLayouts[0], samples[0]).size();
+    for (std::size_t v = 0; v < variants; ++v) {
+        std::string what;
+        bool wholeRecords = true;
+        for (std::size_t t = 0; t < samples.size(); ++t) {
+            const test::FamilyLayout& layout = test::kFamilyLayouts[t];
+            const test::DamagedTable damaged = test::DamagedTables(layout, samples[t])[v];
+            WriteBytes(Data(layout.table), damaged.bytes);
+            what = "every table " + damaged.what;
+            wholeRecords = wholeRecords && damaged.bytes.size() >= layout.recordSize;
+        }
+        auto window = OpenMainWindow(root);
+        window->OpenCatalogSection(0);
+        int searches = 0;
+        WalkWizard(*window, what, searches);
+        // Tables with whole records offer calibers or gauges to search for.
+        EXPECT_TRUE(searches > 0 || !wholeRecords) << what;
+        window->close();
+    }
+}
+
+TEST_F(HostileCatalogWindowTest, MissingOrEmptyNameListsAreReportedByName) {
+    const std::vector<std::pair<std::string, int>> lists = {
+        {"t0br.lst", 0}, {"t1ca.lst", 1}, {"t2bu.lst", 2},   {"t3us.lst", 3},
+        {"t4br.lst", 4}, {"t4pm.lst", 4}, {"t4indx.lst", 4}, {"t5pt.lst", 5}};
+    for (const auto& [file, section] : lists) {
+        const std::string original = ReadBytes(Data(file));
+        fs::remove(Data(file));
+        prompts.errors.clear();
+        UseSections({section}, file + " missing");
+        // Each list is needed at some step of using the section; its loss is named.
+        EXPECT_TRUE(ErrorNames(file)) << file;
+
+        for (const std::string& bytes : {std::string(), std::string("\r\n"), std::string(1, '\0'),
+                                         test::RandomBytes(3000, 23)}) {
+            WriteBytes(Data(file), bytes);
+            UseSections({section}, file + " of " + std::to_string(bytes.size()) + " bytes");
+        }
+        WriteBytes(Data(file), original);
+    }
+}
+
+} // namespace
+} // namespace corvane
