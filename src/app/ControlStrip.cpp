@@ -2,6 +2,7 @@
 
 #include "app/BallisticsPanel.h"
 #include "app/FilterCombo.h"
+#include "app/StripPictures.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -99,6 +100,9 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     ImagePelletData = new QLabel(page1);
     ImagePelletData->setFixedSize(60, 60);
     ImagePelletData->setScaledContents(true);
+    ImagePelletData->setPixmap(DrawPelletsPicture(ImagePelletData->size(), devicePixelRatioF()));
+    ImagePelletData->setToolTip(QStringLiteral("Show Pellet Data"));
+    ImagePelletData->setCursor(Qt::PointingHandCursor);
     sbnPelletData = new QToolButton(page1);
     sbnPelletData->setObjectName(QStringLiteral("sbnPelletData"));
     sbnPelletData->setText(QStringLiteral("Pellet Data"));
@@ -122,6 +126,7 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     ImageComponents = new QLabel(page2);
     ImageComponents->setFixedSize(110, 62);
     ImageComponents->setScaledContents(true);
+    ImageComponents->setPixmap(DrawComponentsPicture(ImageComponents->size(), devicePixelRatioF()));
     auto* row2 = new QHBoxLayout(page2);
     row2->setContentsMargins(5, 4, 5, 4);
     row2->addWidget(ComBoxComponent2, 0, Qt::AlignTop);

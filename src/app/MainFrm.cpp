@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/BallisticsPanel.h"
+#include "app/CompactTabStyle.h"
 #include "app/ControlStrip.h"
 #include "app/DetailArea.h"
 #include "app/FilterCombo.h"
@@ -161,6 +162,9 @@ void TfrmMain::BuildCatalogPage() {
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     TabControl1->setDrawBase(false);
+    auto* compact = new CompactTabStyle;
+    compact->setParent(TabControl1);
+    TabControl1->setStyle(compact);
     for (const char* caption :
          {"Centerfire Rifle", "Centerfire Pistol", "Rimfire", "Slug", "Shotshell", "Components"}) {
         TabControl1->addTab(QString::fromLatin1(caption));
