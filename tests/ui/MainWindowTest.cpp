@@ -234,6 +234,10 @@ TEST_F(MainWindowTest, TooSmallSavedPlacementBecomesTheCentredOne) {
     EXPECT_EQ(window->Settings().PriorStateWidth, 800);
     EXPECT_EQ(window->Settings().PriorStateLeft, (screen.width() - 800) / 2);
     EXPECT_NE(window->width(), 399);
+    // At that size every section tab shows whole, without scroll arrows.
+    QTabBar* tabs = window->Tabs();
+    EXPECT_GE(tabs->width(), tabs->sizeHint().width());
+    EXPECT_LE(tabs->tabRect(5).right(), tabs->width());
 }
 
 TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEnd) {
