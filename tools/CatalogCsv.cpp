@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
+#include "common/TextUtil.h"
 
 #include <array>
 #include <charconv>
@@ -228,20 +229,6 @@ std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text, std::string& 
         rows.push_back(std::move(row));
     }
     return rows;
-}
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
 }
 
 std::vector<std::string> FieldNames(RecordFamily family) {

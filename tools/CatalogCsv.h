@@ -24,9 +24,6 @@ struct CsvRow {
 // sets `error` to a message that starts with the line number ("12: ...").
 std::optional<std::vector<CsvRow>> ParseCsv(std::string_view text, std::string& error);
 
-// One field as written to CSV: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view text);
-
 // The field names of a family's records, in CSV column order.
 std::vector<std::string> FieldNames(RecordFamily family);
 

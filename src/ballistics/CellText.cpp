@@ -25,6 +25,18 @@ std::string LeadingPad(double x) {
     return pad;
 }
 
+namespace {
+
+// `lead`, the pad and the value with `decimals`; a value that is no number gives an empty cell.
+std::string PaddedFixed(std::string_view lead, double x, int decimals) {
+    if (!std::isfinite(x)) {
+        return {};
+    }
+    return std::string(lead) + LeadingPad(x) + FormatFixed(x, decimals);
+}
+
+} // namespace
+
 std::string RoundedCellText(double x) {
     if (!std::isfinite(x)) {
         return {};
@@ -33,10 +45,7 @@ std::string RoundedCellText(double x) {
 }
 
 std::string OneDecimalCellText(double x) {
-    if (!std::isfinite(x)) {
-        return {};
-    }
-    return "  " + LeadingPad(x) + FormatFixed(x, 1);
+    return PaddedFixed("  ", x, 1);
 }
 
 LoadMark MakeLoadMark(std::string_view markCode, std::int32_t yearIntroduced, bool shotshell,
@@ -73,8 +82,7 @@ std::string BulletWeightCellText(std::int32_t grains, bool english) {
     if (english) {
         return "      " + LeadingPad(grains) + std::to_string(grains);
     }
-    const double grams = grains * kGramsPerGrain;
-    return "      " + LeadingPad(grams) + FormatFixed(grams, 2);
+    return PaddedFixed("      ", grains * kGramsPerGrain, 2);
 }
 
 double OunceWeightShown(double ounces, bool english) {
@@ -82,11 +90,7 @@ double OunceWeightShown(double ounces, bool english) {
 }
 
 std::string OunceWeightCellText(double ounces, bool english) {
-    const double x = OunceWeightShown(ounces, english);
-    if (!std::isfinite(x)) {
-        return {};
-    }
-    return " " + LeadingPad(x) + FormatFixed(x, english ? 3 : 2);
+    return PaddedFixed(" ", OunceWeightShown(ounces, english), english ? 3 : 2);
 }
 
 std::string CoefficientCellText(double coefficient, int blanks) {
@@ -97,11 +101,7 @@ std::string CoefficientCellText(double coefficient, int blanks) {
 }
 
 std::string LengthCellText(double inches, bool english) {
-    const double x = english ? inches : inches * kCentimetersPerInch;
-    if (!std::isfinite(x)) {
-        return {};
-    }
-    return " " + LeadingPad(x) + FormatFixed(x, 2);
+    return PaddedFixed(" ", english ? inches : inches * kCentimetersPerInch, 2);
 }
 
 std::string TrailingBlankCellText(std::string_view text, std::size_t innerTotal) {
@@ -112,8 +112,7 @@ std::string PrimerDiameterCellText(double inches, bool english) {
     if (!(inches > 0.0005) || !std::isfinite(inches)) {
         return "   ";
     }
-    const double x = english ? inches : inches * kCentimetersPerInch;
-    return "   " + LeadingPad(x) + FormatFixed(x, english ? 3 : 2);
+    return PaddedFixed("   ", english ? inches : inches * kCentimetersPerInch, english ? 3 : 2);
 }
 
 std::string_view WithoutLeadingBlanks(std::string_view text) {

@@ -71,20 +71,6 @@ std::string ValueText(Quantity quantity, const ComputedLoad& load, int point, in
     return Trim(OneDecimalCellText(r.Trajectory[index] * (english ? 1.0 : kCentimetersPerInch)));
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
 } // namespace
 
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,

@@ -6,7 +6,9 @@
 namespace corvane {
 namespace {
 
-bool IsBlank(char c) { return static_cast<std::uint8_t>(c) <= 0x20; }
+bool IsBlank(char c) {
+    return static_cast<std::uint8_t>(c) <= 0x20;
+}
 
 char UpperChar(char c) {
     const auto b = static_cast<std::uint8_t>(c);
@@ -70,7 +72,9 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, end));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+    return TrimLeft(TrimRight(text));
+}
 
 std::string UpperCase(std::string_view text) {
     std::string out(text);
@@ -99,7 +103,9 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) == 0;
+}
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
     return UpperCase(text).find(UpperCase(part)) != std::string::npos;
@@ -132,6 +138,20 @@ std::vector<std::string> SplitLines(std::string_view contents) {
 
 std::string Left(std::string_view text, std::size_t count) {
     return std::string(text.substr(0, std::min(count, text.size())));
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
 }
 
 } // namespace corvane

@@ -28,4 +28,8 @@ std::vector<std::string> SplitLines(std::string_view contents);
 // The first `count` characters of text (all of it when shorter).
 std::string Left(std::string_view text, std::size_t count);
 
+// One field as written to CSV: quoted, with doubled quotes, when it holds a comma, a quote or a
+// line break.
+std::string CsvField(std::string_view text);
+
 } // namespace corvane

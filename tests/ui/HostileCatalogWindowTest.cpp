@@ -167,18 +167,19 @@ protected:
                 button->click();
             }
         };
-        const int firearms = wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->count();
-        for (int f = 0; f < firearms; ++f) {
+        // Starts afresh and walks to the caliber page; false where the shotgun guide follows.
+        auto toCalibers = [&](int firearm) {
             window.sbnAmmoExpertClick();
-            wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(f);
+            wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(firearm);
             click("bbnNext0");
             click("bbnNext1");
             click("bbnNext2");
-            if (wizard->CurrentPage() != TFormAmmoExpt::kCaliber) {
-                continue; // the shotgun guide
-            }
-            QComboBox* calibers = wizard->ComboBoxes[TFormAmmoExpt::kCaliber];
-            for (int c = 0; c < calibers->count(); ++c) {
+            return wizard->CurrentPage() == TFormAmmoExpt::kCaliber;
+        };
+        QComboBox* calibers = wizard->ComboBoxes[TFormAmmoExpt::kCaliber];
+        const int firearms = wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->count();
+        for (int f = 0; f < firearms; ++f) {
+            for (int c = 0; toCalibers(f) && c < calibers->count(); ++c) {
                 calibers->setCurrentIndex(c);
                 click("bbnFinish3");
                 // A gauge may lead to the shotgun guide instead of a search.
@@ -187,11 +188,6 @@ protected:
                     wizard->StringGrid4->setCurrentCell(0, 0);
                     wizard->StringGrid4DblClick();
                 }
-                window.sbnAmmoExpertClick();
-                wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(f);
-                click("bbnNext0");
-                click("bbnNext1");
-                click("bbnNext2");
             }
         }
         wizard->close();

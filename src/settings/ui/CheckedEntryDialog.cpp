@@ -2,6 +2,7 @@
 
 #include "common/ui/QtText.h"
 #include "common/ui/QtUserPrompts.h"
+#include "settings/ui/SettingsDialogButtons.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -23,20 +24,14 @@ CheckedEntryDialog::CheckedEntryDialog(UserPrompts* prompts, QWidget* parent)
 
 CheckedEntryDialog::~CheckedEntryDialog() = default;
 
-void CheckedEntryDialog::CreateButtons(bool showHints) {
-    bbnOK = new QPushButton(QStringLiteral("OK"), this);
-    bbnOK->setObjectName(QStringLiteral("bbnOK"));
-    bbnOK->setDefault(true);
-    bbnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    bbnCancel->setObjectName(QStringLiteral("bbnCancel"));
-    bbnRestore = new QPushButton(QStringLiteral("Restore defaults"), this);
-    bbnRestore->setObjectName(QStringLiteral("bbnRestore"));
-    if (showHints) {
-        bbnRestore->setToolTip(QStringLiteral("Restore factory defaults"));
-    }
+QHBoxLayout* CheckedEntryDialog::CreateButtons(bool showHints) {
+    const SettingsDialogButtons buttons = CreateSettingsDialogButtons(this, showHints);
+    bbnOK = buttons.ok;
+    bbnCancel = buttons.cancel;
+    bbnRestore = buttons.restore;
     connect(bbnOK, &QPushButton::clicked, this, &CheckedEntryDialog::bbnOKClick);
-    connect(bbnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(bbnRestore, &QPushButton::clicked, this, [this] { RestoreDefaults(); });
+    return buttons.row;
 }
 
 void CheckedEntryDialog::WatchField(QLineEdit* edit, EntryCheck check) {

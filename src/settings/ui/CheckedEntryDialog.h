@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -36,8 +37,9 @@ protected:
     // prompts may be null: message boxes parented to the dialog are used then.
     CheckedEntryDialog(UserPrompts* prompts, QWidget* parent);
 
-    // Creates OK, Cancel and "Restore defaults" (in that tab order, after the fields).
-    void CreateButtons(bool showHints);
+    // Creates OK, Cancel and "Restore defaults" (in that tab order, after the fields) and
+    // returns their row for the dialog's layout.
+    QHBoxLayout* CreateButtons(bool showHints);
     void WatchField(QLineEdit* edit, EntryCheck check);
     // Called by OK once every changed field has passed; stores the values the dialog returns.
     virtual void TakeValues() = 0;

@@ -1,5 +1,7 @@
 #include "settings/ui/ColorsFontSize.h"
 
+#include "settings/ui/SettingsDialogButtons.h"
+
 #include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -91,29 +93,17 @@ TfrmColorsFontSize::TfrmColorsFontSize(const AppSettings& settings, QWidget* par
     rows->addWidget(EditSample, fontRow, 1);
     rows->setColumnStretch(1, 1);
 
-    bbnOK = new QPushButton(QStringLiteral("OK"), this);
-    bbnOK->setObjectName(QStringLiteral("bbnOK"));
-    bbnOK->setDefault(true);
-    bbnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    bbnCancel->setObjectName(QStringLiteral("bbnCancel"));
-    bbnRestore = new QPushButton(QStringLiteral("Restore defaults"), this);
-    bbnRestore->setObjectName(QStringLiteral("bbnRestore"));
-    if (hints) {
-        bbnRestore->setToolTip(QStringLiteral("Restore factory defaults"));
-    }
+    const SettingsDialogButtons buttons = CreateSettingsDialogButtons(this, hints);
+    bbnOK = buttons.ok;
+    bbnCancel = buttons.cancel;
+    bbnRestore = buttons.restore;
     connect(bbnOK, &QPushButton::clicked, this, &TfrmColorsFontSize::bbnOKClick);
-    connect(bbnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(bbnRestore, &QPushButton::clicked, this, &TfrmColorsFontSize::bbnRestoreClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bbnOK);
-    buttons->addWidget(bbnCancel);
-    buttons->addStretch(1);
-    buttons->addWidget(bbnRestore);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addLayout(rows);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     QWidget* previous = setButtons_[0];
     for (std::size_t i = 1; i < setButtons_.size(); ++i) {

@@ -38,12 +38,7 @@ TfrmDefaultBallistics::TfrmDefaultBallistics(const AppSettings& settings, UserPr
                       QStringLiteral("Crosswind speed"), crossWind_, hints);
     rows_->setColumnStretch(3, 1);
 
-    CreateButtons(hints);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bbnOK);
-    buttons->addWidget(bbnCancel);
-    buttons->addStretch(1);
-    buttons->addWidget(bbnRestore);
+    QHBoxLayout* buttons = CreateButtons(hints);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);

@@ -49,12 +49,7 @@ TfrmSightHeight::TfrmSightHeight(const AppSettings& settings, UserPrompts* promp
     AddRow(SightField::Slug, QStringLiteral("Slug Sight Height:"), settings.SlugSightHeight, hints);
     rows_->setColumnStretch(3, 1);
 
-    CreateButtons(hints);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bbnOK);
-    buttons->addWidget(bbnCancel);
-    buttons->addStretch(1);
-    buttons->addWidget(bbnRestore);
+    QHBoxLayout* buttons = CreateButtons(hints);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scopeNote);
