@@ -28,6 +28,19 @@ void DrawPellet(QPainter& painter, QPointF centre, qreal radius, QColor colour) 
     painter.drawEllipse(centre, radius, radius);
 }
 
+// Fills `path` with a metal shaded from `light` at `top` through `mid` to `dark` at `bottom`.
+void DrawMetal(QPainter& painter, const QPainterPath& path, qreal top, qreal bottom,
+               std::array<QColor, 4> lightMidDarkOutline) {
+    const auto& [light, mid, dark, outline] = lightMidDarkOutline;
+    QLinearGradient shade(0, top, 0, bottom);
+    shade.setColorAt(0, light);
+    shade.setColorAt(0.5, mid);
+    shade.setColorAt(1, dark);
+    painter.setPen(QPen(outline, 0.8));
+    painter.setBrush(shade);
+    painter.drawPath(path);
+}
+
 } // namespace
 
 QPixmap DrawPelletsPicture(QSize size, qreal devicePixelRatio) {
@@ -66,13 +79,9 @@ QPixmap DrawComponentsPicture(QSize size, qreal devicePixelRatio) {
     brass.lineTo(46, 42);
     brass.lineTo(6, 42);
     brass.closeSubpath();
-    QLinearGradient brassShade(0, 20, 0, 42);
-    brassShade.setColorAt(0, QColor(0xf2, 0xd4, 0x7a));
-    brassShade.setColorAt(0.5, QColor(0xc9, 0x9a, 0x2e));
-    brassShade.setColorAt(1, QColor(0x7a, 0x5a, 0x14));
-    painter.setPen(QPen(QColor(0x5c, 0x43, 0x0e), 0.8));
-    painter.setBrush(brassShade);
-    painter.drawPath(brass);
+    DrawMetal(painter, brass, 20, 42,
+              {QColor(0xf2, 0xd4, 0x7a), QColor(0xc9, 0x9a, 0x2e), QColor(0x7a, 0x5a, 0x14),
+               QColor(0x5c, 0x43, 0x0e)});
 
     // Copper bullet, point to the right.
     QPainterPath bullet;
@@ -82,13 +91,9 @@ QPixmap DrawComponentsPicture(QSize size, qreal devicePixelRatio) {
     bullet.cubicTo(102, 33, 96, 37, 84, 38);
     bullet.lineTo(68, 38);
     bullet.closeSubpath();
-    QLinearGradient copperShade(0, 24, 0, 38);
-    copperShade.setColorAt(0, QColor(0xf0, 0xa8, 0x78));
-    copperShade.setColorAt(0.5, QColor(0xb8, 0x62, 0x33));
-    copperShade.setColorAt(1, QColor(0x6a, 0x30, 0x14));
-    painter.setPen(QPen(QColor(0x55, 0x25, 0x0e), 0.8));
-    painter.setBrush(copperShade);
-    painter.drawPath(bullet);
+    DrawMetal(painter, bullet, 24, 38,
+              {QColor(0xf0, 0xa8, 0x78), QColor(0xb8, 0x62, 0x33), QColor(0x6a, 0x30, 0x14),
+               QColor(0x55, 0x25, 0x0e)});
 
     // Primer seen from its face, below the case.
     DrawPellet(painter, QPointF(22, 53), 6, QColor(0xb0, 0xb4, 0xba));

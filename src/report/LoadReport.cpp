@@ -57,8 +57,12 @@ std::string Integer(double value) {
 
 // A record value that is no number (only a damaged table holds one) leaves its line empty
 // rather than printing "NAN Inches".
-std::string IfFinite(double value, std::string text) {
-    return std::isfinite(value) ? std::move(text) : std::string();
+std::string LengthText(double inches, bool english, int metricDecimals) {
+    if (!std::isfinite(inches)) {
+        return {};
+    }
+    return english ? FormatGeneral(inches) + " Inches"
+                   : FormatFixed(inches * kCentimetersPerInch, metricDecimals) + " Centimeters";
 }
 
 std::string OunceWeightText(double ounces, bool english) {
@@ -137,12 +141,7 @@ private:
         text_.push_back(
             Pair(gauge ? "Gauge:" : "Caliber:", Name(load_.CaliberId, ListKind::Caliber)));
         if (gauge) {
-            text_.push_back(
-                Pair("Shell Length:",
-                     IfFinite(load_.ShellLength,
-                              english_ ? FormatGeneral(load_.ShellLength) + " Inches"
-                                       : FormatFixed(load_.ShellLength * kCentimetersPerInch, 1) +
-                                             " Centimeters")));
+            text_.push_back(Pair("Shell Length:", LengthText(load_.ShellLength, english_, 1)));
         }
         if (section_ == 4) {
             AddShotshellHeader();
@@ -168,19 +167,15 @@ private:
         text_.push_back(
             Pair(slug ? "Slug Style:" : "Bullet Style:",
                  Name(slug ? load_.SlugStyleId : load_.BulletStyleId, ListKind::Bullet)));
-        text_.push_back(
-            Pair("Ballistic Coefficient:",
-                 IfFinite(load_.BallisticCoefficient, FormatFixed(load_.BallisticCoefficient, 3))));
+        const double coefficient = load_.BallisticCoefficient;
+        text_.push_back(Pair("Ballistic Coefficient:", std::isfinite(coefficient)
+                                                           ? FormatFixed(coefficient, 3)
+                                                           : std::string()));
         if (section_ <= 1) {
             text_.push_back(Pair("Factory Primer No.:", load_.PrimerNumber));
         }
         const PanelTexts& panel = request_.Panel;
-        text_.push_back(
-            Pair("Barrel Length:",
-                 IfFinite(load_.BarrelLength,
-                          english_ ? FormatGeneral(load_.BarrelLength) + " Inches"
-                                   : FormatFixed(load_.BarrelLength * kCentimetersPerInch, 2) +
-                                         " Centimeters")));
+        text_.push_back(Pair("Barrel Length:", LengthText(load_.BarrelLength, english_, 2)));
         text_.push_back(Pair("Altitude Above Sea Level:",
                              Trim(panel.Altitude) + (english_ ? " Feet" : " Meters")));
         text_.push_back(Pair("Temperature:", Trim(panel.Temperature) +
