@@ -275,20 +275,19 @@ TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
 }
 
 TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
-    std::vector<std::string> samples;
+    // Every table's damaged copies, made once; variant v of all six is written together.
+    std::vector<std::vector<test::DamagedTable>> damagedTables;
     for (const test::FamilyLayout& layout : test::kFamilyLayouts) {
-        samples.push_back(ReadBytes(Data(layout.table)));
+        damagedTables.push_back(test::DamagedTables(layout, ReadBytes(Data(layout.table))));
     }
-    const std::size_t variants = test::DamagedTables(test::kFamilyLayouts[0], samples[0]).size();
-    for (std::size_t v = 0; v < variants; ++v) {
-        std::string what;
+    for (std::size_t v = 0; v < damagedTables[0].size(); ++v) {
+        const std::string what = "every table " + damagedTables[0][v].what;
         bool wholeRecords = true;
-        for (std::size_t t = 0; t < samples.size(); ++t) {
+        for (std::size_t t = 0; t < damagedTables.size(); ++t) {
             const test::FamilyLayout& layout = test::kFamilyLayouts[t];
-            const test::DamagedTable damaged = test::DamagedTables(layout, samples[t])[v];
-            WriteBytes(Data(layout.table), damaged.bytes);
-            what = "every table " + damaged.what;
-            wholeRecords = wholeRecords && damaged.bytes.size() >= layout.recordSize;
+            const std::string& bytes = damagedTables[t][v].bytes;
+            WriteBytes(Data(layout.table), bytes);
+            wholeRecords = wholeRecords && bytes.size() >= layout.recordSize;
         }
         auto window = OpenMainWindow(root);
         window->OpenCatalogSection(0);
