@@ -1,6 +1,7 @@
 // Start of the catalog program: the main window over the catalog beside the program and the
 // user's settings store.
 #include "app/MainFrm.h"
+#include "common/ui/InterfaceFont.h"
 #include "settings/ui/QtSettingsBackend.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("CorvaneAmmoCatalog"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane Ammo Catalog"));
+    corvane::ApplyInterfaceFont();
 
     corvane::QtSettingsBackend settingsStore;
     const std::filesystem::path programDir =

@@ -9,6 +9,7 @@
 #include "app/SplashPage.h"
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
+#include "common/ui/InterfaceFont.h"
 #include "expert/ui/Ammoexpt.h"
 #include "report/ui/MainReport.h"
 #include "settings/MemorySettingsBackend.h"
@@ -217,6 +218,7 @@ void SaveExpertScreens(corvane::TfrmMain& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    corvane::ApplyInterfaceFont();
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvane-screenshots OUTPUT_FOLDER\n");
         return 2;

@@ -1,7 +1,10 @@
 #pragma once
 // A QApplication for widget tests, created once per test program on the offscreen platform.
+#include "common/ui/InterfaceFont.h"
+
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace corvane::test {
@@ -16,6 +19,11 @@ inline void EnsureOffscreenApp() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
     (void)app;
+    // Layout expectations are computed in the program's own font, which must be installed.
+    if (!ApplyInterfaceFont()) {
+        std::fprintf(stderr, "the interface font is not installed (scripts/install-deps.sh)\n");
+        std::abort();
+    }
 }
 
 } // namespace corvane::test

@@ -15,6 +15,8 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace corvane {
 
 namespace {
@@ -75,7 +77,8 @@ int TFormAmmoExpt::CurrentPage() const {
 }
 
 void TFormAmmoExpt::SetClientWidth(int clientWidth) {
-    resize(clientWidth, height());
+    // Never narrower than the pages' texts need in the font in use.
+    resize(std::max(clientWidth, minimumSizeHint().width()), height());
 }
 
 void TFormAmmoExpt::ShowCatalogError(const std::exception& error) {
