@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite through CTest.
+# Sets up, builds and runs the whole test suite through CTest (build/dev, warnings are errors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/dev -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/dev
-ctest --test-dir build/dev --output-on-failure -j "$(nproc)"
+cmake --preset dev
+cmake --build --preset dev
+ctest --preset dev -j "$(nproc)"
