@@ -177,15 +177,15 @@ in_root "$root" "
         if ! kill -0 \$launcher 2>/dev/null; then
             echo 'the launch command ended before the program was up'; break
         fi
-        if pid=\$(pgrep -x corvane-catalog | head -n 1) && [[ -n \$pid ]] &&
-           [[ \$(readlink /proc/\$pid/root) == / ]]; then
+        # The script ends in exec, so its process becomes the program once the build is done.
+        if [[ \$(readlink /proc/\$launcher/exe) == */build/release/bin/corvane-catalog ]]; then
             sleep 15
-            if kill -0 \$pid 2>/dev/null; then
+            if kill -0 \$launcher 2>/dev/null; then
                 import -window root /tmp/launched.png && status=0
             else
                 echo 'the program ended within 15 s of its start'
             fi
-            kill \$pid 2>/dev/null; break
+            kill \$launcher 2>/dev/null; break
         fi
         sleep 1
     done

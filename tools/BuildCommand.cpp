@@ -16,6 +16,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane::tool {
@@ -34,7 +35,11 @@ std::vector<std::string> RequiredLists() {
     std::vector<std::string> names;
     for (int tab = 0; tab <= 4; ++tab) {
         for (const char* kind : {"br", "ca", "bu", "us"}) {
-            names.push_back("t" + std::to_string(tab) + kind + ".lst");
+            std::string name(1, 't');
+            name += std::to_string(tab);
+            name += kind;
+            name += ".lst";
+            names.push_back(std::move(name));
         }
     }
     names.insert(names.end(), {"t4pm.lst", "t4indx.lst", "t5pt.lst"});

@@ -131,7 +131,10 @@ template <std::size_t N> std::string FlagText(const std::array<bool, N>& flags) 
     std::string text;
     for (std::size_t id = 0; id < N; ++id) {
         if (flags[id]) {
-            text += (text.empty() ? "" : ";") + std::to_string(id);
+            if (!text.empty()) {
+                text += ';';
+            }
+            text += std::to_string(id);
         }
     }
     return text;
@@ -242,7 +245,10 @@ std::vector<std::string> FieldNames(RecordFamily family) {
 std::string HeaderLine(RecordFamily family) {
     std::string line;
     for (const Column& column : Columns(family)) {
-        line += (line.empty() ? "" : ",") + std::string(column.name);
+        if (!line.empty()) {
+            line += ',';
+        }
+        line += column.name;
     }
     return line;
 }
