@@ -2,9 +2,11 @@
 // The per-user settings store as the settings model sees it: one flat set of named values.
 // The UI implements it over its platform store; tests and the tool use MemorySettingsBackend.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace corvane {
 
@@ -36,6 +38,17 @@ struct StoredValue {
     static StoredValue OfOther() { return {StoredKind::Other, 0, 0, {}}; }
 };
 
+struct ReadRequest {
+    std::string_view name;
+    ExpectedKind expected;
+};
+
+// A value to store: Integer, Real or Text.
+struct WriteRequest {
+    std::string_view name;
+    StoredValue value;
+};
+
 class SettingsBackend {
 public:
     virtual ~SettingsBackend() = default;
@@ -52,6 +65,12 @@ public:
     bool WriteBoolean(std::string_view name, bool value) {
         return WriteText(name, value ? "1" : "0");
     }
+
+    // Several values at once, in order: a file store opens and parses its file once for them.
+    // The defaults call the single-value operations.
+    virtual std::vector<StoredValue> ReadMany(std::span<const ReadRequest> requests);
+    // Every value is attempted even after a failure; false when any could not be stored.
+    virtual bool WriteMany(std::span<const WriteRequest> values);
 };
 
 } // namespace corvane

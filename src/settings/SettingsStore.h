@@ -4,6 +4,7 @@
 // through the backend in a fixed order and keeps nothing between calls.
 #include "settings/AppSettings.h"
 #include "settings/SettingsBackend.h"
+#include "settings/SettingsKeys.h"
 
 #include <string>
 #include <string_view>
@@ -14,8 +15,9 @@ namespace corvane {
 // values; the seven reals outside their ranges (or not finite) fall back to their defaults.
 AppSettings ReadSettings(SettingsBackend& backend);
 
-// The writers store one group each. Every value of the group is attempted even after a
-// failure; the result is false when any write failed. None throws.
+// The writers store one group each, in one write of the backend. Every value of the group is
+// attempted even after a failure; the result is false when any write failed. None throws.
+bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings, SettingsGroup group);
 bool SaveUnitSystem(SettingsBackend& backend, const AppSettings& settings);
 bool SaveDefaultConditions(SettingsBackend& backend, const AppSettings& settings);
 bool SaveShowHints(SettingsBackend& backend, const AppSettings& settings);

@@ -75,44 +75,70 @@ QtSettingsBackend::QtSettingsBackend() : filePath_(UserStorePath()) {}
 QtSettingsBackend::QtSettingsBackend(QString iniFilePath) : filePath_(std::move(iniFilePath)) {}
 
 StoredValue QtSettingsBackend::Read(std::string_view name, ExpectedKind expected) {
+    const ReadRequest request{name, expected};
+    return ReadMany(std::span(&request, 1)).front();
+}
+
+std::vector<StoredValue> QtSettingsBackend::ReadMany(std::span<const ReadRequest> requests) {
     QSettings settings(filePath_, QSettings::IniFormat);
     settings.beginGroup(QString::fromLatin1(kGroup));
-    const QVariant value = settings.value(KeyOf(name));
-    if (!value.isValid()) {
-        return StoredValue::Absent();
+    std::vector<StoredValue> values;
+    values.reserve(requests.size());
+    for (const ReadRequest& request : requests) {
+        const QVariant value = settings.value(KeyOf(request.name));
+        if (!value.isValid()) {
+            values.push_back(StoredValue::Absent());
+        } else if (value.typeId() == QMetaType::QString) {
+            values.push_back(FromText(value.toString(), request.expected));
+        } else {
+            values.push_back(FromTyped(value));
+        }
     }
-    if (value.typeId() == QMetaType::QString) {
-        return FromText(value.toString(), expected);
-    }
-    return FromTyped(value);
+    return values;
 }
 
 bool QtSettingsBackend::WriteInteger(std::string_view name, std::int32_t value) {
-    return WriteString(name, QString::number(value));
+    return WriteMany(std::array{WriteRequest{name, StoredValue::OfInteger(value)}});
 }
 
 bool QtSettingsBackend::WriteReal(std::string_view name, double value) {
-    return WriteString(name, RealText(value));
+    return WriteMany(std::array{WriteRequest{name, StoredValue::OfReal(value)}});
 }
 
 bool QtSettingsBackend::WriteText(std::string_view name, std::string_view value) {
-    return WriteString(name, ToQString(value));
+    return WriteMany(std::array{WriteRequest{name, StoredValue::OfText(std::string(value))}});
 }
 
-bool QtSettingsBackend::WriteString(std::string_view name, const QString& value) {
+bool QtSettingsBackend::WriteMany(std::span<const WriteRequest> values) {
     QSettings settings(filePath_, QSettings::IniFormat);
     // A damaged file is still read (what can be) and rewritten whole by the next sync; but
     // QSettings keeps the first error it met, so after a FormatError a failed write cannot be
-    // told apart. Judge that one write by whether the file may be written at all.
+    // told apart. Judge that write by whether the file may be written at all.
     const bool damaged = settings.status() == QSettings::FormatError;
+    bool valid = true;
     settings.beginGroup(QString::fromLatin1(kGroup));
-    settings.setValue(KeyOf(name), value);
+    for (const WriteRequest& write : values) {
+        switch (write.value.kind) {
+        case StoredKind::Integer:
+            settings.setValue(KeyOf(write.name), QString::number(write.value.integer));
+            break;
+        case StoredKind::Real:
+            settings.setValue(KeyOf(write.name), RealText(write.value.real));
+            break;
+        case StoredKind::Text:
+            settings.setValue(KeyOf(write.name), ToQString(write.value.text));
+            break;
+        default:
+            valid = false;
+            break;
+        }
+    }
     settings.endGroup();
     settings.sync();
     if (damaged) {
-        return settings.isWritable() && QFileInfo(filePath_).isWritable();
+        return valid && settings.isWritable() && QFileInfo(filePath_).isWritable();
     }
-    return settings.status() == QSettings::NoError;
+    return valid && settings.status() == QSettings::NoError;
 }
 
 } // namespace corvane

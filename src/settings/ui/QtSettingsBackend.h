@@ -13,9 +13,9 @@
 // Values another program stored as typed @Variant forms are taken when they are plain integers
 // or reals; lists, byte arrays and other types read as Other.
 //
-// Each operation opens the file, does its read or write and closes it again, so two running
-// copies share the store and the last write stands. A write that cannot reach the disk
-// returns false and leaves the program running.
+// Each operation - one value, or a whole read or write group - opens the file, reads or writes
+// and closes it again, so two running copies share the store and the last write stands. A write
+// that cannot reach the disk returns false and leaves the program running.
 #include "settings/SettingsBackend.h"
 
 #include <QString>
@@ -39,10 +39,10 @@ public:
     bool WriteInteger(std::string_view name, std::int32_t value) override;
     bool WriteReal(std::string_view name, double value) override;
     bool WriteText(std::string_view name, std::string_view value) override;
+    std::vector<StoredValue> ReadMany(std::span<const ReadRequest> requests) override;
+    bool WriteMany(std::span<const WriteRequest> values) override;
 
 private:
-    bool WriteString(std::string_view name, const QString& value);
-
     QString filePath_;
 };
 
