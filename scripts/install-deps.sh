@@ -18,6 +18,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # screenshots and the launch under a virtual display
   xvfb xauth imagemagick
+  # the print test: a private CUPS daemon with the cups-pdf printer, and pdfinfo/pdftotext to
+  # read what it printed (the daemon's start scripts stay idle in a root without an init)
+  cups cups-client printer-driver-cups-pdf poppler-utils
   # the Debian package (shlibdeps) and the checks of its desktop entry and AppStream file
   dpkg-dev file desktop-file-utils appstream
 )

@@ -137,7 +137,7 @@ std::optional<std::string> ReadConditions(const ConditionArgs& args, CatalogTab 
         if (!sight || *sight <= 0) {
             return "--sight-height must be a positive number";
         }
-        const double inches = args.Metric ? *sight / kCentimetersPerInch : *sight;
+        const double inches = args.Metric ? CentimetersToInches(*sight) : *sight;
         switch (tab) {
         case CatalogTab::Rifle:
             settings.RifleSightHeight = inches;

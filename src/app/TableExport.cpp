@@ -19,11 +19,7 @@ TableExportResult ExportTable(const std::filesystem::path& file, const GridData&
                               SettingsBackend& store) {
     const WriteResult written = WriteTableFile(file, grid);
     if (!written.Ok) {
-        std::string error = written.Error;
-        if (error.find(file.string()) == std::string::npos) {
-            error = file.string() + ": " + error;
-        }
-        return {false, error};
+        return {false, written.Error};
     }
     std::string folder = file.parent_path().string();
     if (folder.empty() || folder.back() != '/') {

@@ -11,9 +11,16 @@ inline constexpr double kMetersPerSecondPerMph = 0.44704;
 inline constexpr double kMetersPerSecondPerFootPerSecond = 0.3048;
 inline constexpr double kJoulesPerFootPound = 1.35582;
 inline constexpr double kCentimetersPerInch = 2.54;
+// The factor the sight height dialog stores centimetres with. Dividing by 2.54 instead can differ
+// in the last place, which is enough to move a printed trajectory value by a tenth.
+inline constexpr double kInchesPerCentimeter = 0.39370078740157483;
 inline constexpr double kGramsPerGrain = 0.06479891;
 inline constexpr double kGramsPerOunce = 28.352707683583784;
 inline constexpr double kGrainsPerOunce = 437.5;
+
+inline constexpr double CentimetersToInches(double centimeters) {
+    return centimeters * kInchesPerCentimeter;
+}
 
 inline constexpr double CelsiusToFahrenheit(double celsius) {
     return celsius * 1.8 + 32;

@@ -1,5 +1,6 @@
 #include "catalog/ShotSizes.h"
 
+#include "catalog/Catalog.h"
 #include "catalog/TextFile.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
@@ -40,10 +41,15 @@ const ShotSizeInfo* ShotSizeEntryInfo(int entry) {
     return &ShotSizeTable[static_cast<std::size_t>(entry)];
 }
 
-std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir) {
+std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir, int neededId) {
+    const std::filesystem::path file = dataDir / "t4indx.lst";
     std::vector<int> index;
-    for (const std::string& line : ReadTextLines(dataDir / "t4indx.lst")) {
+    for (const std::string& line : ReadTextLines(file)) {
         index.push_back(ParseIntDef(Trim(line), 0));
+    }
+    if (neededId > static_cast<int>(index.size())) {
+        throw CatalogFileError("Cannot read file \"" + file.string() +
+                               "\": no line for shot size " + std::to_string(neededId));
     }
     return index;
 }

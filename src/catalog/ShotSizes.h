@@ -28,8 +28,9 @@ extern const std::array<ShotSizeInfo, kShotSizeEntries> ShotSizeTable;
 const ShotSizeInfo* ShotSizeEntryInfo(int entry);
 
 // Reads "t4indx.lst" of the data directory afresh: element k - 1 is the entry of shot size ID k
-// (a line that is not a whole number gives 0). Throws CatalogFileError when unreadable.
-std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir);
+// (a line that is not a whole number gives 0). Throws CatalogFileError when unreadable, and when
+// it has no line for shot size ID `neededId`: a load's shot sizes must all be in the file.
+std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir, int neededId = 0);
 
 // The table entry of a shot size ID, or nothing when the index has no line for it or names an
 // entry outside the table.

@@ -103,7 +103,12 @@ private:
 
     const std::vector<int>& ShotSizeIndex() {
         if (!index_) {
-            index_ = ReadShotSizeIndex(request_.DataDir);
+            // A shot size without its index line would silently drop out of the report.
+            int highest = 0;
+            for (int id = 0; id < static_cast<int>(load_.ShotSizeFlags.size()); ++id) {
+                highest = load_.ShotSizeFlags[static_cast<std::size_t>(id)] ? id : highest;
+            }
+            index_ = ReadShotSizeIndex(request_.DataDir, highest);
         }
         return *index_;
     }

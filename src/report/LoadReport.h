@@ -30,7 +30,8 @@ struct LoadReportRequest {
 
 // The report text of the load on grid row `Row`. Empty for the components section or a row
 // that shows no load. Throws CatalogFileError when "t4indx.lst" (shotshells) or a name list
-// cannot be read: the report is then abandoned.
+// cannot be read, or when "t4indx.lst" has no line for a shot size of the load: the report is
+// then abandoned.
 LoadReportText BuildLoadReportText(const LoadReportRequest& request);
 
 // The same with the catalog's names and data folder.

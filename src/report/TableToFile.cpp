@@ -69,14 +69,14 @@ WriteResult WriteTableFile(const std::filesystem::path& file, const GridData& gr
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            return {false, "Cannot create " + temporary.string() + ": " + std::strerror(errno)};
+            return {false, "Cannot create " + file.string() + ": " + std::strerror(errno)};
         }
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return {false, "Cannot write " + temporary.string()};
+            return {false, "Cannot write " + file.string()};
         }
     }
     std::error_code error;

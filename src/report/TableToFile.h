@@ -23,7 +23,7 @@ struct WriteResult {
 
 // Writes the file whole or not at all: the text goes to a temporary file beside it, which then
 // replaces the named file (a read-only file is replaced too). On failure the named file is left
-// as it was.
+// as it was, and the error names it: the temporary file is none of the user's business.
 WriteResult WriteTableFile(const std::filesystem::path& file, const GridData& grid);
 
 } // namespace corvane

@@ -176,7 +176,7 @@ double SightHeightFromEntry(std::string_view text, bool english) {
     if (english) {
         return ParseNumberDef(text, 1.5);
     }
-    return ParseNumberDef(text, 3.8) * 0.39370078740157483;
+    return CentimetersToInches(ParseNumberDef(text, 3.8));
 }
 
 std::string SightHeightRestoreText(SightField field, bool english) {

@@ -322,9 +322,9 @@ TEST(LoadReport, FaultyInputGivesNoEntryInsteadOfGarbage) {
     EXPECT_NE(std::find(oddText.begin(), oddText.end(), "Ballistic Coefficient:|"), oddText.end());
     EXPECT_NE(std::find(oddText.begin(), oddText.end(), "Barrel Length:|"), oddText.end());
 
-    // Shot sizes beyond the index file's lines, or naming no table entry, give no row.
+    // An index line naming no table entry gives no row; a missing or short index file
+    // abandons the report.
     LoadRecord shot = ShotshellLoad();
-    shot.ShotSizeFlags[29] = true; // the index below ends at ID 25
     shot.ShotSizeFlags[24] = true; // entry 24 is past the table
     OneLoadReport fixture(CatalogTab::Shotshell, shot, {});
     std::filesystem::remove(fixture.data.Path() / "t4indx.lst");
@@ -338,6 +338,8 @@ TEST(LoadReport, FaultyInputGivesNoEntryInsteadOfGarbage) {
     const LoadReportText rows = fixture.Report();
     EXPECT_EQ(std::vector<std::string>(rows.end() - 2, rows.end()),
               (std::vector<std::string>{"8|461|0.090", "F|0|0.220"}));
+    fixture.records[0].ShotSizeFlags[26] = true;
+    EXPECT_THROW(fixture.Report(), CatalogFileError);
 
     LoadRecord buck = BuckshotLoad();
     buck.ShotSizeFlags = {};

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -83,9 +85,10 @@ TEST(TableToFile, WritesWholeFilesAndReportsFailures) {
     EXPECT_EQ(ReadAll(file), TableFileText(HandGrid()));
     EXPECT_FALSE(std::filesystem::exists(dir / "data_tbl.1.tmp"));
 
-    const WriteResult failed = WriteTableFile(dir / "missing" / "data_tbl.2", HandGrid());
+    const std::filesystem::path missing = dir / "missing" / "data_tbl.2";
+    const WriteResult failed = WriteTableFile(missing, HandGrid());
     EXPECT_FALSE(failed.Ok);
-    EXPECT_FALSE(failed.Error.empty());
+    EXPECT_EQ(failed.Error, "Cannot create " + missing.string() + ": " + std::strerror(ENOENT));
     std::filesystem::remove_all(dir);
 }
 

@@ -12,6 +12,7 @@
 #include "common/ui/InterfaceFont.h"
 #include "expert/ui/Ammoexpt.h"
 #include "report/ui/MainReport.h"
+#include "report/ui/ReportPreview.h"
 #include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
 #include "windows/LargeImage.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
@@ -69,7 +69,7 @@ void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
     int seen = 0;
     QObject::connect(poll, &QTimer::timeout, [poll, &seen, name] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(top);
+            auto* preview = qobject_cast<corvane::ReportPreview*>(top);
             if (preview == nullptr || !preview->isVisible()) {
                 continue;
             }

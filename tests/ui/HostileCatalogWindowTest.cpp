@@ -194,11 +194,13 @@ protected:
     }
 
     // Damaged tables are data, not file errors: at most the four "no name" messages of each
-    // rebuild of the lists (a few per section visited), never one per load.
+    // rebuild of the lists (a few per section visited), never one per load. A damaged shotshell
+    // may name shot sizes the index has no line for; its report is then abandoned.
     void ExpectOnlyFoldedNameMessages(const std::string& what, std::size_t sectionsVisited) const {
         EXPECT_LE(prompts.errors.size(), 16 * sectionsVisited) << what;
         for (const std::string& error : prompts.errors) {
-            EXPECT_TRUE(error.starts_with("No name for ") || error.starts_with("No usage for "))
+            EXPECT_TRUE(error.starts_with("No name for ") || error.starts_with("No usage for ") ||
+                        error.find("t4indx.lst\": no line for shot size ") != std::string::npos)
                 << what << ": " << error;
         }
     }

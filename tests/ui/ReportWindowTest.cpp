@@ -4,13 +4,22 @@
 #include "report/ui/MainReport.h"
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPage.h"
+#include "report/ui/ReportPreview.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QFile>
+#include <QGraphicsView>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +28,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -242,10 +252,35 @@ void WritePicture(const QString& path, const QColor& color) {
     ASSERT_TRUE(SolidPicture(color).save(path, "BMP"));
 }
 
-bool StartsWithPdf(const QString& path) {
+// The paper a PDF file declares, in points; empty when it is no PDF.
+QSizeF PdfPaper(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.size() > 1000 && file.read(4) == "%PDF";
+    if (!file.open(QIODevice::ReadOnly) || file.read(4) != "%PDF") {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const qsizetype at = bytes.indexOf("/MediaBox [");
+    const QList<QByteArray> box = bytes.mid(at + 11, bytes.indexOf(']', at) - at - 11).split(' ');
+    return at < 0 || box.size() != 4 ? QSizeF() : QSizeF(box[2].toDouble(), box[3].toDouble());
 }
+
+// The texts the "Report Status" window shows while it is alive.
+class StatusWatcher : public QObject {
+public:
+    StatusWatcher() { qApp->installEventFilter(this); }
+    ~StatusWatcher() override { qApp->removeEventFilter(this); }
+    QStringList texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && window != nullptr &&
+            window->windowTitle() == QStringLiteral("Report Status")) {
+            texts << window->findChild<QLabel*>()->text();
+        }
+        return false;
+    }
+};
 
 TEST_F(ReportWindowTest, MissingHeaderPictureAbortsWithItsMessage) {
     QTemporaryDir dir;
@@ -273,6 +308,7 @@ TEST_F(ReportWindowTest, WritesPdfFromTheWindowAndTheRenderFunction) {
     WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
     WritePicture(dir.filePath(QStringLiteral("CustomFooter.bmp")), Qt::green);
     RecordingPrompts prompts;
+    StatusWatcher status;
     TfrmMainReport window(nullptr, prompts, dir.path(), true);
     window.SetReportText(ShotshellReport());
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
@@ -281,17 +317,27 @@ TEST_F(ReportWindowTest, WritesPdfFromTheWindowAndTheRenderFunction) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
     EXPECT_TRUE(window.Activated());
     EXPECT_TRUE(prompts.errors.empty());
-    EXPECT_TRUE(StartsWithPdf(windowPdf));
+    EXPECT_EQ(status.texts, QStringList{QStringLiteral("Generating page 1")});
 
+    // Both PDFs are on the default printer's paper, Letter without a printer.
+    const QSizeF paper = ReportPaperSize().sizePoints();
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        EXPECT_EQ(paper, QSizeF(612, 792));
+    }
+    EXPECT_EQ(PdfPaper(windowPdf), paper);
     const QString pdf = dir.filePath(QStringLiteral("rifle.pdf"));
     QString error;
     EXPECT_TRUE(RenderReportToPdf(RifleReport(8), dir.path(), true, pdf, &error))
         << error.toStdString();
-    EXPECT_TRUE(StartsWithPdf(pdf));
+    EXPECT_EQ(PdfPaper(pdf), paper);
     // A folder that does not exist: the write error is reported.
     EXPECT_FALSE(RenderReportToPdf(RifleReport(8), dir.path(), true,
                                    dir.filePath(QStringLiteral("none/rifle.pdf")), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("none/rifle.pdf")));
+    QPrinter unwritable;
+    unwritable.setOutputFormat(QPrinter::PdfFormat);
+    unwritable.setOutputFileName(dir.filePath(QStringLiteral("none/printed.pdf")));
+    EXPECT_FALSE(PrintReportPage(unwritable, LoadReportPage()));
 }
 
 // Runs `handle` on the first visible top-level dialog of type D once it is shown.
@@ -311,25 +357,38 @@ template <typename D> void HandleDialogWhenShown(const std::function<void(D*)>& 
     timer->start(20);
 }
 
-TEST_F(ReportWindowTest, PreviewShowsTheOnePageAndSetupComesFirstWhenAsked) {
+TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     // Without the main window, closing a test window would quit the dialogs' event loops.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     QTemporaryDir dir;
     WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
     RecordingPrompts prompts;
-    {
+    for (const bool english : {true, false}) {
+        SCOPED_TRACE(english);
         TfrmMainReport window(nullptr, prompts, dir.path(), true);
         window.SetReportText(RifleReport(4));
+        window.SetEnglSys(english);
         QString title;
         int pages = -1;
         double zoom = 0;
-        HandleDialogWhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        HandleDialogWhenShown<ReportPreview>([&](ReportPreview* preview) {
             title = preview->windowTitle();
-            if (auto* view = preview->findChild<QPrintPreviewWidget*>()) {
-                pages = view->pageCount();
-                zoom = view->zoomFactor();
+            pages = preview->View()->pageCount();
+            zoom = preview->View()->zoomFactor();
+            // The rulers follow the zoom and the scrolling, in the user's units.
+            const double unit = (english ? 1 : 1 / 2.54) * preview->View()->logicalDpiY();
+            preview->View()->setZoomFactor(2);
+            QScrollBar* across =
+                preview->View()->findChild<QGraphicsView*>()->horizontalScrollBar();
+            const auto before = preview->TopRuler()->CurrentScale();
+            across->setValue(across->value() + 40);
+            for (PreviewRuler* ruler : {preview->TopRuler(), preview->LeftRuler()}) {
+                ASSERT_TRUE(ruler->CurrentScale().has_value());
+                EXPECT_EQ(ruler->Metric(), !english);
+                EXPECT_NEAR(ruler->CurrentScale()->PixelsPerUnit, 2 * unit, 0.01);
             }
+            EXPECT_NEAR(preview->TopRuler()->CurrentScale()->Origin, before->Origin - 40, 1);
             preview->reject();
         });
         window.show();
@@ -343,13 +402,37 @@ TEST_F(ReportWindowTest, PreviewShowsTheOnePageAndSetupComesFirstWhenAsked) {
         window.SetReportText(RifleReport(4));
         window.SetShowSetup(true);
         QString title;
+        std::set<std::string> offered;
         HandleDialogWhenShown<QPrintDialog>([&](QPrintDialog* setup) {
             title = setup->windowTitle();
+            EXPECT_EQ(setup->printer()->pageLayout().margins(QPageLayout::Inch),
+                      QMarginsF(0.5, 0.5, 0.5, 0.5));
+            for (QPushButton* button : setup->findChildren<QPushButton*>()) {
+                if (button->text().contains(QStringLiteral("Options"))) {
+                    QTest::mouseClick(button, Qt::LeftButton);
+                }
+            }
+            // Every control the user can reach on every tab.
+            auto* tabs = setup->findChild<QTabWidget*>();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                for (QWidget* control : setup->findChildren<QWidget*>()) {
+                    if (control->isVisible() && !control->objectName().isEmpty() &&
+                        (qobject_cast<QAbstractButton*>(control) != nullptr ||
+                         qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                         qobject_cast<QComboBox*>(control) != nullptr)) {
+                        offered.insert(control->objectName().toStdString());
+                    }
+                }
+            }
             setup->reject();
         });
         window.show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
         EXPECT_EQ(title, QStringLiteral("Report Setup"));
+        offered.erase("properties"); // the printer's own set-up, with a printer
+        EXPECT_EQ(offered, (std::set<std::string>{"DestinationPreview", "DestinationPrinter",
+                                                  "copies", "printers"}));
     }
     EXPECT_TRUE(prompts.errors.empty());
     QApplication::setQuitOnLastWindowClosed(true);

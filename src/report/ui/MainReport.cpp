@@ -2,40 +2,17 @@
 
 #include "common/ui/QtText.h"
 #include "report/ui/ReportOutput.h"
+#include "report/ui/ReportPreview.h"
+#include "report/ui/ReportSetup.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace corvane {
-
-namespace {
-
-// The engine's set-up dialog also chooses the destination; the preview is the default.
-class DestinationTab : public QWidget {
-public:
-    DestinationTab() {
-        setWindowTitle(QStringLiteral("Destination"));
-        auto* layout = new QVBoxLayout(this);
-        preview = new QRadioButton(QStringLiteral("Preview"), this);
-        printer = new QRadioButton(QStringLiteral("Printer"), this);
-        preview->setChecked(true);
-        layout->addWidget(preview);
-        layout->addWidget(printer);
-        layout->addStretch();
-    }
-    QRadioButton* preview;
-    QRadioButton* printer;
-};
-
-} // namespace
 
 TfrmMainReport::TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QString& productInfoDir,
                                bool colorPrinting)
@@ -93,43 +70,70 @@ void TfrmMainReport::StartReport() {
 }
 
 void TfrmMainReport::RunEngine() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Print Report"));
     if (!pdfDestination_.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfDestination_);
-        PrintReportPage(printer, page_);
+        ShowStatus(QStringLiteral("Generating page 1"));
+        QString error;
+        if (!WriteReportPdf(page_, QStringLiteral("Print Report"), pdfDestination_, &error)) {
+            prompts_.ShowError(FromQString(error));
+        }
+        status_->hide();
         return;
     }
 
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareReportPrinter(printer);
     bool toPreview = true;
     if (showSetup_) {
-        QPrintDialog setup(&printer, this);
-        setup.setWindowTitle(QStringLiteral("Report Setup"));
-        setup.setOptions(QAbstractPrintDialog::PrintToFile |
-                         QAbstractPrintDialog::PrintShowPageSize);
-        auto* destination = new DestinationTab;
-        setup.setOptionTabs({destination});
+        ReportSetupDialog setup(&printer, true, this);
         if (setup.exec() != QDialog::Accepted) {
             return;
         }
-        toPreview = destination->preview->isChecked();
+        toPreview = setup.PreviewChosen();
     }
     if (!toPreview) {
-        PrintReportPage(printer, page_);
+        ProducePage(printer, QStringLiteral("Printing page %p"));
         return;
     }
 
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Report Preview"));
-    preview.resize(700, 500);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+    ReportPreview preview(&printer, !englSys_, this);
+    connect(&preview, &ReportPreview::paintRequested, this,
             [this](QPrinter* target) { PrintReportPage(*target, page_); });
-    if (auto* view = preview.findChild<QPrintPreviewWidget*>()) {
-        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
-        view->setZoomFactor(0.7);
-    }
+    connect(&preview, &ReportPreview::printRequested, this, [this, &printer, &preview] {
+        ReportSetupDialog setup(&printer, false, &preview);
+        if (setup.exec() == QDialog::Accepted) {
+            ProducePage(printer, QStringLiteral("Printing page %p"));
+            preview.accept();
+        }
+    });
     preview.exec();
+}
+
+void TfrmMainReport::ProducePage(QPrinter& printer, const QString& status) {
+    const bool printed = PrintReportPage(printer, page_, [this, &status](int pageNumber) {
+        ShowStatus(QString(status).replace(QStringLiteral("%p"), QString::number(pageNumber)));
+    });
+    status_->hide();
+    if (!printed) {
+        prompts_.ShowError("The report could not be sent to the printer " +
+                           FromQString(printer.printerName()) + ".");
+    }
+}
+
+void TfrmMainReport::ShowStatus(const QString& text) {
+    if (status_ == nullptr) {
+        status_ = new QDialog(this);
+        status_->setWindowTitle(QStringLiteral("Report Status"));
+        statusText_ = new QLabel(status_);
+        statusText_->setObjectName(QStringLiteral("StatusText"));
+        statusText_->setAlignment(Qt::AlignCenter);
+        auto* layout = new QVBoxLayout(status_);
+        layout->addWidget(statusText_);
+        status_->resize(220, 70);
+    }
+    statusText_->setText(text);
+    status_->show();
+    // Printing holds the event loop; the window is drawn before the page is produced.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TfrmMainReport::ReportSystem1AfterPrint() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLabel;
+class QPrinter;
 class QTimer;
 
 namespace corvane {
@@ -32,6 +33,8 @@ public:
     void SetShowSetup(bool showSetup) { showSetup_ = showSetup; }
     // Sends the report to this PDF file instead of the preview (scripted output and tests).
     void SetPdfDestination(const QString& path) { pdfDestination_ = path; }
+    // The preview's rulers are in inches in English units, in centimetres in Metric.
+    void SetEnglSys(bool englSys) { englSys_ = englSys; }
 
     const LoadReportPage& Page() const { return page_; }
     QTimer* ExitTimer1() const { return exitTimer1_; }
@@ -45,16 +48,23 @@ private:
     // Shows the set-up dialog when asked, then produces the page to the chosen destination.
     void RunEngine();
     void ReportSystem1AfterPrint();
+    // Paints the page on `printer` while the "Report Status" window shows `status` ("%p" is the
+    // page number).
+    void ProducePage(QPrinter& printer, const QString& status);
+    void ShowStatus(const QString& text);
 
     UserPrompts& prompts_;
     QString productInfoDir_;
     bool colorPrinting_;
     bool showSetup_ = false;
+    bool englSys_ = true;
     bool activated_ = false;
     QString pdfDestination_;
     LoadReportPage page_;
     QLabel* panel1_ = nullptr;
     QTimer* exitTimer1_ = nullptr;
+    QDialog* status_ = nullptr;
+    QLabel* statusText_ = nullptr;
 };
 
 } // namespace corvane

@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 
 namespace corvane {
@@ -51,25 +51,85 @@ bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, Repor
     return true;
 }
 
-ReportPageSize ReportPageSizeOf(const QPrinter& printer) {
-    const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Inch);
-    ReportPageSize size;
-    size.Width = paper.width();
-    size.Height = paper.height();
-    size.LeftMargin = size.RightMargin = size.TopMargin = size.BottomMargin = kReportMargin;
-    return size;
+QPageSize ReportPaperSize() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) {
+        return printer.defaultPageSize();
+    }
+    return QPageSize(QPageSize::Letter);
 }
 
-void PrintReportPage(QPrinter& printer, const LoadReportPage& page) {
+void PrepareReportPrinter(QPrinter& printer) {
+    printer.setDocName(QStringLiteral("Print Report"));
+    printer.setPageSize(ReportPaperSize());
+    printer.setPageMargins(QMarginsF(kReportMargin, kReportMargin, kReportMargin, kReportMargin),
+                           QPageLayout::Inch);
+}
+
+ReportPageSize ReportPageSizeOf(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Inch);
+    const QMarginsF margins = layout.margins(QPageLayout::Inch);
+    return {paper.width(),   paper.height(), margins.left(),
+            margins.right(), margins.top(),  margins.bottom()};
+}
+
+bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
+                     const std::function<void(int)>& onNewPage) {
+    const ReportPageSize size = ReportPageSizeOf(printer);
     // The engine places everything from the paper's corner; the report keeps its own margins.
     printer.setFullPage(true);
+    if (onNewPage) {
+        onNewPage(1);
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return;
+        return false;
     }
-    ReportEngine engine(painter, ReportPageSizeOf(printer));
+    ReportEngine engine(painter, size);
     page.Compose(engine);
-    painter.end();
+    return painter.end();
+}
+
+bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
+                    QString* error) {
+    const QPageSize paper = ReportPaperSize();
+    // Rendered to memory first, so that a failing file write is seen and reported.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(paper);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Corvane Ammo Catalog"));
+        writer.setTitle(title);
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            if (error != nullptr) {
+                *error = QStringLiteral("cannot start the PDF page");
+            }
+            return false;
+        }
+        const QRectF inches = paper.rect(QPageSize::Inch);
+        ReportPageSize size;
+        size.Width = inches.width();
+        size.Height = inches.height();
+        ReportEngine engine(painter, size);
+        page.Compose(engine);
+        painter.end();
+    }
+    buffer.close();
+
+    QSaveFile file(pdfPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
+        !file.commit()) {
+        if (error != nullptr) {
+            *error = QStringLiteral("cannot write %1: %2").arg(pdfPath, file.errorString());
+        }
+        return false;
+    }
+    return true;
 }
 
 bool RenderReportToPdf(const std::vector<std::string>& text, const QString& productInfoDir,
@@ -86,43 +146,9 @@ bool RenderReportToPdf(const std::vector<std::string>& text, const QString& prod
     page.SetReportText(text);
     page.SetPictures(pictures.Header, pictures.Footer);
     page.SetColorPrinting(colorPrinting);
-
-    // Rendered to memory first, so that a failing file write is seen and reported.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("Corvane Ammo Catalog"));
-        writer.setTitle(text.empty() ? QStringLiteral("Load report") : ToQString(text.front()));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            if (error != nullptr) {
-                *error = QStringLiteral("cannot start the PDF page");
-            }
-            return false;
-        }
-        ReportPageSize size;
-        const QRectF paper = QPageSize(QPageSize::Letter).rect(QPageSize::Inch);
-        size.Width = paper.width();
-        size.Height = paper.height();
-        ReportEngine engine(painter, size);
-        page.Compose(engine);
-        painter.end();
-    }
-    buffer.close();
-
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
-        !file.commit()) {
-        if (error != nullptr) {
-            *error = QStringLiteral("cannot write %1: %2").arg(pdfPath, file.errorString());
-        }
-        return false;
-    }
-    return true;
+    return WriteReportPdf(page,
+                          text.empty() ? QStringLiteral("Load report") : ToQString(text.front()),
+                          pdfPath, error);
 }
 
 } // namespace corvane

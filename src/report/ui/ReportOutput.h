@@ -3,8 +3,10 @@
 #include "report/ui/ReportPage.h"
 
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,13 +30,29 @@ QString ReportAbortedMessage(const QString& missingPath);
 bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, ReportPictures& pictures,
                         QString& error);
 
-// The report's page: the printer's paper with 0.5 inch margins on all sides.
+// The report's paper: the default printer's, Letter when there is no printer. The preview, the
+// printer and every PDF of the report (the program's and the tool's) take it from here, so they
+// all show the same page.
+QPageSize ReportPaperSize();
+
+// A printer set up for the report: its paper, margins of 0.5 inch on all sides and the
+// document name "Print Report".
+void PrepareReportPrinter(QPrinter& printer);
+
+// The report's page: the printer's paper and its margins.
 ReportPageSize ReportPageSizeOf(const QPrinter& printer);
 
-// Paints the page on a printer or a preview's printer (full-page mode).
-void PrintReportPage(QPrinter& printer, const LoadReportPage& page);
+// Paints the page on a printer or a preview's printer (full-page mode). `onNewPage` is told the
+// number of each page before it is painted. False when the printer could not be started.
+bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
+                     const std::function<void(int)>& onNewPage = {});
 
-// The one-page report of `text` as a Letter-size PDF file. False with a message in `error`
+// Writes the page as a one-page PDF file on the report's paper. False with a message in `error`
+// when the file cannot be written.
+bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
+                    QString* error);
+
+// The one-page report of `text` as a PDF file (WriteReportPdf). False with a message in `error`
 // when the header picture is missing or the file cannot be written. Needs a QGuiApplication.
 bool RenderReportToPdf(const std::vector<std::string>& text, const QString& productInfoDir,
                        bool colorPrinting, const QString& pdfPath, QString* error);
