@@ -5,6 +5,7 @@
 #include "common/ui/QtText.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -214,6 +215,17 @@ void CatalogGridView::keyPressEvent(QKeyEvent* event) {
     userMove_ = true;
     QTableView::keyPressEvent(event);
     userMove_ = false;
+}
+
+void CatalogGridView::contextMenuEvent(QContextMenuEvent* event) {
+    // A mouse menu arrives from the viewport in its coordinates; the menu key acts on the
+    // selected row.
+    QPoint at = event->pos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        at = currentIndex().isValid() ? visualRect(currentIndex()).center() : QPoint(0, 0);
+    }
+    emit contextMenuWanted(at);
+    event->accept();
 }
 
 void CatalogGridView::scrollContentsBy(int dx, int dy) {

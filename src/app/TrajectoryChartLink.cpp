@@ -33,8 +33,7 @@ TrajectoryChartLink::TrajectoryChartLink(TfrmMain& window, const Catalog& catalo
     compareAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     grid_.addAction(compareAction_);
     connect(compareAction_, &QAction::triggered, this, &TrajectoryChartLink::ToggleCompare);
-    grid_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&grid_, &QWidget::customContextMenuRequested, this,
+    connect(&grid_, &CatalogGridView::contextMenuWanted, this,
             &TrajectoryChartLink::GridContextMenu);
     connect(&grid_, &CatalogGridView::loadClicked, this, &TrajectoryChartLink::Refresh);
 }
@@ -56,24 +55,37 @@ void TrajectoryChartLink::Attach(QAction* menuItem) {
 }
 
 void TrajectoryChartLink::GridContextMenu(const QPoint& at) {
-    if (!HasBallistics(window_.CurrentSection())) {
-        return;
+    if (QMenu* menu = BuildGridContextMenu(at)) {
+        menu->popup(grid_.viewport()->mapToGlobal(at));
     }
+}
+
+QMenu* TrajectoryChartLink::BuildGridContextMenu(const QPoint& at) {
+    if (!HasBallistics(window_.CurrentSection())) {
+        return nullptr;
+    }
+    // The menu acts on the load under the pointer, which becomes the selection (a right press
+    // has usually made it current already).
     const QModelIndex index = grid_.indexAt(at);
-    if (index.isValid() && index.row() >= 1 && index.row() != grid_.SelectedRow()) {
-        window_.SelectGridRow(index.row() - 1);
+    if (index.isValid() && index.row() != grid_.currentIndex().row()) {
+        grid_.setCurrentIndex(index);
     }
     const int record = SelectedRecord();
-    QMenu menu(&grid_);
+    auto* menu = new QMenu(&grid_);
+    menu->setObjectName(QStringLiteral("GridContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     compareAction_->setEnabled(record >= 0);
     compareAction_->setCheckable(true);
     compareAction_->setChecked(std::find(compared_.begin(), compared_.end(), record) !=
                                compared_.end());
-    menu.addAction(compareAction_);
-    QAction* clear = menu.addAction(QStringLiteral("Clear comparison"));
+    menu->addAction(compareAction_);
+    QAction* clear = menu->addAction(QStringLiteral("Clear comparison"));
     clear->setEnabled(!compared_.empty());
     connect(clear, &QAction::triggered, this, &TrajectoryChartLink::ClearComparison);
-    menu.exec(grid_.viewport()->mapToGlobal(at));
+    // The shortcut works again on whatever load is selected next.
+    connect(menu, &QMenu::aboutToHide, compareAction_,
+            [this] { compareAction_->setEnabled(true); });
+    return menu;
 }
 
 int TrajectoryChartLink::SelectedRecord() const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QToolButton;
 
 namespace corvane {
@@ -38,6 +39,10 @@ public:
     void ClearComparison();
     void SectionChanged();
     void GridRefilled();
+
+    // The grid's context menu for the load at `at` (viewport coordinates), which it selects;
+    // none outside the sections with ballistics. The caller shows it; it deletes itself.
+    QMenu* BuildGridContextMenu(const QPoint& at);
 
     bool ChartShown() const { return chartShown_; }
     TrajectoryChart* Window() const { return chart_; }

@@ -9,11 +9,16 @@
 #include "common/ui/QtText.h"
 #include "settings/MemorySettingsBackend.h"
 
+#include <QApplication>
 #include <QChart>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineSeries>
+#include <QMenu>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
@@ -129,6 +134,36 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
 
     window->Tabs()->setCurrentIndex(2);
     EXPECT_TRUE(link->Compared().empty());
+}
+
+// Right-clicking a row, also after scrolling, selects that row; the menu's check mark is its own.
+TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
+    auto window = OpenRifles();
+    window->resize(800, 600);
+    CatalogGridView* grid = window->Grid();
+    grid->verticalScrollBar()->setValue(5);
+    auto rightClick = [grid](int row) {
+        const QPoint at = grid->visualRect(grid->model()->index(row, 2)).center();
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    for (int row : {7, 9}) {
+        QMenu* menu = rightClick(row);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(grid->SelectedRow(), row + 1);
+        QAction* compare = menu->actions().value(0);
+        EXPECT_FALSE(compare->isChecked());
+        menu->close();
+        compare->trigger();
+    }
+    QMenu* menu = rightClick(7);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions().value(0)->isChecked());
+    menu->close();
+    EXPECT_EQ(window->ChartLink()->Compared(),
+              (std::vector<int>{window->Shown()[7].recordIndex, window->Shown()[9].recordIndex}));
 }
 
 TEST(QuickFind, MatchesWholeNumbersFirstThenPrefixesIgnoringCase) {
