@@ -217,6 +217,19 @@ void CatalogGridView::keyPressEvent(QKeyEvent* event) {
     userMove_ = false;
 }
 
+void CatalogGridView::focusInEvent(QFocusEvent* event) {
+    // The item view would make the first row current on gaining the focus; here "no load
+    // selected" is a state of its own that only the user or a refill ends.
+    const bool none = !currentIndex().isValid();
+    const bool wasAdjusting = adjusting_;
+    adjusting_ = wasAdjusting || none;
+    QTableView::focusInEvent(event);
+    adjusting_ = wasAdjusting;
+    if (none) {
+        selectionModel()->clearCurrentIndex();
+    }
+}
+
 void CatalogGridView::contextMenuEvent(QContextMenuEvent* event) {
     // A mouse menu arrives from the viewport in its coordinates; the menu key acts on the
     // selected row.
