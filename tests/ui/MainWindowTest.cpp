@@ -328,6 +328,33 @@ TEST_F(MainWindowTest, TableExportWritesTheShownGridAndRemembersTheFolder) {
 namespace corvane {
 namespace {
 
+// Lit, Refresh shows red text; unlit it shows none, on a light and on a dark palette.
+TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
+    test::EnsureOffscreenApp();
+    QWidget host;
+    auto* strip = new ControlStrip(&host);
+    host.resize(900, ControlStrip::kHeight);
+    host.show();
+    QPushButton* refresh = strip->bbnRefresh;
+    auto redPixels = [refresh](bool lit) {
+        refresh->setEnabled(lit);
+        const QImage image = refresh->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > c.green() + 90 && c.red() > c.blue() + 90 ? 1 : 0;
+            }
+        }
+        return red;
+    };
+    for (const QColor button : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
+        host.setPalette(QPalette(button));
+        EXPECT_GT(redPixels(true), 20) << button.name().toStdString();
+        EXPECT_EQ(redPixels(false), 0) << button.name().toStdString();
+    }
+}
+
 TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     test::EnsureOffscreenApp();
     TDisclaimForm form;
