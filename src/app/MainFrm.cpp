@@ -247,6 +247,7 @@ void TfrmMain::ConnectActions() {
     }
     connect(strip_->ComBoxComponent2, &FilterCombo::picked, this, &TfrmMain::ComponentPicked);
     connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
+    strip_->Panel->SetPrompts(&prompts_);
     connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::bbnRefreshClick);
     connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
             &TfrmMain::bbnBallisticDefaultsClick);
@@ -537,6 +538,8 @@ void TfrmMain::ComponentPicked() {
 }
 
 void TfrmMain::FillCatalogGrid() {
+    // An entry still being typed (Refresh from the print menu) is checked before it is used.
+    strip_->Panel->CheckEntries();
     strip_->bbnRefresh->setEnabled(false);
     lblLine1BottomTabPage0->hide();
     lblLine2BottomTabPage0->hide();

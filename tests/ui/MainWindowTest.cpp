@@ -174,6 +174,31 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
     EXPECT_EQ(after.LeftColumn, before.LeftColumn);
 }
 
+// Conditions outside the ballistics settings' ranges are refused when the entry is left, with
+// that dialog's messages, and the entry gets back its last valid value.
+TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    BallisticsPanel* panel = window->Strip()->Panel;
+    auto enter = [](QLineEdit* edit, const char* text) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        return edit->text();
+    };
+    EXPECT_EQ(enter(panel->EditAltitude, "1200"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->EditAltitude, "99999"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->EditTemperature, "-99"), QStringLiteral("59"));
+    window->SetUnitSystem(false);
+    EXPECT_EQ(enter(panel->EditAltitude, "5000"), QStringLiteral("0"));
+    EXPECT_EQ(prompts.errors,
+              (std::vector<std::string>{"Altitude must be from 0 to 15000 Feet.",
+                                        "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.",
+                                        "Altitude must be from 0 to 4572 Meters."}));
+}
+
 TEST_F(MainWindowTest, ProgrammaticChangesWhileRebuildingDoNotLightRefresh) {
     auto window = Open();
     window->OpenCatalogSection(1);
