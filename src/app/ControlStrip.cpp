@@ -61,6 +61,7 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(120);
+    scroll->setFocusPolicy(Qt::NoFocus); // its entries take the focus, not the box
     bbnBallisticDefaults = new QPushButton(QStringLiteral("Default"), page0);
     bbnBallisticDefaults->setObjectName(QStringLiteral("bbnBallisticDefaults"));
     bbnBallisticDefaults->setToolTip(QStringLiteral("Restore default ballistics settings"));

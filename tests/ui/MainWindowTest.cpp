@@ -15,6 +15,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -197,6 +198,30 @@ TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
               (std::vector<std::string>{"Altitude must be from 0 to 15000 Feet.",
                                         "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.",
                                         "Altitude must be from 0 to 4572 Meters."}));
+}
+
+// The keyboard starts at the filter lists; Ctrl+Tab, Ctrl+PgDn and their reverses step through
+// the sections, going round at either end, wherever the focus is.
+TEST_F(MainWindowTest, KeyboardStartsAtTheFiltersAndStepsThroughSections) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxBrand0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxUsage0);
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int section;
+    } steps[] = {{Qt::Key_Tab, ctrl, 1},      {Qt::Key_PageUp, ctrl, 0},
+                 {Qt::Key_PageUp, ctrl, 5},   {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 4},
+                 {Qt::Key_PageDown, ctrl, 5}, {Qt::Key_Tab, ctrl, 0}};
+    for (const auto& step : steps) {
+        window->Grid()->setFocus();
+        QTest::keyClick(window->Grid(), step.key, step.modifiers);
+        EXPECT_EQ(window->CurrentSection(), step.section) << step.key;
+    }
 }
 
 TEST_F(MainWindowTest, ProgrammaticChangesWhileRebuildingDoNotLightRefresh) {
