@@ -56,6 +56,10 @@ public:
         if (index.column() == data.ColumnCount() - 1) {
             DrawRightEdge(*painter, r);
         }
+        const QVariant compared = index.data(CatalogGridModel::kComparedRole);
+        if (compared.isValid()) {
+            DrawComparedMark(*painter, r, compared.toInt(), index.column() == 0);
+        }
         painter->restore();
     }
 

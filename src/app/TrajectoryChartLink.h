@@ -1,7 +1,8 @@
 #pragma once
 // Ties the trajectory chart window to the main window: opens it from the tool button and the
-// Tools menu, keeps it on the selected load (or on the loads marked for comparison) through
-// selection changes and refills, and closes it and forgets the comparison on a section change.
+// Tools menu, keeps it on the selected load (or on the loads marked for comparison, whose rows
+// the grid marks) through selection changes and refills. A section change forgets the
+// comparison, saying so in the chart, and closes a chart that showed only the selection.
 #include "app/TrajectoryChart.h"
 #include "catalog/Catalog.h"
 #include "catalog/ShownLoads.h"
@@ -52,6 +53,10 @@ public:
 private:
     void Refresh();
     int SelectedRecord() const;
+    // The grid marks the compared loads' rows.
+    void MarkComparedRows();
+    // "A, B and C": the load numbers of the compared loads; empty when none.
+    QString ComparedNames() const;
     void GridContextMenu(const QPoint& at);
 
     TfrmMain& window_;
@@ -63,7 +68,10 @@ private:
     TrajectoryChart* chart_ = nullptr;
     bool chartShown_ = false;
     std::vector<int> compared_;
+    int comparedSection_ = 0; // the section of the compared loads
     QAction* compareAction_ = nullptr;
+    QToolButton* chartButton_ = nullptr;
+    QAction* chartItem_ = nullptr;
 };
 
 } // namespace corvane

@@ -2,6 +2,8 @@
 // and closes on a section change. Quick find's matching.
 #include "app/TrajectoryChart.h"
 #include "OffscreenApp.h"
+#include "app/CatalogGridModel.h"
+#include "app/GridPainting.h"
 #include "app/MainFrm.h"
 #include "app/QuickFind.h"
 #include "app/TrajectoryChartLink.h"
@@ -11,14 +13,17 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QChartView>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
@@ -112,9 +117,18 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     TrajectoryChart* chart = link->Window();
     auto lines = LoadLines(*chart);
     ASSERT_EQ(lines.size(), 3);
+    CatalogGridView* grid = window->Grid();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(lines[i]->name(), LoadNumberOfRow(*window, i));
+        // The grid marks the row in the load's chart colour.
+        EXPECT_EQ(grid->model()->index(i, 1).data(CatalogGridModel::kComparedRole), QVariant(i));
+        const QRect first = grid->visualRect(grid->model()->index(i, 0));
+        EXPECT_EQ(
+            grid->viewport()->grab().toImage().pixelColor(first.left() + 1, first.center().y()),
+            ComparedLoadColor(i));
     }
+    EXPECT_FALSE(grid->model()->index(3, 1).data(CatalogGridModel::kComparedRole).isValid());
+    const QString firstLoad = LoadNumberOfRow(*window, 0);
     // The selection no longer drives the chart while loads are compared.
     window->SelectGridRow(4);
     EXPECT_EQ(LoadLines(*chart).size(), 3);
@@ -124,16 +138,31 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     link->ToggleCompare();
     EXPECT_EQ(LoadLines(*chart).size(), 2);
 
+    // The saved picture and table carry the conditions.
     QTemporaryDir dir;
     ASSERT_TRUE(chart->SaveChartPng(dir.filePath(QStringLiteral("c.png"))));
-    EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("c.png"))).isNull());
+    EXPECT_GT(QImage(dir.filePath(QStringLiteral("c.png"))).height(),
+              chart->findChild<QChartView*>()->grab().height());
+    EXPECT_TRUE(chart->Caption().contains(QStringLiteral("Zero at: 200 Yards")));
     ASSERT_TRUE(chart->SaveComparisonCsv(dir.filePath(QStringLiteral("c.csv"))));
     QFile csv(dir.filePath(QStringLiteral("c.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("LOAD NO.,MUZZLE,"));
+    const QByteArray text = csv.readAll();
+    EXPECT_TRUE(text.startsWith("# Altitude: 0 Feet\r\n# Temperature: 59 Fahrenheit\r\n"));
+    EXPECT_TRUE(text.contains("# Units: English\r\nLOAD NO.,MUZZLE,"));
 
+    // Another section drops the comparison and the chart says so.
     window->Tabs()->setCurrentIndex(2);
     EXPECT_TRUE(link->Compared().empty());
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_TRUE(chart->Note()->isVisible());
+    EXPECT_TRUE(chart->Note()->text().contains(firstLoad));
+    EXPECT_TRUE(LoadLines(*chart).isEmpty());
+    // Sections without ballistics offer no chart and no comparison.
+    window->Tabs()->setCurrentIndex(4);
+    EXPECT_FALSE(
+        window->findChild<QToolButton*>(QStringLiteral("sbnTrajectoryChart"))->isEnabled());
+    EXPECT_FALSE(grid->actions().value(0)->isEnabled());
 }
 
 // Right-clicking a row, also after scrolling, selects that row; the menu's check mark is its own.
