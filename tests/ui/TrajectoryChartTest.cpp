@@ -17,9 +17,11 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,15 +197,26 @@ TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
               (std::vector<int>{window->Shown()[7].recordIndex, window->Shown()[9].recordIndex}));
 }
 
-TEST(QuickFind, MatchesWholeNumbersFirstThenPrefixesIgnoringCase) {
-    const std::vector<QuickFindEntry> entries{
-        {"R2506A", "", 0}, {"R25", "", 0}, {"H9MM ", "", 1}, {"S12X", "4 5 6", 4}};
-    EXPECT_EQ(FindLoadNumber(entries, "r25")->LoadNumber, "R25");
-    EXPECT_EQ(FindLoadNumber(entries, " r250")->LoadNumber, "R2506A");
-    EXPECT_EQ(FindLoadNumber(entries, "h9mm")->Section, 1);
-    EXPECT_EQ(FindLoadNumber(entries, "s1")->ShotKey, "4 5 6");
-    EXPECT_FALSE(FindLoadNumber(entries, "X").has_value());
-    EXPECT_FALSE(FindLoadNumber(entries, "  ").has_value());
+// Typing in quick find offers the loads the core finds, with their caliber names.
+TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
+    test::EnsureOffscreenApp();
+    struct NoPrompts : UserPrompts {
+        void ShowMessage(const std::string&) override {}
+        void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
+        AbortRetryAnswer AskAbortRetry(const std::string&) override {
+            return AbortRetryAnswer::Abort;
+        }
+        void ProcessEvents() override {}
+    } prompts;
+    Catalog catalog(CORVANE_BUILT_BIN_DIR, prompts);
+    const std::vector<QuickFindEntry> entries = QuickFindEntries(catalog);
+    QuickFindDialog dialog(entries, nullptr);
+    dialog.show();
+    QTest::keyClicks(dialog.Entry(), QStringLiteral("308"));
+    ASSERT_GT(dialog.Offers()->rowCount(), 5);
+    for (int row = 0; row < dialog.Offers()->rowCount(); ++row) {
+        EXPECT_TRUE(dialog.Offers()->item(row)->text().contains(QStringLiteral(".308 Winchester")));
+    }
 }
 
 } // namespace
