@@ -179,7 +179,8 @@ QString TrajectoryChart::Caption() const {
     QStringList conditions;
     for (const std::string& condition :
          ComparisonConditions(request_.Panel, request_.English, request_.SightHeight)) {
-        conditions << ToQString(condition);
+        // Lines break between the conditions, never inside one.
+        conditions << ToQString(condition).replace(QLatin1Char(' '), QChar::Nbsp);
     }
     return conditions.join(QStringLiteral("   "));
 }
