@@ -3,8 +3,11 @@
 #include "app/SteppedSpinBox.h"
 #include "ballistics/UnitConversion.h"
 #include "common/NumberText.h"
+#include "common/UserPrompts.h"
 #include "common/ui/QtText.h"
+#include "settings/DialogChecks.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +78,8 @@ BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
         connect(box, &SteppedSpinBox::stepped, this,
                 [this, control = control](StepDirection direction) { Step(control, direction); });
     }
+    EditAltitude->installEventFilter(this);
+    EditTemperature->installEventFilter(this);
     ShowDefaultConditions(AppSettings{});
 }
 
@@ -89,6 +94,9 @@ void BallisticsPanel::ShowDefaultConditions(const AppSettings& settings) {
         EditCrossWind->setValue(
             static_cast<int>(RoundHalfEven(settings.DefaultCrossWind * kMetersPerSecondPerMph)));
     }
+    english_ = settings.EnglSys;
+    lastValid_[0] = EditAltitude->text();
+    lastValid_[1] = EditTemperature->text();
     const bool e = settings.EnglSys;
     const QString distance = e ? QStringLiteral("Yards") : QStringLiteral("Meters");
     unitLabels_[0]->setText(e ? QStringLiteral("Feet") : QStringLiteral("Meters"));
@@ -137,6 +145,45 @@ void BallisticsPanel::ShowStepValues() {
     EditIncrement->SetText(QString::number(choices_.Increment()));
     EditRange->SetText(QString::number(choices_.Range()));
     EditZeroAt->SetText(QString::number(choices_.ZeroAt()));
+}
+
+bool BallisticsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Another window or a menu taking the focus is not leaving the entry.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            CheckEntry(qobject_cast<QLineEdit*>(watched));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BallisticsPanel::CheckEntries() {
+    return CheckEntry(EditAltitude) && CheckEntry(EditTemperature);
+}
+
+bool BallisticsPanel::CheckEntry(QLineEdit* edit) {
+    // Texts the panel put there itself are valid; only the user's edits are checked.
+    if (edit == nullptr || checking_ || !edit->isModified()) {
+        return true;
+    }
+    const bool altitude = edit == EditAltitude;
+    QString& last = lastValid_[altitude ? 0 : 1];
+    const FieldCheck check =
+        CheckConditionEntry(altitude ? ConditionField::Altitude : ConditionField::Temperature,
+                            FromQString(edit->text()), english_);
+    checking_ = true;
+    if (check.accepted) {
+        last = ToQString(check.text); // the whole number that was checked is the one computed
+        edit->setText(last);
+    } else {
+        edit->setText(last);
+        if (prompts_ != nullptr) {
+            prompts_->ShowError(check.message);
+        }
+    }
+    checking_ = false;
+    return check.accepted;
 }
 
 PanelTexts BallisticsPanel::Texts() const {

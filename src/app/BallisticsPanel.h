@@ -15,6 +15,7 @@ class QSpinBox;
 namespace corvane {
 
 class SteppedSpinBox;
+class UserPrompts;
 
 class BallisticsPanel : public QWidget {
     Q_OBJECT
@@ -28,6 +29,13 @@ public:
     // The per-section memory takes the current stepped choices.
     void RememberConditionChoices(AppSettings& settings, int section) const;
     void Step(StepControl control, StepDirection direction);
+
+    // Refused entries are reported here; without prompts they are only reset.
+    void SetPrompts(UserPrompts* prompts) { prompts_ = prompts; }
+    // Checks the altitude and temperature the user changed against the ranges of the
+    // ballistics settings; a refused entry is reported and gets its last valid text back.
+    // Runs when such an entry loses the focus, and before the panel is read.
+    bool CheckEntries();
 
     PanelTexts Texts() const;
     const PanelChoices& Choices() const { return choices_; }
@@ -44,11 +52,20 @@ signals:
     // The text of any entry changed.
     void entryChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowStepValues();
+    bool CheckEntry(QLineEdit* edit);
 
     PanelChoices choices_;
     QLabel* unitLabels_[6] = {};
+    UserPrompts* prompts_ = nullptr;
+    bool english_ = true;
+    bool checking_ = false;
+    // The last accepted texts of the altitude and the temperature.
+    QString lastValid_[2];
 };
 
 } // namespace corvane

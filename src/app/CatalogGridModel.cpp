@@ -14,7 +14,15 @@ CatalogGridModel::CatalogGridModel(QObject* parent) : QAbstractTableModel(parent
 void CatalogGridModel::SetGridData(GridData data) {
     beginResetModel();
     data_ = std::move(data);
+    comparedOrder_.clear(); // the rows are new; the comparison marks them again
     endResetModel();
+}
+
+void CatalogGridModel::SetComparedOrder(std::vector<int> order) {
+    comparedOrder_ = std::move(order);
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {kComparedRole});
+    }
 }
 
 int CatalogGridModel::rowCount(const QModelIndex& parent) const {
@@ -38,6 +46,11 @@ QVariant CatalogGridModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::BackgroundRole:
         return ToQColor(data_.Headings.Columns[column].Color);
+    case kComparedRole: {
+        const auto r = static_cast<std::size_t>(index.row());
+        return r < comparedOrder_.size() && comparedOrder_[r] >= 0 ? QVariant(comparedOrder_[r])
+                                                                   : QVariant();
+    }
     default:
         return {};
     }

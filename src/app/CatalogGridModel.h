@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include <vector>
+
 namespace corvane {
 
 QColor ToQColor(ColorRef color);
@@ -15,7 +17,13 @@ class CatalogGridModel : public QAbstractTableModel {
 public:
     explicit CatalogGridModel(QObject* parent = nullptr);
 
+    // Data of this role: the 0-based order of a row's load among the compared loads, none for
+    // the others. The grid's texts stay as they are.
+    static constexpr int kComparedRole = Qt::UserRole + 1;
+
     void SetGridData(GridData data);
+    // Per model row, the order among the compared loads or -1.
+    void SetComparedOrder(std::vector<int> order);
     const GridData& Data() const { return data_; }
     // Grid row (1-based, the heading row is 0) of a model row and back.
     static int GridRow(int modelRow) { return modelRow + 1; }
@@ -29,6 +37,7 @@ public:
 
 private:
     GridData data_;
+    std::vector<int> comparedOrder_;
 };
 
 } // namespace corvane

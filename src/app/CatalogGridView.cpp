@@ -5,6 +5,7 @@
 #include "common/ui/QtText.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -54,6 +55,10 @@ public:
         DrawLeftBorder(*painter, column, look_, r, r.top());
         if (index.column() == data.ColumnCount() - 1) {
             DrawRightEdge(*painter, r);
+        }
+        const QVariant compared = index.data(CatalogGridModel::kComparedRole);
+        if (compared.isValid()) {
+            DrawComparedMark(*painter, r, compared.toInt(), index.column() == 0);
         }
         painter->restore();
     }
@@ -214,6 +219,30 @@ void CatalogGridView::keyPressEvent(QKeyEvent* event) {
     userMove_ = true;
     QTableView::keyPressEvent(event);
     userMove_ = false;
+}
+
+void CatalogGridView::focusInEvent(QFocusEvent* event) {
+    // The item view would make the first row current on gaining the focus; here "no load
+    // selected" is a state of its own that only the user or a refill ends.
+    const bool none = !currentIndex().isValid();
+    const bool wasAdjusting = adjusting_;
+    adjusting_ = wasAdjusting || none;
+    QTableView::focusInEvent(event);
+    adjusting_ = wasAdjusting;
+    if (none) {
+        selectionModel()->clearCurrentIndex();
+    }
+}
+
+void CatalogGridView::contextMenuEvent(QContextMenuEvent* event) {
+    // A mouse menu arrives from the viewport in its coordinates; the menu key acts on the
+    // selected row.
+    QPoint at = event->pos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        at = currentIndex().isValid() ? visualRect(currentIndex()).center() : QPoint(0, 0);
+    }
+    emit contextMenuWanted(at);
+    event->accept();
 }
 
 void CatalogGridView::scrollContentsBy(int dx, int dy) {

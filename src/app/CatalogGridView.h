@@ -49,12 +49,17 @@ public:
 signals:
     // The selected cell changed by mouse or keyboard (MainGridClick).
     void loadClicked();
+    // A context menu is wanted at `at` (viewport coordinates): under the pointer, or on the
+    // selected row when asked for by keyboard.
+    void contextMenuWanted(const QPoint& at);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void SetSelection(int gridRow, int column);

@@ -4,6 +4,7 @@
 #include "app/FilterCombo.h"
 #include "app/StripPictures.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,6 +61,7 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(120);
+    scroll->setFocusPolicy(Qt::NoFocus); // its entries take the focus, not the box
     bbnBallisticDefaults = new QPushButton(QStringLiteral("Default"), page0);
     bbnBallisticDefaults->setObjectName(QStringLiteral("bbnBallisticDefaults"));
     bbnBallisticDefaults->setToolTip(QStringLiteral("Restore default ballistics settings"));
@@ -69,9 +71,7 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     QFont bold = bbnRefresh->font();
     bold.setBold(true);
     bbnRefresh->setFont(bold);
-    QPalette red = bbnRefresh->palette();
-    red.setColor(QPalette::ButtonText, Qt::red);
-    bbnRefresh->setPalette(red);
+    ShowRefreshColours();
     bbnRefresh->setEnabled(false);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -133,6 +133,24 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     row2->addStretch(1);
     row2->addWidget(ImageComponents);
     addWidget(page2);
+}
+
+void ControlStrip::ShowRefreshColours() {
+    // Lit, Refresh reads in red, light enough to stand out on a dark palette; unlit it keeps the
+    // palette's own greyed text, so the two states never look alike.
+    const bool dark = palette().color(QPalette::Button).lightness() < 128;
+    const QColor lit = dark ? QColor(255, 110, 110) : QColor(200, 0, 0);
+    QPalette own;
+    own.setColor(QPalette::Active, QPalette::ButtonText, lit);
+    own.setColor(QPalette::Inactive, QPalette::ButtonText, lit);
+    bbnRefresh->setPalette(own);
+}
+
+void ControlStrip::changeEvent(QEvent* event) {
+    QStackedWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && bbnRefresh != nullptr) {
+        ShowRefreshColours();
+    }
 }
 
 void ControlStrip::SetDefaultListWidths(int brandWidth, int caliberWidth) {

@@ -42,6 +42,12 @@ public:
 
     // Widths of the brand/usage lists and of the caliber/style lists on page "Default".
     void SetDefaultListWidths(int brandWidth, int caliberWidth);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ShowRefreshColours();
 };
 
 } // namespace corvane

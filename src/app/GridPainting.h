@@ -26,4 +26,11 @@ void DrawLeftBorder(QPainter& painter, const ColumnLayout& column, const GridLoo
 // The grey line at the right edge of the last column.
 void DrawRightEdge(QPainter& painter, const QRect& cell);
 
+// The colour of the `order`-th compared load (0-based): its line in the trajectory chart and
+// its mark in the grid.
+QColor ComparedLoadColor(int order);
+// Marks a cell of a compared load's row: a light tint of its colour, and a bar in that colour at
+// the left of the row's first column.
+void DrawComparedMark(QPainter& painter, const QRect& cell, int order, bool firstColumn);
+
 } // namespace corvane

@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QThread>
@@ -227,12 +228,39 @@ void TfrmMain::BuildCatalogPage() {
     menus_ = BuildMainMenus(this);
     chartLink_ =
         new TrajectoryChartLink(*this, catalog_, settings_, shownLoads_, *grid_, *strip_->Panel);
-    tools->insertWidget(tools->indexOf(sbnTools), chartLink_->NewToolButton(pnlToolBtn));
+    QToolButton* chart = chartLink_->NewToolButton(pnlToolBtn);
+    tools->insertWidget(tools->indexOf(sbnTools), chart);
     chartLink_->Attach(menus_.TrajectoryChart);
     InstallQuickFind(*this, catalog_);
+    // The keyboard starts at the filter lists and the ballistics panel, then the grid; the
+    // section tabs and the tool buttons come last.
+    QWidget* previous = grid_;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             TabControl1, sbnCorvaneWebSite, sbnAmmoExpert, sbnPrint, chart, sbnTools, sbnHelp}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void TfrmMain::ConnectActions() {
+    // Ctrl+Tab or Ctrl+PgDn and Ctrl+Shift+Tab or Ctrl+PgUp step through the sections, going
+    // round at either end as tab widgets do.
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence::keyBindings(QKeySequence::NextChild) +
+                        QList{QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+                    1},
+          std::pair{QKeySequence::keyBindings(QKeySequence::PreviousChild) +
+                        QList{QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+                    -1}}) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (CatalogShown()) {
+                const int count = TabControl1->count();
+                TabControl1->setCurrentIndex((CurrentSection() + step + count) % count);
+            }
+        });
+    }
     connect(splash_, &SplashPage::hotAreaClicked, this, [this](int area) {
         OpenCatalogSection(area == SplashPage::kExpertArea ? 5 : area);
         if (area == SplashPage::kExpertArea && !declined_) {
@@ -247,6 +275,7 @@ void TfrmMain::ConnectActions() {
     }
     connect(strip_->ComBoxComponent2, &FilterCombo::picked, this, &TfrmMain::ComponentPicked);
     connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
+    strip_->Panel->SetPrompts(&prompts_);
     connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::bbnRefreshClick);
     connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
             &TfrmMain::bbnBallisticDefaultsClick);
@@ -537,6 +566,8 @@ void TfrmMain::ComponentPicked() {
 }
 
 void TfrmMain::FillCatalogGrid() {
+    // An entry still being typed (Refresh from the print menu) is checked before it is used.
+    strip_->Panel->CheckEntries();
     strip_->bbnRefresh->setEnabled(false);
     lblLine1BottomTabPage0->hide();
     lblLine2BottomTabPage0->hide();

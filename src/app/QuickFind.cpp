@@ -10,75 +10,51 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QShortcut>
-#include <QStringList>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
-
-#include <set>
 
 namespace corvane {
 
-std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog) {
-    std::vector<QuickFindEntry> entries;
-    std::set<std::string> seen;
-    for (int section = 0; section <= 4; ++section) {
-        const auto tab = static_cast<CatalogTab>(section);
-        try {
-            catalog.LoadSectionTable(tab);
-        } catch (const CatalogFileError&) {
-            continue; // reported when the section itself is shown
-        }
-        for (const LoadRecord& record : catalog.Records(tab)) {
-            const std::string key = UpperCase(Trim(record.LoadNumber));
-            if (!key.empty() && seen.insert(key).second) {
-                entries.push_back({record.LoadNumber, record.ShotSizeText, section});
-            }
-        }
-    }
-    return entries;
-}
-
-std::optional<QuickFindEntry> FindLoadNumber(const std::vector<QuickFindEntry>& entries,
-                                             const std::string& typed) {
-    const std::string wanted = UpperCase(Trim(typed));
-    if (wanted.empty()) {
-        return std::nullopt;
-    }
-    std::optional<QuickFindEntry> prefixMatch;
-    for (const QuickFindEntry& entry : entries) {
-        const std::string number = UpperCase(Trim(entry.LoadNumber));
-        if (number == wanted) {
-            return entry;
-        }
-        if (!prefixMatch && number.compare(0, wanted.size(), wanted) == 0) {
-            prefixMatch = entry;
-        }
-    }
-    return prefixMatch;
-}
-
 QuickFindDialog::QuickFindDialog(const std::vector<QuickFindEntry>& entries, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), entries_(entries) {
     setObjectName(QStringLiteral("dlgQuickFind"));
     setWindowTitle(QStringLiteral("Find load"));
     entry_ = new QLineEdit(this);
     entry_->setObjectName(QStringLiteral("EditLoadNumber"));
-    QStringList numbers;
-    for (const QuickFindEntry& entry : entries) {
-        numbers << ToQString(Trim(entry.LoadNumber));
-    }
-    numbers.sort(Qt::CaseInsensitive);
-    auto* completer = new QCompleter(numbers, this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchStartsWith);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
+    entry_->setMinimumWidth(260);
+    offers_ = new QStandardItemModel(this);
+    // The offers are ranked by the core; the completer shows them as they are and puts the
+    // chosen load number into the entry.
+    auto* completer = new QCompleter(offers_, this);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setCompletionRole(Qt::UserRole);
+    completer->setMaxVisibleItems(12);
     entry_->setCompleter(completer);
+    connect(entry_, &QLineEdit::textEdited, this, [this, completer](const QString& typed) {
+        OfferLoads(typed);
+        if (offers_->rowCount() > 0) {
+            completer->complete();
+        }
+    });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Load number:"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Load number or caliber:"), this));
     layout->addWidget(entry_);
     layout->addWidget(buttons);
+}
+
+void QuickFindDialog::OfferLoads(const QString& typed) {
+    offers_->clear();
+    for (std::size_t i : RankQuickFind(entries_, FromQString(typed))) {
+        const QuickFindEntry& entry = entries_[i];
+        const QString number = ToQString(Trim(entry.LoadNumber));
+        auto* item = new QStandardItem(number + QStringLiteral("   ") + ToQString(entry.Caliber));
+        item->setData(number, Qt::UserRole);
+        item->setEditable(false);
+        offers_->appendRow(item);
+    }
 }
 
 void InstallQuickFind(TfrmMain& window, Catalog& catalog) {
@@ -97,9 +73,9 @@ void InstallQuickFind(TfrmMain& window, Catalog& catalog) {
         const std::optional<QuickFindEntry> found = FindLoadNumber(entries, typed);
         if (!found) {
             if (!Trim(typed).empty()) {
-                QMessageBox::information(
-                    &window, QStringLiteral("Find load"),
-                    QStringLiteral("No load numbered %1.").arg(ToQString(Trim(typed))));
+                QMessageBox::information(&window, QStringLiteral("Find load"),
+                                         QStringLiteral("No load number or caliber holds %1.")
+                                             .arg(ToQString(Trim(typed))));
             }
             return;
         }

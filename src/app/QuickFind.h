@@ -1,43 +1,34 @@
 #pragma once
-// Quick find (Ctrl+F): asks for a load number, offering the numbers that start with what is
-// typed, and shows the load the way the Zora Raduzu does (ShowExpertLoad).
-#include "catalog/Catalog.h"
+// Quick find (Ctrl+F): asks for a load number, offering the loads the typed text finds (load
+// numbers and caliber names, the core's order), and shows the chosen load the way the Zora
+// Raduzu does (ShowExpertLoad).
+#include "catalog/LoadFinder.h"
 
 #include <QDialog>
 
-#include <optional>
-#include <string>
 #include <vector>
 
 class QLineEdit;
+class QStandardItemModel;
 
 namespace corvane {
 
 class TfrmMain;
-
-struct QuickFindEntry {
-    std::string LoadNumber; // as stored
-    std::string ShotKey;    // shot size text of a shotshell load
-    int Section = 0;
-};
-
-// The loads of sections 0-4, one entry per load number (the first section and record win).
-// Sections whose table cannot be read are left out.
-std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog);
-
-// The entry whose trimmed number equals `typed` ignoring case; else the first (in order) whose
-// number starts with it; none for an empty text.
-std::optional<QuickFindEntry> FindLoadNumber(const std::vector<QuickFindEntry>& entries,
-                                             const std::string& typed);
 
 class QuickFindDialog : public QDialog {
     Q_OBJECT
 public:
     QuickFindDialog(const std::vector<QuickFindEntry>& entries, QWidget* parent);
     QLineEdit* Entry() const { return entry_; }
+    // What the entry offers: one row per load found, "number   caliber".
+    QStandardItemModel* Offers() const { return offers_; }
 
 private:
+    void OfferLoads(const QString& typed);
+
+    const std::vector<QuickFindEntry>& entries_;
     QLineEdit* entry_ = nullptr;
+    QStandardItemModel* offers_ = nullptr;
 };
 
 // Ctrl+F on the main window, while the catalog is shown.

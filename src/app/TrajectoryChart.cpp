@@ -1,5 +1,6 @@
 #include "app/TrajectoryChart.h"
 
+#include "app/GridPainting.h"
 #include "ballistics/TrajectorySampling.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtText.h"
@@ -16,6 +17,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
@@ -27,9 +29,6 @@
 
 namespace corvane {
 namespace {
-
-const QColor kLoadColors[kMaxComparedLoads] = {QColor(0x1f, 0x4e, 0xb4), QColor(0xc0, 0x28, 0x28),
-                                               QColor(0x2e, 0x8b, 0x3a), QColor(0xd8, 0x7a, 0x00)};
 
 struct Axis {
     QString Title;
@@ -89,6 +88,13 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Window) {
                              QStringLiteral("Energy"), QStringLiteral("Wind drift")});
     conditions_ = new QLabel(this);
     conditions_->setObjectName(QStringLiteral("lblConditions"));
+    conditions_->setWordWrap(true);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("lblNote"));
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; color: #5a4300; "
+                                        "border: 1px solid #d8b84a; padding: 4px; }"));
+    note_->hide();
     auto* saveChart = new QPushButton(QStringLiteral("Save &chart..."), this);
     saveChart->setObjectName(QStringLiteral("bbnSaveChart"));
     saveChart->setToolTip(QStringLiteral("Save the chart as a PNG picture"));
@@ -128,6 +134,7 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Window) {
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(note_);
     layout->addWidget(view_, 3);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
@@ -155,19 +162,27 @@ void TrajectoryChart::ShowRequest(const ChartRequest& request) {
     const QString names = LoadNames(request_.Loads);
     setWindowTitle(names.isEmpty() ? QStringLiteral("Trajectory chart")
                                    : QStringLiteral("Trajectory chart - ") + names);
-    const bool english = request_.English;
-    conditions_->setText(
-        QStringLiteral("Altitude %1 %2, %3 %4, crosswind %5 %6, sight height %7 %8")
-            .arg(ToQString(Trim(request_.Panel.Altitude)),
-                 english ? QStringLiteral("ft") : QStringLiteral("m"),
-                 ToQString(Trim(request_.Panel.Temperature)),
-                 english ? QStringLiteral("\u00b0F") : QStringLiteral("\u00b0C"),
-                 ToQString(Trim(request_.Panel.CrossWind)),
-                 english ? QStringLiteral("mph") : QStringLiteral("m/s"))
-            .arg(QString::number(request_.SightHeight * (english ? 1.0 : 2.54), 'f', 1),
-                 english ? QStringLiteral("in") : QStringLiteral("cm")));
+    conditions_->setText(Caption());
+    if (!request_.Loads.empty()) {
+        note_->hide();
+    }
     Rebuild();
     FillTable();
+}
+
+void TrajectoryChart::ShowNote(const QString& note) {
+    note_->setText(note);
+    note_->show();
+}
+
+QString TrajectoryChart::Caption() const {
+    QStringList conditions;
+    for (const std::string& condition :
+         ComparisonConditions(request_.Panel, request_.English, request_.SightHeight)) {
+        // Lines break between the conditions, never inside one.
+        conditions << ToQString(condition).replace(QLatin1Char(' '), QChar::Nbsp);
+    }
+    return conditions.join(QStringLiteral("   "));
 }
 
 void TrajectoryChart::SetSeries(Series series) {
@@ -216,11 +231,11 @@ void TrajectoryChart::Rebuild() {
                              ranges, english);
         auto* line = new QLineSeries;
         line->setName(ToQString(Trim(load.LoadNumber)));
-        line->setPen(QPen(kLoadColors[n], 2));
+        line->setPen(QPen(ComparedLoadColor(static_cast<int>(n)), 2));
         auto* marks = new QScatterSeries; // the values the table shows
         marks->setMarkerSize(7);
-        marks->setColor(kLoadColors[n]);
-        marks->setBorderColor(kLoadColors[n]);
+        marks->setColor(ComparedLoadColor(static_cast<int>(n)));
+        marks->setBorderColor(ComparedLoadColor(static_cast<int>(n)));
         const bool plotted = series != Series::Trajectory || fine.TrajectoryValid;
         for (std::size_t i = 0; plotted && i < fine.Samples.size(); ++i) {
             const TrajectorySample& sample = fine.Samples[i];
@@ -310,7 +325,21 @@ void TrajectoryChart::FillTable() {
 }
 
 bool TrajectoryChart::SaveChartPng(const QString& file) {
-    return view_->grab().save(file, "PNG");
+    // The conditions go beneath the chart, so the picture says what it was computed for.
+    const QPixmap chart = view_->grab();
+    const QFont font = this->font();
+    const QRect textArea(8, 0, chart.width() - 16, 10000);
+    const QRect text = QFontMetrics(font).boundingRect(textArea, Qt::TextWordWrap, Caption());
+    QPixmap picture(chart.width(), chart.height() + text.height() + 12);
+    picture.setDevicePixelRatio(chart.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, chart);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(textArea.translated(0, chart.height() + 6), Qt::TextWordWrap, Caption());
+    painter.end();
+    return picture.save(file, "PNG");
 }
 
 bool TrajectoryChart::SaveComparisonCsv(const QString& file) const {
@@ -318,7 +347,8 @@ bool TrajectoryChart::SaveComparisonCsv(const QString& file) const {
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
     }
-    const std::string text = ComparisonCsvText(rows_);
+    const std::string text = ComparisonCsvText(
+        rows_, ComparisonConditions(request_.Panel, request_.English, request_.SightHeight));
     return out.write(text.data(), static_cast<qint64>(text.size())) ==
                static_cast<qint64>(text.size()) &&
            out.flush();

@@ -36,6 +36,11 @@ public:
     explicit TrajectoryChart(QWidget* owner);
 
     void ShowRequest(const ChartRequest& request);
+    // A note above the chart, such as why it emptied; it goes with the next load shown.
+    void ShowNote(const QString& note);
+    QLabel* Note() const { return note_; }
+    // The conditions, as shown above the chart and written beneath the saved picture.
+    QString Caption() const;
     void SetSeries(Series series);
     Series CurrentSeries() const;
 
@@ -66,6 +71,7 @@ private:
     QChartView* view_ = nullptr;
     QComboBox* seriesChoice_ = nullptr;
     QLabel* conditions_ = nullptr;
+    QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* clearComparison_ = nullptr;
 };

@@ -1,8 +1,12 @@
 #include "app/TrajectoryChartLink.h"
 
 #include "app/BallisticsPanel.h"
+#include "app/CatalogGridModel.h"
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
+#include "common/TextUtil.h"
+#include "common/ui/QtText.h"
+#include "report/ReportText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,8 +37,7 @@ TrajectoryChartLink::TrajectoryChartLink(TfrmMain& window, const Catalog& catalo
     compareAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     grid_.addAction(compareAction_);
     connect(compareAction_, &QAction::triggered, this, &TrajectoryChartLink::ToggleCompare);
-    grid_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&grid_, &QWidget::customContextMenuRequested, this,
+    connect(&grid_, &CatalogGridView::contextMenuWanted, this,
             &TrajectoryChartLink::GridContextMenu);
     connect(&grid_, &CatalogGridView::loadClicked, this, &TrajectoryChartLink::Refresh);
 }
@@ -46,34 +49,49 @@ QToolButton* TrajectoryChartLink::NewToolButton(QWidget* parent) {
     button->setToolTip(QStringLiteral("Trajectory chart"));
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, &TrajectoryChartLink::ShowChart);
+    chartButton_ = button;
     return button;
 }
 
 void TrajectoryChartLink::Attach(QAction* menuItem) {
     if (menuItem != nullptr) {
         connect(menuItem, &QAction::triggered, this, &TrajectoryChartLink::ShowChart);
+        chartItem_ = menuItem;
     }
 }
 
 void TrajectoryChartLink::GridContextMenu(const QPoint& at) {
-    if (!HasBallistics(window_.CurrentSection())) {
-        return;
+    if (QMenu* menu = BuildGridContextMenu(at)) {
+        menu->popup(grid_.viewport()->mapToGlobal(at));
     }
+}
+
+QMenu* TrajectoryChartLink::BuildGridContextMenu(const QPoint& at) {
+    if (!HasBallistics(window_.CurrentSection())) {
+        return nullptr;
+    }
+    // The menu acts on the load under the pointer, which becomes the selection (a right press
+    // has usually made it current already).
     const QModelIndex index = grid_.indexAt(at);
-    if (index.isValid() && index.row() >= 1 && index.row() != grid_.SelectedRow()) {
-        window_.SelectGridRow(index.row() - 1);
+    if (index.isValid() && index.row() != grid_.currentIndex().row()) {
+        grid_.setCurrentIndex(index);
     }
     const int record = SelectedRecord();
-    QMenu menu(&grid_);
+    auto* menu = new QMenu(&grid_);
+    menu->setObjectName(QStringLiteral("GridContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     compareAction_->setEnabled(record >= 0);
     compareAction_->setCheckable(true);
     compareAction_->setChecked(std::find(compared_.begin(), compared_.end(), record) !=
                                compared_.end());
-    menu.addAction(compareAction_);
-    QAction* clear = menu.addAction(QStringLiteral("Clear comparison"));
+    menu->addAction(compareAction_);
+    QAction* clear = menu->addAction(QStringLiteral("Clear comparison"));
     clear->setEnabled(!compared_.empty());
     connect(clear, &QAction::triggered, this, &TrajectoryChartLink::ClearComparison);
-    menu.exec(grid_.viewport()->mapToGlobal(at));
+    // The shortcut works again on whatever load is selected next.
+    connect(menu, &QMenu::aboutToHide, compareAction_,
+            [this] { compareAction_->setEnabled(HasBallistics(window_.CurrentSection())); });
+    return menu;
 }
 
 int TrajectoryChartLink::SelectedRecord() const {
@@ -119,24 +137,73 @@ void TrajectoryChartLink::ToggleCompare() {
         return;
     } else {
         compared_.push_back(record);
+        comparedSection_ = window_.CurrentSection();
     }
+    MarkComparedRows();
     ShowChart();
 }
 
 void TrajectoryChartLink::ClearComparison() {
     compared_.clear();
+    MarkComparedRows();
     Refresh();
 }
 
 void TrajectoryChartLink::SectionChanged() {
-    compared_.clear();
-    if (chart_ != nullptr && chartShown_) {
-        chart_->close();
+    // The chart, its menu item and Compare only serve the sections with ballistics.
+    const bool ballistics = HasBallistics(window_.CurrentSection());
+    if (chartButton_ != nullptr) {
+        chartButton_->setEnabled(ballistics);
     }
-    chartShown_ = false;
+    if (chartItem_ != nullptr) {
+        chartItem_->setEnabled(ballistics);
+    }
+    compareAction_->setEnabled(ballistics);
+    const QString dropped = ComparedNames();
+    compared_.clear();
+    if (chart_ == nullptr || !chartShown_) {
+        return;
+    }
+    if (dropped.isEmpty()) {
+        chart_->close();
+        chartShown_ = false;
+        return;
+    }
+    // The chart stays open to say why it empties; the refill that follows empties it.
+    chart_->ShowNote(QStringLiteral("The comparison of %1 was cleared because another catalog "
+                                    "section was shown. Mark loads of this section to compare "
+                                    "them.")
+                         .arg(dropped));
+}
+
+QString TrajectoryChartLink::ComparedNames() const {
+    if (compared_.empty()) {
+        return {};
+    }
+    const std::vector<LoadRecord>& records =
+        catalog_.Records(static_cast<CatalogTab>(comparedSection_));
+    std::string names;
+    for (int record : compared_) {
+        if (record >= 0 && static_cast<std::size_t>(record) < records.size()) {
+            names += Trim(records[static_cast<std::size_t>(record)].LoadNumber) + ",";
+        }
+    }
+    return ToQString(JoinWithAnd(names));
+}
+
+void TrajectoryChartLink::MarkComparedRows() {
+    std::vector<int> order(shown_.Count(), -1);
+    for (std::size_t row = 0; row < shown_.Count(); ++row) {
+        const auto marked = std::find(compared_.begin(), compared_.end(), shown_[row].recordIndex);
+        if (marked != compared_.end()) {
+            order[row] = static_cast<int>(marked - compared_.begin());
+        }
+    }
+    grid_.GridModel()->SetComparedOrder(std::move(order));
 }
 
 void TrajectoryChartLink::GridRefilled() {
+    MarkComparedRows();
     Refresh();
 }
 
@@ -145,23 +212,22 @@ void TrajectoryChartLink::Refresh() {
         return;
     }
     const int section = window_.CurrentSection();
-    if (!HasBallistics(section)) {
-        return;
-    }
-    const auto tab = static_cast<CatalogTab>(section);
     ChartRequest request;
-    request.Section = tab;
     request.Panel = panel_.Texts();
     request.English = settings_.EnglSys;
-    request.SightHeight = settings_.SightHeightOf(section);
-    std::vector<int> records = compared_;
-    if (records.empty() && SelectedRecord() >= 0) {
-        records.push_back(SelectedRecord());
-    }
-    const std::vector<LoadRecord>& all = catalog_.Records(tab);
-    for (int record : records) {
-        if (record >= 0 && static_cast<std::size_t>(record) < all.size()) {
-            request.Loads.push_back(all[static_cast<std::size_t>(record)]);
+    if (HasBallistics(section)) {
+        const auto tab = static_cast<CatalogTab>(section);
+        request.Section = tab;
+        request.SightHeight = settings_.SightHeightOf(section);
+        std::vector<int> records = compared_;
+        if (records.empty() && SelectedRecord() >= 0) {
+            records.push_back(SelectedRecord());
+        }
+        const std::vector<LoadRecord>& all = catalog_.Records(tab);
+        for (int record : records) {
+            if (record >= 0 && static_cast<std::size_t>(record) < all.size()) {
+                request.Loads.push_back(all[static_cast<std::size_t>(record)]);
+            }
         }
     }
     chart_->ClearComparisonButton()->setEnabled(!compared_.empty());

@@ -1,7 +1,8 @@
 #pragma once
 // Ties the trajectory chart window to the main window: opens it from the tool button and the
-// Tools menu, keeps it on the selected load (or on the loads marked for comparison) through
-// selection changes and refills, and closes it and forgets the comparison on a section change.
+// Tools menu, keeps it on the selected load (or on the loads marked for comparison, whose rows
+// the grid marks) through selection changes and refills. A section change forgets the
+// comparison, saying so in the chart, and closes a chart that showed only the selection.
 #include "app/TrajectoryChart.h"
 #include "catalog/Catalog.h"
 #include "catalog/ShownLoads.h"
@@ -12,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QToolButton;
 
 namespace corvane {
@@ -39,6 +41,10 @@ public:
     void SectionChanged();
     void GridRefilled();
 
+    // The grid's context menu for the load at `at` (viewport coordinates), which it selects;
+    // none outside the sections with ballistics. The caller shows it; it deletes itself.
+    QMenu* BuildGridContextMenu(const QPoint& at);
+
     bool ChartShown() const { return chartShown_; }
     TrajectoryChart* Window() const { return chart_; }
     // Record indexes of the marked loads, in marking order.
@@ -47,6 +53,10 @@ public:
 private:
     void Refresh();
     int SelectedRecord() const;
+    // The grid marks the compared loads' rows.
+    void MarkComparedRows();
+    // "A, B and C": the load numbers of the compared loads; empty when none.
+    QString ComparedNames() const;
     void GridContextMenu(const QPoint& at);
 
     TfrmMain& window_;
@@ -58,7 +68,10 @@ private:
     TrajectoryChart* chart_ = nullptr;
     bool chartShown_ = false;
     std::vector<int> compared_;
+    int comparedSection_ = 0; // the section of the compared loads
     QAction* compareAction_ = nullptr;
+    QToolButton* chartButton_ = nullptr;
+    QAction* chartItem_ = nullptr;
 };
 
 } // namespace corvane

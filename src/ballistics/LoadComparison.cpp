@@ -6,6 +6,7 @@
 #include "ballistics/UnitWords.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "settings/DialogChecks.h"
 
 #include <algorithm>
 
@@ -116,8 +117,27 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
     return rows;
 }
 
-std::string ComparisonCsvText(const ComparisonRows& rows) {
+std::vector<std::string> ComparisonConditions(const PanelTexts& panel, bool english,
+                                              double sightHeight) {
+    auto condition = [english, &panel](const char* name, ConditionField field,
+                                       const std::string& value) {
+        return std::string(name) + ": " + Trim(value) + " " + ConditionUnitWord(field, english);
+    };
+    return {condition("Altitude", ConditionField::Altitude, panel.Altitude),
+            condition("Temperature", ConditionField::Temperature, panel.Temperature),
+            condition("Crosswind", ConditionField::CrossWind, panel.CrossWind),
+            "Sight height: " + SightHeightDisplayText(sightHeight, english) + " " +
+                SightHeightUnitWord(english),
+            "Zero at: " + Trim(panel.ZeroAt) + (english ? " Yards" : " Meters"),
+            english ? "Units: English" : "Units: Metric"};
+}
+
+std::string ComparisonCsvText(const ComparisonRows& rows,
+                              const std::vector<std::string>& conditions) {
     std::string text;
+    for (const std::string& condition : conditions) {
+        text += "# " + condition + "\r\n";
+    }
     for (const std::vector<std::string>& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) {

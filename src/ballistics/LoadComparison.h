@@ -21,8 +21,15 @@ using ComparisonRows = std::vector<std::vector<std::string>>;
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
                                   const PanelTexts& panel, bool english, double sightHeight);
 
-// Comma-separated lines ending in CR LF; a field holding a comma, a quote or a line break is
-// quoted, its quotes doubled.
-std::string ComparisonCsvText(const ComparisonRows& rows);
+// The conditions the values are computed under, in the units on show, one "Name: value unit"
+// text each: altitude, temperature, crosswind, sight height (`sightHeight` in inches), zero
+// range and the unit system.
+std::vector<std::string> ComparisonConditions(const PanelTexts& panel, bool english,
+                                              double sightHeight);
+
+// Comma-separated lines ending in CR LF, after one "# " comment line per condition; a field
+// holding a comma, a quote or a line break is quoted, its quotes doubled.
+std::string ComparisonCsvText(const ComparisonRows& rows,
+                              const std::vector<std::string>& conditions = {});
 
 } // namespace corvane

@@ -58,10 +58,17 @@ TEST(LoadComparison, MetricWordsAndAtMostFourLoads) {
     EXPECT_EQ(rows[17][2], "zero");
 }
 
-TEST(LoadComparison, CsvQuotesOnlyWhatNeedsIt) {
+TEST(LoadComparison, CsvStartsWithTheConditionsAndQuotesOnlyWhatNeedsIt) {
     const ComparisonRows rows{{"LOAD NO.", "MUZZLE"}, {"A,1", "say \"hi\""}, {"-1.5", ""}};
-    EXPECT_EQ(ComparisonCsvText(rows),
+    EXPECT_EQ(ComparisonCsvText(rows, {"Altitude: 0 Feet", "Units: English"}),
+              "# Altitude: 0 Feet\r\n# Units: English\r\n"
               "LOAD NO.,MUZZLE\r\n\"A,1\",\"say \"\"hi\"\"\"\r\n-1.5,\r\n");
+    EXPECT_EQ(ComparisonConditions(kPanel, true, 1.5),
+              (Row{"Altitude: 0 Feet", "Temperature: 59 Fahrenheit", "Crosswind: 10 MPH",
+                   "Sight height: 1.5 Inches", "Zero at: 200 Yards", "Units: English"}));
+    EXPECT_EQ(ComparisonConditions({" 300", "15", "4", "50", "300", "100 "}, false, 1.5),
+              (Row{"Altitude: 300 Meters", "Temperature: 15 Celsius", "Crosswind: 4 MPS",
+                   "Sight height: 3.8 Centimeters", "Zero at: 100 Meters", "Units: Metric"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // copy of the sample catalog.
 #include "app/DetailArea.h"
 #include "MainWindowFixture.h"
+#include "app/BallisticsPanel.h"
 #include "app/ControlStrip.h"
 #include "app/MainFrm.h"
 #include "app/SideWindows.h"
@@ -9,9 +10,12 @@
 #include "windows/LargeImage.h"
 #include "windows/PelletData.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -233,6 +237,35 @@ TEST_F(DetailAreaTest, PelletWindowRefillsWhileOpenAndClosesOnSectionOrUnitChang
     window->Tabs()->setCurrentIndex(0);
     EXPECT_FALSE(pellet->isVisible());
     EXPECT_TRUE(prompts.errors.empty());
+}
+
+// Only the user or a filter change selects a load: not closing a side window, a section switch,
+// Refresh or a column choice, whichever widget gets the focus on the way.
+TEST_F(DetailAreaTest, NoLoadIsSelectedByItself) {
+    auto window = Open(4);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    CatalogGridView* grid = window->Grid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(2, 1)).center());
+    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    TfrmPelletData* pellet = window->Side()->PelletWindow();
+    pellet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pellet));
+    QTest::mouseClick(pellet->bbnClose(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(window->Tabs(), Qt::LeftButton, {}, window->Tabs()->tabRect(0).center());
+    ASSERT_EQ(window->CurrentSection(), 0);
+    EXPECT_EQ(grid->SelectedRow(), 0);
+    EXPECT_TRUE(window->Detail()->ShowsTitlePicture());
+
+    QTest::keyClick(window->Strip()->Panel->EditAltitude, Qt::Key_1);
+    QTest::mouseClick(window->Strip()->bbnRefresh, Qt::LeftButton);
+    window->Menus().Headings[static_cast<int>(HeadingItem::Note)]->trigger();
+    EXPECT_EQ(grid->SelectedRow(), 0);
+    EXPECT_TRUE(window->Detail()->ShowsTitlePicture());
+    QTest::keyClick(grid, Qt::Key_Down); // the keyboard still starts at the first load
+    EXPECT_EQ(grid->SelectedRow(), 1);
+    EXPECT_FALSE(window->Detail()->ShowsTitlePicture());
 }
 
 TEST_F(DetailAreaTest, UnreadableShotSizeIndexLeavesThePelletWindowEmpty) {

@@ -15,6 +15,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -174,6 +175,55 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
     EXPECT_EQ(after.LeftColumn, before.LeftColumn);
 }
 
+// Conditions outside the ballistics settings' ranges are refused when the entry is left, with
+// that dialog's messages, and the entry gets back its last valid value.
+TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    BallisticsPanel* panel = window->Strip()->Panel;
+    auto enter = [](QLineEdit* edit, const char* text) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        return edit->text();
+    };
+    EXPECT_EQ(enter(panel->EditAltitude, "1200"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->EditAltitude, "99999"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->EditTemperature, "-99"), QStringLiteral("59"));
+    window->SetUnitSystem(false);
+    EXPECT_EQ(enter(panel->EditAltitude, "5000"), QStringLiteral("0"));
+    EXPECT_EQ(prompts.errors,
+              (std::vector<std::string>{"Altitude must be from 0 to 15000 Feet.",
+                                        "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.",
+                                        "Altitude must be from 0 to 4572 Meters."}));
+}
+
+// The keyboard starts at the filter lists; Ctrl+Tab, Ctrl+PgDn and their reverses step through
+// the sections, going round at either end, wherever the focus is.
+TEST_F(MainWindowTest, KeyboardStartsAtTheFiltersAndStepsThroughSections) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxBrand0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxUsage0);
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int section;
+    } steps[] = {{Qt::Key_Tab, ctrl, 1},      {Qt::Key_PageUp, ctrl, 0},
+                 {Qt::Key_PageUp, ctrl, 5},   {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 4},
+                 {Qt::Key_PageDown, ctrl, 5}, {Qt::Key_Tab, ctrl, 0}};
+    for (const auto& step : steps) {
+        window->Grid()->setFocus();
+        QTest::keyClick(window->Grid(), step.key, step.modifiers);
+        EXPECT_EQ(window->CurrentSection(), step.section) << step.key;
+    }
+}
+
 TEST_F(MainWindowTest, ProgrammaticChangesWhileRebuildingDoNotLightRefresh) {
     auto window = Open();
     window->OpenCatalogSection(1);
@@ -327,6 +377,33 @@ TEST_F(MainWindowTest, TableExportWritesTheShownGridAndRemembersTheFolder) {
 
 namespace corvane {
 namespace {
+
+// Lit, Refresh shows red text; unlit it shows none, on a light and on a dark palette.
+TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
+    test::EnsureOffscreenApp();
+    QWidget host;
+    auto* strip = new ControlStrip(&host);
+    host.resize(900, ControlStrip::kHeight);
+    host.show();
+    QPushButton* refresh = strip->bbnRefresh;
+    auto redPixels = [refresh](bool lit) {
+        refresh->setEnabled(lit);
+        const QImage image = refresh->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > c.green() + 90 && c.red() > c.blue() + 90 ? 1 : 0;
+            }
+        }
+        return red;
+    };
+    for (const QColor button : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
+        host.setPalette(QPalette(button));
+        EXPECT_GT(redPixels(true), 20) << button.name().toStdString();
+        EXPECT_EQ(redPixels(false), 0) << button.name().toStdString();
+    }
+}
 
 TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     test::EnsureOffscreenApp();

@@ -2,6 +2,8 @@
 // and closes on a section change. Quick find's matching.
 #include "app/TrajectoryChart.h"
 #include "OffscreenApp.h"
+#include "app/CatalogGridModel.h"
+#include "app/GridPainting.h"
 #include "app/MainFrm.h"
 #include "app/QuickFind.h"
 #include "app/TrajectoryChartLink.h"
@@ -9,11 +11,21 @@
 #include "common/ui/QtText.h"
 #include "settings/MemorySettingsBackend.h"
 
+#include <QApplication>
 #include <QChart>
+#include <QChartView>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
@@ -107,9 +119,18 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     TrajectoryChart* chart = link->Window();
     auto lines = LoadLines(*chart);
     ASSERT_EQ(lines.size(), 3);
+    CatalogGridView* grid = window->Grid();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(lines[i]->name(), LoadNumberOfRow(*window, i));
+        // The grid marks the row in the load's chart colour.
+        EXPECT_EQ(grid->model()->index(i, 1).data(CatalogGridModel::kComparedRole), QVariant(i));
+        const QRect first = grid->visualRect(grid->model()->index(i, 0));
+        EXPECT_EQ(
+            grid->viewport()->grab().toImage().pixelColor(first.left() + 1, first.center().y()),
+            ComparedLoadColor(i));
     }
+    EXPECT_FALSE(grid->model()->index(3, 1).data(CatalogGridModel::kComparedRole).isValid());
+    const QString firstLoad = LoadNumberOfRow(*window, 0);
     // The selection no longer drives the chart while loads are compared.
     window->SelectGridRow(4);
     EXPECT_EQ(LoadLines(*chart).size(), 3);
@@ -119,27 +140,85 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     link->ToggleCompare();
     EXPECT_EQ(LoadLines(*chart).size(), 2);
 
+    // The saved picture and table carry the conditions.
     QTemporaryDir dir;
     ASSERT_TRUE(chart->SaveChartPng(dir.filePath(QStringLiteral("c.png"))));
-    EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("c.png"))).isNull());
+    EXPECT_GT(QImage(dir.filePath(QStringLiteral("c.png"))).height(),
+              chart->findChild<QChartView*>()->grab().height());
+    EXPECT_TRUE(chart->Caption()
+                    .replace(QChar::Nbsp, QLatin1Char(' '))
+                    .contains(QStringLiteral("Zero at: 200 Yards")));
     ASSERT_TRUE(chart->SaveComparisonCsv(dir.filePath(QStringLiteral("c.csv"))));
     QFile csv(dir.filePath(QStringLiteral("c.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("LOAD NO.,MUZZLE,"));
+    const QByteArray text = csv.readAll();
+    EXPECT_TRUE(text.startsWith("# Altitude: 0 Feet\r\n# Temperature: 59 Fahrenheit\r\n"));
+    EXPECT_TRUE(text.contains("# Units: English\r\nLOAD NO.,MUZZLE,"));
 
+    // Another section drops the comparison and the chart says so.
     window->Tabs()->setCurrentIndex(2);
     EXPECT_TRUE(link->Compared().empty());
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_TRUE(chart->Note()->isVisible());
+    EXPECT_TRUE(chart->Note()->text().contains(firstLoad));
+    EXPECT_TRUE(LoadLines(*chart).isEmpty());
+    // Sections without ballistics offer no chart and no comparison.
+    window->Tabs()->setCurrentIndex(4);
+    EXPECT_FALSE(
+        window->findChild<QToolButton*>(QStringLiteral("sbnTrajectoryChart"))->isEnabled());
+    EXPECT_FALSE(grid->actions().value(0)->isEnabled());
 }
 
-TEST(QuickFind, MatchesWholeNumbersFirstThenPrefixesIgnoringCase) {
-    const std::vector<QuickFindEntry> entries{
-        {"R2506A", "", 0}, {"R25", "", 0}, {"H9MM ", "", 1}, {"S12X", "4 5 6", 4}};
-    EXPECT_EQ(FindLoadNumber(entries, "r25")->LoadNumber, "R25");
-    EXPECT_EQ(FindLoadNumber(entries, " r250")->LoadNumber, "R2506A");
-    EXPECT_EQ(FindLoadNumber(entries, "h9mm")->Section, 1);
-    EXPECT_EQ(FindLoadNumber(entries, "s1")->ShotKey, "4 5 6");
-    EXPECT_FALSE(FindLoadNumber(entries, "X").has_value());
-    EXPECT_FALSE(FindLoadNumber(entries, "  ").has_value());
+// Right-clicking a row, also after scrolling, selects that row; the menu's check mark is its own.
+TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
+    auto window = OpenRifles();
+    window->resize(800, 600);
+    CatalogGridView* grid = window->Grid();
+    grid->verticalScrollBar()->setValue(5);
+    auto rightClick = [grid](int row) {
+        const QPoint at = grid->visualRect(grid->model()->index(row, 2)).center();
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    for (int row : {7, 9}) {
+        QMenu* menu = rightClick(row);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(grid->SelectedRow(), row + 1);
+        QAction* compare = menu->actions().value(0);
+        EXPECT_FALSE(compare->isChecked());
+        menu->close();
+        compare->trigger();
+    }
+    QMenu* menu = rightClick(7);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions().value(0)->isChecked());
+    menu->close();
+    EXPECT_EQ(window->ChartLink()->Compared(),
+              (std::vector<int>{window->Shown()[7].recordIndex, window->Shown()[9].recordIndex}));
+}
+
+// Typing in quick find offers the loads the core finds, with their caliber names.
+TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
+    test::EnsureOffscreenApp();
+    struct NoPrompts : UserPrompts {
+        void ShowMessage(const std::string&) override {}
+        void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
+        AbortRetryAnswer AskAbortRetry(const std::string&) override {
+            return AbortRetryAnswer::Abort;
+        }
+        void ProcessEvents() override {}
+    } prompts;
+    Catalog catalog(CORVANE_BUILT_BIN_DIR, prompts);
+    const std::vector<QuickFindEntry> entries = QuickFindEntries(catalog);
+    QuickFindDialog dialog(entries, nullptr);
+    dialog.show();
+    QTest::keyClicks(dialog.Entry(), QStringLiteral("308"));
+    ASSERT_GT(dialog.Offers()->rowCount(), 5);
+    for (int row = 0; row < dialog.Offers()->rowCount(); ++row) {
+        EXPECT_TRUE(dialog.Offers()->item(row)->text().contains(QStringLiteral(".308 Winchester")));
+    }
 }
 
 } // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// Quick find's matching: the loads a typed text offers, best first. A whole load number or its
+// beginning comes first, then load numbers and caliber or gauge names holding the text.
+#include "catalog/Catalog.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+struct QuickFindEntry {
+    std::string LoadNumber; // as stored
+    std::string ShotKey;    // shot size text of a shotshell load
+    int Section = 0;
+    std::string Caliber; // caliber or gauge name
+};
+
+// The loads of sections 0-4, one entry per load number (the first section and record win).
+// Sections whose table cannot be read are left out.
+std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog);
+
+// Indexes of the entries that `typed` finds, ignoring case and surrounding blanks: the load
+// number equal to it, then the numbers starting with it, then the numbers holding it, then the
+// entries whose caliber name holds it; catalog order within each kind. None for a blank text.
+std::vector<std::size_t> RankQuickFind(const std::vector<QuickFindEntry>& entries,
+                                       const std::string& typed);
+
+// The best entry `typed` finds.
+std::optional<QuickFindEntry> FindLoadNumber(const std::vector<QuickFindEntry>& entries,
+                                             const std::string& typed);
+
+} // namespace corvane
