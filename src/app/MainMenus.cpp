@@ -169,6 +169,7 @@ void TfrmMain::WriteLoadReport(bool showSetup) {
                           QString::fromStdString(catalog_.ProductInfoDir().string()),
                           settings_.ColorPrinting);
     report.SetShowSetup(showSetup);
+    report.SetEnglSys(settings_.EnglSys); // the preview rulers follow the user's units
     report.SetReportText(text);
     if (reportHook_) {
         reportHook_(report, text);

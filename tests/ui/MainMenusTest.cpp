@@ -114,6 +114,11 @@ TEST_F(MainMenusTest, ColorsOkStoresAndAppliesTheGridLook) {
 
 TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
     auto window = Open(0, 2);
+    bool rulersInInches = false;
+    window->SetReportHook([&](TfrmMainReport& report, const std::vector<std::string>& text) {
+        rulersInInches = report.EnglSys();
+        reports.push_back(text);
+    });
     const int trajectory = window->Grid()->Data().Headings.Index.Trajectory;
     ASSERT_GE(trajectory, 0);
     const std::string before = Cell(*window, 2, trajectory);
@@ -137,6 +142,14 @@ TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
         muzzle = muzzle || line.rfind("Trajectory (in)|-3.0|", 0) == 0;
     }
     EXPECT_TRUE(muzzle);
+    EXPECT_TRUE(rulersInInches);
+
+    // A Metric user's preview measures in centimetres.
+    window->SetUnitSystem(false);
+    window->SelectGridRow(1);
+    window->Printloadreport1Click();
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_FALSE(rulersInInches);
 }
 
 TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoad) {

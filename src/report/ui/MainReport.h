@@ -35,6 +35,7 @@ public:
     void SetPdfDestination(const QString& path) { pdfDestination_ = path; }
     // The preview's rulers are in inches in English units, in centimetres in Metric.
     void SetEnglSys(bool englSys) { englSys_ = englSys; }
+    bool EnglSys() const { return englSys_; }
 
     const LoadReportPage& Page() const { return page_; }
     QTimer* ExitTimer1() const { return exitTimer1_; }
