@@ -3,6 +3,7 @@
 #include "app/BallisticsPanel.h"
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
+#include "common/ui/QtScreenPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,9 +95,9 @@ void TrajectoryChartLink::ShowChart() {
         connect(chart_, &TrajectoryChart::closed, this, [this] { chartShown_ = false; });
         connect(chart_, &TrajectoryChart::clearComparisonClicked, this,
                 &TrajectoryChartLink::ClearComparison);
-        // Beside the catalog where the screen allows.
-        const QRect main = window_.frameGeometry();
-        chart_->move(main.right() + 8, main.top());
+    }
+    if (!chart_->isVisible()) {
+        PlaceWindow(*chart_, &window_, Placement::BesideOwner);
     }
     chartShown_ = true;
     Refresh();
