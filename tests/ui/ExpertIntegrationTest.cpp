@@ -150,7 +150,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
     EXPECT_TRUE(prompts.errors.empty());
 }
 
-TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonSwitchesToTheShotshellSection) {
+TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonAndTheButtonKeepsAShownWizard) {
     window->OpenCatalogSection(0);
     auto* button = window->findChild<QToolButton*>(QStringLiteral("sbnAmmoExpert"));
     ASSERT_NE(button, nullptr);
@@ -180,6 +180,13 @@ TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonSwitchesToTheShotshell
     EXPECT_EQ(selected->LoadNumber, loadNumber);
     EXPECT_EQ(selected->ShotSizeText, shotKey);
     EXPECT_TRUE(prompts.errors.empty());
+
+    // The button brings a shown wizard back as the user left it; only a closed one starts afresh.
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kLoads);
+    Wizard().close();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kFirearm);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "app/SplashPage.h"
 #include "app/SteppedSpinBox.h"
 #include "app/TableExport.h"
+#include "app/TrajectoryChart.h"
+#include "app/TrajectoryChartLink.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 #include "windows/Disclaim.h"
@@ -238,6 +240,29 @@ TEST_F(MainWindowTest, TooSmallSavedPlacementBecomesTheCentredOne) {
     QTabBar* tabs = window->Tabs();
     EXPECT_GE(tabs->width(), tabs->sizeHint().width());
     EXPECT_LE(tabs->tabRect(5).right(), tabs->width());
+}
+
+TEST_F(MainWindowTest, SideWindowsStayAboveTheMainWindowAndOpenWhollyOnItsScreen) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    window->SelectGridRow(0);
+    const QRect screen = window->screen()->availableGeometry();
+    for (const bool maximised : {false, true}) {
+        if (maximised) {
+            window->showMaximized();
+        }
+        window->ChartLink()->ShowChart();
+        window->sbnAmmoExpertClick();
+        for (QWidget* side : {static_cast<QWidget*>(window->ChartLink()->Window()),
+                              static_cast<QWidget*>(window->ExpertWindow())}) {
+            SCOPED_TRACE(side->objectName().toStdString());
+            // Tool windows of the main window: the window manager keeps them above it.
+            EXPECT_EQ(side->windowType(), Qt::Tool);
+            EXPECT_EQ(side->parentWidget(), window.get());
+            EXPECT_TRUE(screen.contains(side->frameGeometry()));
+            side->close();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEnd) {
