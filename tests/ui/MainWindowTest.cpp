@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -240,6 +241,39 @@ TEST_F(MainWindowTest, TooSmallSavedPlacementBecomesTheCentredOne) {
     QTabBar* tabs = window->Tabs();
     EXPECT_GE(tabs->width(), tabs->sizeHint().width());
     EXPECT_LE(tabs->tabRect(5).right(), tabs->width());
+}
+
+TEST_F(MainWindowTest, WholeBallisticsPanelShowsBesideTheFiltersWithItsButtons) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ControlStrip* strip = window->Strip();
+    auto* scroll = strip->findChild<QScrollArea*>(QStringLiteral("ScrollBoxGridControls"));
+    ASSERT_NE(scroll, nullptr);
+    const auto rectIn = [&window](const QWidget* w) {
+        return QRect(w->mapTo(window.get(), QPoint()), w->size());
+    };
+    const QSize maximised = window->screen()->availableGeometry().size();
+    for (const QSize size : {QSize(635, 450), QSize(800, 600), maximised, QSize(1280, 1024)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const QRect visible = rectIn(scroll->viewport());
+        for (const QComboBox* combo :
+             std::initializer_list<const QComboBox*>{strip->ComBoxBrand0, strip->ComBoxUsage0,
+                                                     strip->ComBoxCaliber0, strip->ComBoxBullet0}) {
+            EXPECT_FALSE(rectIn(combo).intersects(rectIn(scroll)));
+        }
+        for (const QWidget* button : {strip->bbnBallisticDefaults, strip->bbnRefresh}) {
+            // Beside the panel, not at the far edge of a wide window.
+            EXPECT_TRUE(window->rect().contains(rectIn(button)));
+            EXPECT_LE(button->x() - scroll->geometry().right(), 8);
+        }
+        for (const QWidget* child : strip->Panel->findChildren<QWidget*>()) {
+            if (size.width() >= 800 && child->isVisibleTo(window.get())) {
+                EXPECT_TRUE(visible.contains(rectIn(child))) << child->metaObject()->className();
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, SideWindowsStayAboveTheMainWindowAndOpenWhollyOnItsScreen) {
