@@ -37,6 +37,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace corvane {
 namespace {
@@ -350,14 +351,19 @@ void TfrmMain::OpenCatalogSection(int section) {
     }
     eventsEnabled_ = false;
     // From here on the window can be resized, minimised and maximised.
-    const bool wasVisible = isVisible();
     setMinimumSize(kMinimumSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlags(Qt::Window);
-    NotebookMain->setCurrentIndex(1);
-    if (wasVisible) {
-        show();
+    const Qt::WindowFlags sizeable = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    if (QWindow* shown = isVisible() ? windowHandle() : nullptr) {
+        // Changed on the shown window itself: QWidget would make a new native window, which the
+        // window manager opens with its client area where the frame was, a title bar higher.
+        overrideWindowFlags(sizeable);
+        shown->setFlags(sizeable);
+    } else {
+        setWindowFlags(sizeable);
     }
+    NotebookMain->setCurrentIndex(1);
     {
         const QSignalBlocker blocker(TabControl1);
         TabControl1->setCurrentIndex(section);

@@ -83,6 +83,25 @@ TEST_F(MainWindowTest, EachSplashAreaOpensItsSectionWithNothingSelected) {
     EXPECT_TRUE(prompts.errors.empty());
 }
 
+TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensInTheSameNativeWindow) {
+    auto window = Open();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // Never hidden on the way: shown again, it would open a title bar lower than it stood.
+    struct HideCounter : QObject {
+        int hides = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            hides += event->type() == QEvent::Hide ? 1 : 0;
+            return false;
+        }
+    } counter;
+    window->installEventFilter(&counter);
+    ClickArea(*window, 0);
+    EXPECT_EQ(counter.hides, 0);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
+}
+
 TEST_F(MainWindowTest, DeclinedDisclaimerEndsTheProgram) {
     auto window = Open(1);
     ClickArea(*window, 0);
@@ -391,6 +410,12 @@ TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     test::EnsureOffscreenApp();
     TDisclaimForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Disclaimer"));
+    // The window system shows the caption as it is: no display name for it to append.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    // A dialog border: neither minimise nor maximise, and a size the user cannot change.
+    EXPECT_FALSE(form.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_TRUE(form.DisclaimerText().endsWith(
         QStringLiteral("during the production ofthis software, or that errors may have been "
                        "present in the original data.  YOU AGREE to take full responsibility "
