@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, EachSplashAreaOpensItsSectionWithNothingSelected) {
     EXPECT_TRUE(prompts.errors.empty());
 }
 
-TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensInTheSameNativeWindow) {
+TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensWithoutHidingTheWindow) {
     auto window = Open();
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
