@@ -13,10 +13,15 @@ SANS=Liberation-Sans
 BOLD=Liberation-Sans-Bold
 JPEG="-strip -quality 80 -sampling-factor 2x2"
 
-# save NAME SMALL_HEIGHT: writes the large picture TMP/NAME.png as NAMEl.jpg and its reduced
-# copy as NAME.jpg (the detail area shows the small one, a click opens the large one).
+# The large image popup shows a picture unscaled in a client area 250 pixels high (its width
+# follows the picture), so every large picture is made that high.
+LARGE_HEIGHT=250
+
+# save NAME SMALL_HEIGHT: writes the drawing TMP/NAME.png reduced to the popup's height as
+# NAMEl.jpg and to SMALL_HEIGHT as NAME.jpg (the detail area shows the small one, a click opens
+# the large one).
 save() {
-    convert "$TMP/$1.png" $JPEG "$OUT/${1}l.jpg"
+    convert "$TMP/$1.png" -resize "x$LARGE_HEIGHT" $JPEG "$OUT/${1}l.jpg"
     convert "$TMP/$1.png" -resize "x$2" $JPEG "$OUT/$1.jpg"
 }
 
@@ -114,7 +119,7 @@ placeholder() {
         -gravity center -annotate +0+0 "$5" $JPEG "$OUT/$1"
 }
 placeholder noimage.jpg 116x125 '113,122' 14 'No image'
-placeholder noimagel.jpg 480x430 '477,427' 36 'No image available'
+placeholder noimagel.jpg "280x$LARGE_HEIGHT" "277,$((LARGE_HEIGHT - 3))" 22 'No image available'
 placeholder boxholder.jpg 116x125 '113,122' 13 'Loading...'
 placeholder styleholder.jpg 116x125 '113,122' 13 'Loading...'
 

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace corvane {
 namespace {
@@ -20,15 +22,35 @@ QString Rounded(double value) {
     return QString::number(RoundHalfEven(value));
 }
 
+// An entry as wide as its longest number (as many digits as it takes) in the font in use.
+class NumberEntry : public QLineEdit {
+public:
+    NumberEntry(const QString& text, int maxLength, QWidget* parent) : QLineEdit(text, parent) {
+        setMaxLength(maxLength);
+    }
+
+    QSize sizeHint() const override {
+        ensurePolished();
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QMargins margins = textMargins();
+        // The digits, the line edit's text margin of 2 pixels on each side and the cursor.
+        const int text = fontMetrics().horizontalAdvance(QString(maxLength(), QLatin1Char('0'))) +
+                         4 + margins.left() + margins.right() + 1;
+        const QSize size = style()->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                                     QSize(text, fontMetrics().height()), this);
+        return {size.width(), QLineEdit::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 } // namespace
 
 BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlGridControlsRight"));
-    EditAltitude = new QLineEdit(QStringLiteral("0"), this);
-    EditAltitude->setMaxLength(5);
+    EditAltitude = new NumberEntry(QStringLiteral("0"), 5, this);
     EditAltitude->setToolTip(QStringLiteral("Altitude above sea level"));
-    EditTemperature = new QLineEdit(QStringLiteral("59"), this);
-    EditTemperature->setMaxLength(3);
+    EditTemperature = new NumberEntry(QStringLiteral("59"), 3, this);
     EditTemperature->setToolTip(QStringLiteral("Air temperature"));
     EditCrossWind = new QSpinBox(this);
     EditCrossWind->setRange(0, 60);
@@ -50,17 +72,16 @@ BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("Range"),     QStringLiteral("Zero at")};
     QWidget* entries[6] = {EditAltitude,  EditTemperature, EditCrossWind,
                            EditIncrement, EditRange,       EditZeroAt};
+    // Each column is as wide as its caption, entry or units label needs in the font in use.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(0);
     for (int c = 0; c < 6; ++c) {
         auto* caption = new QLabel(captions[c], this);
         caption->setAlignment(Qt::AlignCenter);
         unitLabels_[c] = new QLabel(this);
         unitLabels_[c]->setAlignment(Qt::AlignCenter);
-        entries[c]->setMinimumWidth(56);
-        entries[c]->setMaximumWidth(80);
         grid->addWidget(caption, 0, c);
         grid->addWidget(entries[c], 1, c);
         grid->addWidget(unitLabels_[c], 2, c);

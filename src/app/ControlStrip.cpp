@@ -10,8 +10,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace corvane {
 namespace {
@@ -23,6 +28,55 @@ FilterCombo* NewCombo(const QString& name, const QString& hint, QWidget* parent)
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(10);
     return combo;
+}
+
+// The ballistics panel's scroll box: as wide as the panel wants, narrower (and scrolling) only
+// when the window leaves less room beside the filter lists.
+class PanelScrollBox : public QScrollArea {
+public:
+    explicit PanelScrollBox(QWidget* parent) : QScrollArea(parent) {
+        setObjectName(QStringLiteral("ScrollBoxGridControls"));
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    }
+
+    void SetPanel(QWidget* panel) {
+        setWidget(panel);
+        panel->installEventFilter(this);
+    }
+
+    QSize sizeHint() const override {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override { return {0, QScrollArea::minimumSizeHint().height()}; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // New units labels change the panel's width; the strip lays out again.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
+// As wide as the widest caption of `buttons` in their fonts plus the style's margins, without
+// the style's minimum width for buttons with text.
+int ButtonWidth(std::initializer_list<const QPushButton*> buttons) {
+    int width = 0;
+    for (const QPushButton* button : buttons) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QSize text(button->fontMetrics().horizontalAdvance(button->text()),
+                         button->fontMetrics().height());
+        width = std::max(width, button->style()
+                                    ->sizeFromContents(QStyle::CT_PushButton, &option, text, button)
+                                    .width());
+    }
+    return width;
 }
 
 QGridLayout* FilterGrid(QWidget* page, FilterCombo* brand, FilterCombo* usage, FilterCombo* caliber,
@@ -53,14 +107,8 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     ComBoxBullet0 =
         NewCombo(QStringLiteral("ComBoxBullet0"), QStringLiteral("Pick a Bullet Style"), page0);
     Panel = new BallisticsPanel;
-    auto* scroll = new QScrollArea(page0);
-    scroll->setObjectName(QStringLiteral("ScrollBoxGridControls"));
-    scroll->setWidget(Panel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(120);
+    auto* scroll = new PanelScrollBox(page0);
+    scroll->SetPanel(Panel);
     scroll->setFocusPolicy(Qt::NoFocus); // its entries take the focus, not the box
     bbnBallisticDefaults = new QPushButton(QStringLiteral("Default"), page0);
     bbnBallisticDefaults->setObjectName(QStringLiteral("bbnBallisticDefaults"));
@@ -73,17 +121,22 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
     bbnRefresh->setFont(bold);
     ShowRefreshColours();
     bbnRefresh->setEnabled(false);
+    const int buttonWidth = ButtonWidth({bbnBallisticDefaults, bbnRefresh});
+    bbnBallisticDefaults->setFixedWidth(buttonWidth);
+    bbnRefresh->setFixedWidth(buttonWidth);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
     buttons->addWidget(bbnBallisticDefaults);
     buttons->addWidget(bbnRefresh);
+    // Default and Refresh stay beside the panel; spare width goes to the right of them.
     auto* row0 = new QHBoxLayout(page0);
-    row0->setContentsMargins(5, 4, 5, 4);
-    row0->setSpacing(8);
+    row0->setContentsMargins(2, 4, 2, 4);
+    row0->setSpacing(3);
     row0->addLayout(FilterGrid(page0, ComBoxBrand0, ComBoxUsage0, ComBoxCaliber0, ComBoxBullet0));
-    row0->addWidget(scroll, 1);
+    row0->addWidget(scroll);
     row0->addLayout(buttons);
+    row0->addStretch(1);
     addWidget(page0);
 
     // Page "Shotshell".
@@ -156,8 +209,8 @@ void ControlStrip::changeEvent(QEvent* event) {
 void ControlStrip::SetDefaultListWidths(int brandWidth, int caliberWidth) {
     ComBoxBrand0->setFixedWidth(brandWidth);
     ComBoxUsage0->setFixedWidth(brandWidth);
-    ComBoxCaliber0->setFixedWidth(caliberWidth);
-    ComBoxBullet0->setFixedWidth(caliberWidth);
+    ComBoxCaliber0->setFixedWidth(caliberWidth - kPanelRoom);
+    ComBoxBullet0->setFixedWidth(caliberWidth - kPanelRoom);
 }
 
 } // namespace corvane

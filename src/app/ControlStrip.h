@@ -40,8 +40,11 @@ public:
     FilterCombo* ComBoxComponent2 = nullptr;
     QLabel* ImageComponents = nullptr;
 
-    // Widths of the brand/usage lists and of the caliber/style lists on page "Default".
+    // The design's widths of the brand/usage lists and of the caliber/style lists on page
+    // "Default". The caliber and style lists give up kPanelRoom of theirs (their longest texts
+    // still fit) so that the whole ballistics panel shows beside them in an 800-pixel window.
     void SetDefaultListWidths(int brandWidth, int caliberWidth);
+    static constexpr int kPanelRoom = 36;
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -139,6 +139,7 @@ QWidget* DetailArea::BuildDetailPage() {
     auto* use = new QVBoxLayout(recommendedUse_);
     use->setContentsMargins(4, 2, 4, 4);
     use->addWidget(lblRecommendedUseTabPage0);
+    lblRecommendedUseTabPage0->installEventFilter(this);
 
     ImageDetailLeftImageTabPage0->resize(kDefaultPictureWidth, kPictureHeight);
     SetExpanded(true);
@@ -187,6 +188,7 @@ void DetailArea::ShowLoadTitle(const QString& title, const QString& recommendedU
     lblLoadDetailTitleTabPage0->setText(title);
     FitTitleFont();
     lblRecommendedUseTabPage0->setText(recommendedUse);
+    FitRecommendedUseFont();
 }
 
 void DetailArea::SetLoadKeys(const std::string& brandKey, const std::string& styleKey) {
@@ -354,6 +356,8 @@ bool DetailArea::eventFilter(QObject* watched, QEvent* event) {
         if (ListBoxDetailTabPage0->width() != before) {
             FillDescriptionList();
         }
+    } else if (watched == lblRecommendedUseTabPage0 && event->type() == QEvent::Resize) {
+        FitRecommendedUseFont();
     } else if (watched == ImageDetailLeftImageTabPage0 &&
                event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -389,6 +393,21 @@ void DetailArea::FitTitleFont() {
     });
     font.setPointSize(size);
     lblLoadDetailTitleTabPage0->setFont(font);
+}
+
+void DetailArea::FitRecommendedUseFont() {
+    // Three or more uses need more lines than the box holds at the design's size.
+    QLabel* label = lblRecommendedUseTabPage0;
+    const QRect box = label->contentsRect();
+    QFont font = label->font();
+    font.setPixelSize(FitRecommendedUsePixelSize(box.height(), [&](int pixels) {
+        QFont sized = font;
+        sized.setPixelSize(pixels);
+        return QFontMetrics(sized)
+            .boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, label->text())
+            .height();
+    }));
+    label->setFont(font);
 }
 
 void DetailArea::FitTitlePicture() {

@@ -89,6 +89,7 @@ private:
     void LayoutDetailPage();
     void FitTitlePicture();
     void FitTitleFont();
+    void FitRecommendedUseFont();
     void FillDescriptionList();
     void ShowPlaceholder(const char* fileName);
     void SetSmallPicture(const QImage& picture);

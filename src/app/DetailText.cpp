@@ -98,6 +98,14 @@ int FitTitlePointSize(int labelWidth, const std::function<int(int)>& widthAt) {
     return size;
 }
 
+int FitRecommendedUsePixelSize(int boxHeight, const std::function<int(int)>& heightAt) {
+    int size = 15;
+    while (size > 8 && heightAt(size) > boxHeight) {
+        --size;
+    }
+    return size;
+}
+
 std::string LargeImageName(std::string_view path) {
     const std::string trimmed = Trim(path);
     // Only a dot in the file name counts: folders may hold dots too.

@@ -34,6 +34,10 @@ int DetailFontPointSize(int listWidth);
 // (at least 1).
 int FitTitlePointSize(int labelWidth, const std::function<int(int)>& widthAt);
 
+// The largest pixel size from the design's 15 down to 8 at which `heightAt(size)`, the height
+// of the recommended uses wrapped in their box, fits `boxHeight` (8 when none does).
+int FitRecommendedUsePixelSize(int boxHeight, const std::function<int(int)>& heightAt);
+
 // "abc.jpg" gives "abcl.jpg"; the part from the "." on is cut to 30 characters. Empty when the
 // file name has no ".".
 std::string LargeImageName(std::string_view path);

@@ -1,5 +1,7 @@
 #include "app/HelpViewer.h"
 
+#include "common/ui/QtScreenPlacement.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -64,6 +66,9 @@ bool HelpViewer::ShowTopic(int topic) {
         return false;
     }
     browser_->setSource(QUrl::fromLocalFile(path));
+    if (!isVisible()) {
+        PlaceWindow(*this, parentWidget(), Placement::BesideOwner);
+    }
     if (isMinimized()) {
         showNormal();
     } else {

@@ -14,6 +14,7 @@
 #include "ballistics/GridData.h"
 #include "catalog/FilterLists.h"
 #include "common/TextUtil.h"
+#include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 #include "report/ReportText.h"
@@ -37,6 +38,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace corvane {
 namespace {
@@ -99,6 +101,15 @@ ListPrompts PromptsOf(int section) {
              "** Show all bullet styles **"}};
 }
 
+// The placement stored when none is remembered: 800 x 600, centred on the screen.
+void StoreCentredPlacement(AppSettings& s, const QScreen* screen) {
+    const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
+    s.PriorStateLeft = (area.width() - 800) / 2;
+    s.PriorStateTop = (area.height() - 600) / 2;
+    s.PriorStateWidth = 800;
+    s.PriorStateHeight = 600;
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsStore,
@@ -145,10 +156,7 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
     ConnectActions();
     qApp->installEventFilter(this);
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    PlaceWindow(*this, nullptr, Placement::Centred);
 }
 
 TfrmMain::~TfrmMain() {
@@ -372,14 +380,19 @@ void TfrmMain::OpenCatalogSection(int section) {
     }
     eventsEnabled_ = false;
     // From here on the window can be resized, minimised and maximised.
-    const bool wasVisible = isVisible();
     setMinimumSize(kMinimumSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlags(Qt::Window);
-    NotebookMain->setCurrentIndex(1);
-    if (wasVisible) {
-        show();
+    const Qt::WindowFlags sizeable = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                     Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    if (QWindow* shown = isVisible() ? windowHandle() : nullptr) {
+        // Changed on the shown window itself: QWidget would make a new native window, which the
+        // window manager opens with its client area where the frame was, a title bar higher.
+        overrideWindowFlags(sizeable);
+        shown->setFlags(sizeable);
+    } else {
+        setWindowFlags(sizeable);
     }
+    NotebookMain->setCurrentIndex(1);
     {
         const QSignalBlocker blocker(TabControl1);
         TabControl1->setCurrentIndex(section);
@@ -411,12 +424,7 @@ void TfrmMain::RestorePlacement() {
         move(s.PriorStateLeft, s.PriorStateTop);
         resize(s.PriorStateWidth, s.PriorStateHeight);
     } else {
-        const QScreen* screen = this->screen();
-        const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
-        s.PriorStateLeft = (area.width() - 800) / 2;
-        s.PriorStateTop = (area.height() - 600) / 2;
-        s.PriorStateWidth = 800;
-        s.PriorStateHeight = 600;
+        StoreCentredPlacement(s, screen());
     }
     if (s.PriorStateMaximized) {
         showMaximized();
@@ -437,15 +445,10 @@ void TfrmMain::SaveEndOfRunSettings() {
     endOfRunSaved_ = true;
     if (positionKnown_) {
         AppSettings& s = settings_;
-        const QScreen* screen = this->screen();
-        const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
         const bool centred = !s.RememberScreenPosition || isMaximized();
         s.PriorStateMaximized = s.RememberScreenPosition && isMaximized();
         if (centred) {
-            s.PriorStateLeft = (area.width() - 800) / 2;
-            s.PriorStateTop = (area.height() - 600) / 2;
-            s.PriorStateWidth = 800;
-            s.PriorStateHeight = 600;
+            StoreCentredPlacement(s, screen());
         } else {
             s.PriorStateLeft = pos().x();
             s.PriorStateTop = pos().y();

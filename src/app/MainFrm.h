@@ -66,7 +66,7 @@ public:
                         int section) override;
     void ShowShotshellSection() override;
     void ExpertWindowClosed() override { expertShown_ = false; }
-    // The Zora Raduzu button: shows the wizard and starts it afresh.
+    // The Zora Raduzu button: shows the wizard, afresh when it was closed.
     void sbnAmmoExpertClick();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }

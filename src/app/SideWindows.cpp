@@ -1,15 +1,14 @@
 #include "app/SideWindows.h"
 
+#include "common/ui/QtScreenPlacement.h"
 #include "windows/LargeImage.h"
 #include "windows/PelletData.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <utility>
 
 namespace corvane {
@@ -54,9 +53,12 @@ SideWindows::SideWindows(QWidget* owner, QAbstractItemView* grid, Catalog& catal
 }
 
 void SideWindows::ShowPelletWindow(int loadIndex, bool englSys) {
+    // Filled first: its size follows the rows, and where it opens follows its size.
+    const bool wasShown = pellet_->isVisible();
+    FillPelletWindow(*pellet_, catalog_, loadIndex, englSys, prompts_);
+    PlaceWindow(*pellet_, owner_, wasShown ? Placement::Kept : Placement::Centred);
     pellet_->showNormal();
     pelletShown_ = true;
-    FillPelletWindow(*pellet_, catalog_, loadIndex, englSys, prompts_);
     FocusGrid();
 }
 
@@ -76,8 +78,9 @@ void SideWindows::ClosePelletWindow() {
 void SideWindows::ShowLargeImage(const QString& largeFile) {
     const bool wasShown = largeShown_;
     largeShown_ = popup_->ShowLargePicture(largeFile, noImageFile_);
-    if (largeShown_ && !wasShown) {
-        PlaceBesideOwner();
+    if (largeShown_) {
+        // Beside the catalog when it opens; a later, wider picture must not push it off-screen.
+        PlaceWindow(*popup_, owner_, wasShown ? Placement::Kept : Placement::BesideOwner);
     }
 }
 
@@ -100,25 +103,6 @@ void SideWindows::ScrollGrid(int angleDeltaY) {
     QWheelEvent wheel(centre, viewport->mapToGlobal(centre), QPoint(), QPoint(0, angleDeltaY),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
-}
-
-void SideWindows::PlaceBesideOwner() {
-    // Right of the main window when the screen has room, else left of it; otherwise the
-    // popup stays where it opened (centred).
-    const QScreen* screen = owner_->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QRect main = owner_->frameGeometry();
-    const QRect frame = popup_->frameGeometry();
-    const int top =
-        std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() - frame.height()));
-    if (main.right() + 1 + frame.width() <= area.right() + 1) {
-        popup_->move(main.right() + 1, top);
-    } else if (main.left() - frame.width() >= area.left()) {
-        popup_->move(main.left() - frame.width(), top);
-    }
 }
 
 } // namespace corvane

@@ -46,7 +46,6 @@ public:
 private:
     void FocusGrid();
     void ScrollGrid(int angleDeltaY);
-    void PlaceBesideOwner();
 
     QWidget* owner_;
     QAbstractItemView* grid_;

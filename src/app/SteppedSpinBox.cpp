@@ -1,6 +1,8 @@
 #include "app/SteppedSpinBox.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 namespace corvane {
 
@@ -23,6 +25,16 @@ void SteppedSpinBox::stepBy(int steps) {
     if (steps != 0) {
         emit stepped(steps > 0 ? StepDirection::Up : StepDirection::Down);
     }
+}
+
+QSize SteppedSpinBox::sizeHint() const {
+    ensurePolished();
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    // As QSpinBox measures its widest value: the text and room for the cursor.
+    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2,
+                     lineEdit()->sizeHint().height());
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
 }
 
 QAbstractSpinBox::StepEnabled SteppedSpinBox::stepEnabled() const {

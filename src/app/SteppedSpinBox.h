@@ -15,6 +15,10 @@ public:
     void SetText(const QString& text);
     QString Text() const;
     void stepBy(int steps) override;
+    // Room for the widest value the panel steps to (four digits) beside the arrows, in the font
+    // in use.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     void stepped(corvane::StepDirection direction);

@@ -77,7 +77,8 @@ void HideFromLegend(QChart* chart, QAbstractSeries* series) {
 
 } // namespace
 
-TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Window) {
+// A tool window of the main window: the window manager keeps it above its owner.
+TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(QStringLiteral("frmTrajectoryChart"));
     setWindowTitle(QStringLiteral("Trajectory chart"));
     resize(720, 760);

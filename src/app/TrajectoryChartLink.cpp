@@ -5,6 +5,7 @@
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
 #include "common/TextUtil.h"
+#include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "report/ReportText.h"
 
@@ -112,9 +113,9 @@ void TrajectoryChartLink::ShowChart() {
         connect(chart_, &TrajectoryChart::closed, this, [this] { chartShown_ = false; });
         connect(chart_, &TrajectoryChart::clearComparisonClicked, this,
                 &TrajectoryChartLink::ClearComparison);
-        // Beside the catalog where the screen allows.
-        const QRect main = window_.frameGeometry();
-        chart_->move(main.right() + 8, main.top());
+    }
+    if (!chart_->isVisible()) {
+        PlaceWindow(*chart_, &window_, Placement::BesideOwner);
     }
     chartShown_ = true;
     Refresh();

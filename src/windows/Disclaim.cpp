@@ -79,7 +79,9 @@ TDisclaimForm::TDisclaimForm(QWidget* owner)
     layout->addWidget(GroupBox1);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setFixedWidth(480);
+    // A dialog border: the user cannot change the size, so no window manager offers to maximise.
+    constexpr int kWidth = 480;
+    setFixedSize(kWidth, heightForWidth(kWidth));
 }
 
 QString TDisclaimForm::DisclaimerText() const {

@@ -4,12 +4,10 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QWheelEvent>
 
 namespace corvane {
@@ -63,10 +61,6 @@ TfrmLargeImagePopup::TfrmLargeImagePopup(QWidget* owner)
     image2_->installEventFilter(this);
     image2_->move(width() - kCloseMargin - kCloseWidth, height() - kCloseMargin - kCloseHeight);
     image2_->raise();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 bool TfrmLargeImagePopup::LoadLargeImage(const QString& fileName) {

@@ -6,12 +6,10 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -121,10 +119,6 @@ TfrmPelletData::TfrmPelletData(QWidget* owner)
 
     connect(bbnClose_, &QPushButton::clicked, this, &QWidget::close);
     ClearPelletData();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void TfrmPelletData::ClearPelletData() {

@@ -5,11 +5,11 @@
 #include "app/DetailArea.h"
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
+#include "app/ProgramSetup.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
-#include "common/ui/InterfaceFont.h"
 #include "expert/ui/Ammoexpt.h"
 #include "report/ui/MainReport.h"
 #include "report/ui/ReportPreview.h"
@@ -218,7 +218,7 @@ void SaveExpertScreens(corvane::TfrmMain& window) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    corvane::ApplyInterfaceFont();
+    corvane::SetUpProgram();
     if (argc < 2) {
         std::fprintf(stderr, "usage: corvane-screenshots OUTPUT_FOLDER\n");
         return 2;

@@ -101,6 +101,14 @@ TEST_F(DetailAreaTest, SelectionFillsTheDetailViewAndTheViewsSwitch) {
     EXPECT_TRUE(detail->Title().contains(QStringLiteral("Gauge: ")));
     EXPECT_TRUE(detail->LargeImagePath().contains(QStringLiteral("slug")));
     EXPECT_TRUE(prompts.errors.empty());
+
+    // Every load's recommended uses fit their box, three lines too.
+    const auto* use = detail->findChild<QLabel*>(QStringLiteral("lblRecommendedUseTabPage0"));
+    for (int i = 0; i < static_cast<int>(window->Shown().Count()); ++i) {
+        window->SelectGridRow(i);
+        EXPECT_LE(use->heightForWidth(use->contentsRect().width()), use->contentsRect().height())
+            << use->text().toStdString();
+    }
 }
 
 TEST_F(DetailAreaTest, SizeButtonShrinksAndExpandsAndComponentsKeepTheTitlePicture) {

@@ -71,11 +71,15 @@ TEST(DetailFonts, PointSizeFollowsTheListWidth) {
     EXPECT_EQ(DetailFontPointSize(250), 8);
 }
 
-TEST(DetailFonts, TitleShrinksUntilItFitsNinetyPercent) {
+TEST(DetailFonts, TitleAndRecommendedUseShrinkUntilTheyFit) {
     const auto widthAt = [](int points) { return points * 20; };
     EXPECT_EQ(FitTitlePointSize(1000, widthAt), 10);
     EXPECT_EQ(FitTitlePointSize(100, widthAt), 4); // 80 <= 90 < 100
     EXPECT_EQ(FitTitlePointSize(0, widthAt), 1);   // never below 1
+    const auto threeLines = [](int pixels) { return 3 * pixels + 8; };
+    EXPECT_EQ(FitRecommendedUsePixelSize(53, threeLines), 15);
+    EXPECT_EQ(FitRecommendedUsePixelSize(48, threeLines), 13);
+    EXPECT_EQ(FitRecommendedUsePixelSize(0, threeLines), 8); // never below 8
 }
 
 TEST(LargeImageName, InsertsTheLetterBeforeTheExtension) {

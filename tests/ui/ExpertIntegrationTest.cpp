@@ -8,6 +8,7 @@
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -148,9 +149,18 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
     EXPECT_EQ(selected->LoadNumber, loadNumber);
     EXPECT_TRUE(Wizard().isVisible());
     EXPECT_TRUE(prompts.errors.empty());
+
+    // Result rows as high as a line of text; the caliber list drops down 10 of its rows.
+    EXPECT_EQ(results->rowHeight(0), QFontMetrics(results->font()).height() + 4);
+    Click("bbnBack4");
+    QComboBox* calibers = Wizard().ComboBoxes[TFormAmmoExpt::kCaliber];
+    ASSERT_GT(calibers->count(), 10);
+    calibers->showPopup();
+    EXPECT_EQ(calibers->view()->viewport()->height() / calibers->view()->sizeHintForRow(0), 10);
+    calibers->hidePopup();
 }
 
-TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonSwitchesToTheShotshellSection) {
+TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonAndTheButtonKeepsAShownWizard) {
     window->OpenCatalogSection(0);
     auto* button = window->findChild<QToolButton*>(QStringLiteral("sbnAmmoExpert"));
     ASSERT_NE(button, nullptr);
@@ -180,6 +190,13 @@ TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonSwitchesToTheShotshell
     EXPECT_EQ(selected->LoadNumber, loadNumber);
     EXPECT_EQ(selected->ShotSizeText, shotKey);
     EXPECT_TRUE(prompts.errors.empty());
+
+    // The button brings a shown wizard back as the user left it; only a closed one starts afresh.
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kLoads);
+    Wizard().close();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kFirearm);
 }
 
 } // namespace

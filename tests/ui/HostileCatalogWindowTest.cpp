@@ -167,8 +167,10 @@ protected:
                 button->click();
             }
         };
-        // Starts afresh and walks to the caliber page; false where the shotgun guide follows.
+        // Starts afresh (only a closed wizard does) and walks to the caliber page; false where
+        // the shotgun guide follows.
         auto toCalibers = [&](int firearm) {
+            wizard->close();
             window.sbnAmmoExpertClick();
             wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(firearm);
             click("bbnNext0");

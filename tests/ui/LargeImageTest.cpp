@@ -1,7 +1,10 @@
 #include "windows/LargeImage.h"
 
 #include "OffscreenApp.h"
+#include "app/DetailText.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -53,6 +56,23 @@ TEST_F(LargeImageTest, WidthFollowsThePictureAndCloseKeepsItsPlace) {
     EXPECT_FALSE(popup.LoadLargeImage(broken.fileName()));
     EXPECT_EQ(popup.width(), 800);
     EXPECT_EQ(popup.Image1()->pixmap().size(), QSize(800, 120));
+}
+
+TEST_F(LargeImageTest, EveryLargePictureOfTheSampleShowsWhole) {
+    TfrmLargeImagePopup popup;
+    const QDir pictures(QStringLiteral(CORVANE_BUILT_BIN_DIR "/ProductInfo"));
+    int shown = 0;
+    for (const QString& small : pictures.entryList({QStringLiteral("*.jpg")})) {
+        const QString large =
+            QString::fromStdString(LargeImageName(pictures.filePath(small).toStdString()));
+        if (QFileInfo(large).isFile()) {
+            ASSERT_TRUE(popup.LoadLargeImage(large));
+            EXPECT_TRUE(popup.rect().contains(QRect({0, 0}, popup.Image1()->pixmap().size())))
+                << large.toStdString();
+            ++shown;
+        }
+    }
+    EXPECT_GT(shown, 10);
 }
 
 TEST_F(LargeImageTest, MissingLargePictureOnlyAffectsAShownPopup) {

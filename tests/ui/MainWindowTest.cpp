@@ -9,6 +9,8 @@
 #include "app/SplashPage.h"
 #include "app/SteppedSpinBox.h"
 #include "app/TableExport.h"
+#include "app/TrajectoryChart.h"
+#include "app/TrajectoryChartLink.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 #include "windows/Disclaim.h"
@@ -21,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +82,25 @@ TEST_F(MainWindowTest, EachSplashAreaOpensItsSectionWithNothingSelected) {
         EXPECT_EQ(expertShown, area == SplashPage::kExpertArea);
     }
     EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensWithoutHidingTheWindow) {
+    auto window = Open();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // Never hidden on the way: shown again, it would open a title bar lower than it stood.
+    struct HideCounter : QObject {
+        int hides = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            hides += event->type() == QEvent::Hide ? 1 : 0;
+            return false;
+        }
+    } counter;
+    window->installEventFilter(&counter);
+    ClickArea(*window, 0);
+    EXPECT_EQ(counter.hides, 0);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
 }
 
 TEST_F(MainWindowTest, DeclinedDisclaimerEndsTheProgram) {
@@ -290,6 +312,62 @@ TEST_F(MainWindowTest, TooSmallSavedPlacementBecomesTheCentredOne) {
     EXPECT_LE(tabs->tabRect(5).right(), tabs->width());
 }
 
+TEST_F(MainWindowTest, WholeBallisticsPanelShowsBesideTheFiltersWithItsButtons) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    ControlStrip* strip = window->Strip();
+    auto* scroll = strip->findChild<QScrollArea*>(QStringLiteral("ScrollBoxGridControls"));
+    ASSERT_NE(scroll, nullptr);
+    const auto rectIn = [&window](const QWidget* w) {
+        return QRect(w->mapTo(window.get(), QPoint()), w->size());
+    };
+    const QSize maximised = window->screen()->availableGeometry().size();
+    for (const QSize size : {QSize(635, 450), QSize(800, 600), maximised, QSize(1280, 1024)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const QRect visible = rectIn(scroll->viewport());
+        for (const QComboBox* combo :
+             std::initializer_list<const QComboBox*>{strip->ComBoxBrand0, strip->ComBoxUsage0,
+                                                     strip->ComBoxCaliber0, strip->ComBoxBullet0}) {
+            EXPECT_FALSE(rectIn(combo).intersects(rectIn(scroll)));
+        }
+        for (const QWidget* button : {strip->bbnBallisticDefaults, strip->bbnRefresh}) {
+            // Beside the panel, not at the far edge of a wide window.
+            EXPECT_TRUE(window->rect().contains(rectIn(button)));
+            EXPECT_LE(button->x() - scroll->geometry().right(), 8);
+        }
+        for (const QWidget* child : strip->Panel->findChildren<QWidget*>()) {
+            if (size.width() >= 800 && child->isVisibleTo(window.get())) {
+                EXPECT_TRUE(visible.contains(rectIn(child))) << child->metaObject()->className();
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, SideWindowsStayAboveTheMainWindowAndOpenWhollyOnItsScreen) {
+    auto window = Open();
+    window->OpenCatalogSection(0);
+    window->SelectGridRow(0);
+    const QRect screen = window->screen()->availableGeometry();
+    for (const bool maximised : {false, true}) {
+        if (maximised) {
+            window->showMaximized();
+        }
+        window->ChartLink()->ShowChart();
+        window->sbnAmmoExpertClick();
+        for (QWidget* side : {static_cast<QWidget*>(window->ChartLink()->Window()),
+                              static_cast<QWidget*>(window->ExpertWindow())}) {
+            SCOPED_TRACE(side->objectName().toStdString());
+            // Tool windows of the main window: the window manager keeps them above it.
+            EXPECT_EQ(side->windowType(), Qt::Tool);
+            EXPECT_EQ(side->parentWidget(), window.get());
+            EXPECT_TRUE(screen.contains(side->frameGeometry()));
+            side->close();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEnd) {
     store.Put("PriorStateLeft", StoredValue::OfInteger(40));
     store.Put("PriorStateTop", StoredValue::OfInteger(30));
@@ -409,6 +487,12 @@ TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     test::EnsureOffscreenApp();
     TDisclaimForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Disclaimer"));
+    // The window system shows the caption as it is: no display name for it to append.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    // A dialog border: neither minimise nor maximise, and a size the user cannot change.
+    EXPECT_FALSE(form.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_TRUE(form.DisclaimerText().endsWith(
         QStringLiteral("during the production ofthis software, or that errors may have been "
                        "present in the original data.  YOU AGREE to take full responsibility "

@@ -1,6 +1,6 @@
 #pragma once
 // A QApplication for widget tests, created once per test program on the offscreen platform.
-#include "common/ui/InterfaceFont.h"
+#include "app/ProgramSetup.h"
 
 #include <QApplication>
 
@@ -19,8 +19,9 @@ inline void EnsureOffscreenApp() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
     (void)app;
-    // Layout expectations are computed in the program's own font, which must be installed.
-    if (!ApplyInterfaceFont()) {
+    // The program's own set-up; layout expectations are computed in its interface font, which
+    // must be installed.
+    if (!SetUpProgram()) {
         std::fprintf(stderr, "the interface font is not installed (scripts/install-deps.sh)\n");
         std::abort();
     }

@@ -1,6 +1,7 @@
 #include "expert/ui/Ammoexpt.h"
 
 #include "catalog/Catalog.h"
+#include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "common/ui/QtTextMeasure.h"
 #include "expert/ExpertChoices.h"
@@ -46,7 +47,8 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& text) {
 
 TFormAmmoExpt::TFormAmmoExpt(Catalog& catalog, const AppSettings& settings, ExpertHost& host,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A tool window of the main window: the window manager keeps it above its owner.
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       catalog_(catalog), settings_(settings), host_(host) {
     setObjectName(QStringLiteral("FormAmmoExpt"));
@@ -59,10 +61,15 @@ TFormAmmoExpt::TFormAmmoExpt(Catalog& catalog, const AppSettings& settings, Expe
 }
 
 void TFormAmmoExpt::ShowAndReset() {
+    // A wizard already on the screen (perhaps minimised) comes back as the user left it.
+    const bool start = !isVisible();
+    if (start) {
+        Reset();
+        PlaceWindow(*this, parentWidget(), Placement::BesideOwner);
+    }
     showNormal();
     raise();
     activateWindow();
-    Reset();
 }
 
 void TFormAmmoExpt::Reset() {
@@ -79,6 +86,10 @@ int TFormAmmoExpt::CurrentPage() const {
 void TFormAmmoExpt::SetClientWidth(int clientWidth) {
     // Never narrower than the pages' texts need in the font in use.
     resize(std::max(clientWidth, minimumSizeHint().width()), height());
+    if (isVisible()) {
+        // Wider results must not push the window off the screen.
+        PlaceWindow(*this, parentWidget(), Placement::Kept);
+    }
 }
 
 void TFormAmmoExpt::ShowCatalogError(const std::exception& error) {

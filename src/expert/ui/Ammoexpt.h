@@ -30,7 +30,7 @@ public:
     TFormAmmoExpt(Catalog& catalog, const AppSettings& settings, ExpertHost& host,
                   QWidget* parent = nullptr);
 
-    // The main window's Zora Raduzu button: show in normal state, then start afresh.
+    // The main window's Zora Raduzu button: show in normal state; a closed wizard starts afresh.
     void ShowAndReset();
     // Caption, page 0 and "Centerfire Rifle" selected.
     void Reset();

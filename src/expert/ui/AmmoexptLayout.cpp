@@ -48,6 +48,9 @@ QTableWidget* Grid(const QString& name, QWidget* parent) {
     grid->setObjectName(name);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+    // Rows as high as a line of text in the grid's font, as the catalog grid's rows are.
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->setWordWrap(false);
     return grid;
 }
@@ -186,7 +189,10 @@ QWidget* TFormAmmoExpt::BuildChoicePage(int index, const QString& heading, int r
     if (index == kCaliber) {
         LabelSelCal3 = parts.heading;
         LabelSelCal3->setObjectName(QStringLiteral("LabelSelCal3"));
+        // The style's own drop-down lists every entry up to the screen's height; the plain list
+        // shows the design's 10 rows and scrolls.
         combo->setMaxVisibleItems(10);
+        combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         bbnFinish3 = next;
     }
     return parts.page;
