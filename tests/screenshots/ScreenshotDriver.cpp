@@ -157,6 +157,7 @@ void SaveTrajectoryCharts(corvane::TfrmMain& window) {
         link->ToggleCompare();
     }
     Save(*link->Window(), "chart-trajectory-compare-three");
+    SaveWithSideWindow(window, *link->Window(), "chart-over-main-window");
     link->Window()->SetSeries(corvane::TrajectoryChart::Series::Velocity);
     Save(*link->Window(), "chart-velocity-compare-three");
     link->Window()->close();
@@ -170,8 +171,8 @@ void SaveExpertScreens(corvane::TfrmMain& window) {
     if (expert == nullptr) {
         return;
     }
-    expert->move(window.frameGeometry().right() + 10, 40);
     Save(*expert, "expert-first-page");
+    SaveWithSideWindow(window, *expert, "expert-over-main-window");
 
     auto choose = [expert](int list, const char* text) {
         QComboBox* combo = expert->ComboBoxes[static_cast<std::size_t>(list)];
@@ -271,6 +272,12 @@ int main(int argc, char** argv) {
     window.SetUnitSystem(true);
     window.resize(1280, 900);
     Save(window, "section0-rifle-large");
+    // Maximised on the whole screen (1280 x 1024 in the screenshot script). Without a window
+    // manager a maximise request changes nothing, so the window takes the screen itself.
+    window.showMaximized();
+    window.setGeometry(window.screen()->availableGeometry());
+    Save(window, "section0-rifle-maximised");
+    window.showNormal();
 
     window.resize(800, 600);
     window.Tabs()->setCurrentIndex(0);
