@@ -119,8 +119,7 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
 
 std::vector<std::string> ComparisonConditions(const PanelTexts& panel, bool english,
                                               double sightHeight) {
-    auto condition = [english, &panel](const char* name, ConditionField field,
-                                       const std::string& value) {
+    auto condition = [english](const char* name, ConditionField field, const std::string& value) {
         return std::string(name) + ": " + Trim(value) + " " + ConditionUnitWord(field, english);
     };
     return {condition("Altitude", ConditionField::Altitude, panel.Altitude),

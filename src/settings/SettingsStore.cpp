@@ -10,8 +10,6 @@
 namespace corvane {
 namespace {
 
-template <class> inline constexpr bool kDependentFalse = false;
-
 ExpectedKind ExpectedKindOf(const SettingKey& key) {
     return std::holds_alternative<SettingField<double>>(key.Target) ? ExpectedKind::Real
                                                                     : ExpectedKind::Integer;
@@ -48,10 +46,9 @@ void Apply(const SettingKey& key, const StoredValue& value, AppSettings& s) {
             } else if constexpr (std::is_same_v<T, ColorRef>) {
                 field.Of(s) = static_cast<ColorRef>(
                     IntegerOf(value, static_cast<std::int32_t>(field.Of(defaults))));
-            } else if constexpr (std::is_same_v<T, double>) {
-                field.Of(s) = RealOf(value, key.Maximum, field.Of(defaults));
             } else {
-                static_assert(kDependentFalse<T>, "a setting of an unknown type");
+                static_assert(std::is_same_v<T, double>, "a setting of an unknown type");
+                field.Of(s) = RealOf(value, key.Maximum, field.Of(defaults));
             }
         },
         key.Target);
