@@ -34,8 +34,8 @@ double RealOf(const StoredValue& value, double maximum, double fallback) {
     return real >= 0 && real <= maximum ? real : fallback;
 }
 
-void Apply(const SettingKey& key, const StoredValue& value, AppSettings& s) {
-    const AppSettings defaults;
+void Apply(const SettingKey& key, const StoredValue& value, const AppSettings& defaults,
+           AppSettings& s) {
     std::visit(
         [&](const auto& field) {
             using T = std::decay_t<decltype(field.Of(s))>;
@@ -86,9 +86,10 @@ AppSettings ReadSettings(SettingsBackend& backend) {
         requests.push_back({key.Name, ExpectedKindOf(key)});
     }
     const std::vector<StoredValue> values = backend.ReadMany(requests);
+    const AppSettings defaults;
     AppSettings s;
     for (std::size_t i = 0; i < values.size() && i < SettingKeys().size(); ++i) {
-        Apply(SettingKeys()[i], values[i], s);
+        Apply(SettingKeys()[i], values[i], defaults, s);
     }
     return s;
 }

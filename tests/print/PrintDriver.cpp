@@ -7,6 +7,7 @@
 #include "common/Cp1252.h"
 #include "common/UserPrompts.h"
 #include "report/ui/MainReport.h"
+#include "support/ReportStatusWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,22 +34,6 @@ public:
         ++errors;
     }
     int errors = 0;
-};
-
-// Records what the "Report Status" window shows.
-class StatusWatcher : public QObject {
-public:
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && window != nullptr &&
-            window->windowTitle() == QStringLiteral("Report Status")) {
-            texts << window->findChild<QLabel*>()->text();
-        }
-        return false;
-    }
 };
 
 void ClickPrinterDestinationAndPrint(QPrintDialog& setup) {
@@ -98,8 +83,7 @@ int main(int argc, char** argv) {
     }
 
     StderrPrompts prompts;
-    StatusWatcher status;
-    app.installEventFilter(&status);
+    corvane::test::ReportStatusWatcher status;
     corvane::TfrmMainReport window(nullptr, prompts, QString::fromLocal8Bit(argv[1]), true);
     window.SetReportText(text);
     window.SetShowSetup(true);

@@ -5,6 +5,7 @@
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPage.h"
 #include "report/ui/ReportPreview.h"
+#include "support/ReportStatusWatcher.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -264,24 +265,6 @@ QSizeF PdfPaper(const QString& path) {
     return at < 0 || box.size() != 4 ? QSizeF() : QSizeF(box[2].toDouble(), box[3].toDouble());
 }
 
-// The texts the "Report Status" window shows while it is alive.
-class StatusWatcher : public QObject {
-public:
-    StatusWatcher() { qApp->installEventFilter(this); }
-    ~StatusWatcher() override { qApp->removeEventFilter(this); }
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && window != nullptr &&
-            window->windowTitle() == QStringLiteral("Report Status")) {
-            texts << window->findChild<QLabel*>()->text();
-        }
-        return false;
-    }
-};
-
 TEST_F(ReportWindowTest, MissingHeaderPictureAbortsWithItsMessage) {
     QTemporaryDir dir;
     WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
@@ -308,7 +291,7 @@ TEST_F(ReportWindowTest, WritesPdfFromTheWindowAndTheRenderFunction) {
     WritePicture(dir.filePath(QStringLiteral("RprtClr.bmp")), Qt::blue);
     WritePicture(dir.filePath(QStringLiteral("CustomFooter.bmp")), Qt::green);
     RecordingPrompts prompts;
-    StatusWatcher status;
+    test::ReportStatusWatcher status;
     TfrmMainReport window(nullptr, prompts, dir.path(), true);
     window.SetReportText(ShotshellReport());
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
