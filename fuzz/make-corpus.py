@@ -45,6 +45,9 @@ def main():
         panel = b"0" + END + b"59" + END + b"10" + END + b"100" + END
         seed("fuzz_grid_data", f"section{tab}",
              panel + b"NameNameNameName" + END + few + bytes([0, 100, 0, 1, tab]))
+    # The broken records the hostile catalog tests use, one seed per family and damage.
+    for path in sorted((HERE.parent / "tests" / "data" / "broken-tables").glob("t0?dr-*.dat")):
+        seed("fuzz_load_table", path.stem, bytes([int(path.name[2])]) + path.read_bytes())
     seed("fuzz_shot_size_index", "sample", (lists / "t4indx.lst").read_bytes())
     seed("fuzz_shot_size_index", "odd", b" 7 \r\nx\r\n-3\n99\r\r\n2147483648\x0023")
     ini = (SRC / "ProductInfo" / "descriptions.ini").read_bytes()

@@ -137,34 +137,31 @@ protected:
         return results;
     }
 
-    std::string Table(const FamilyLayout& layout) const {
-        return ReadFileBytes(data() / layout.table);
-    }
-
     TempDir dir_{"hostile"};
     std::vector<std::string> launcher_{CORVANE_TOOL_PATH};
 };
 
 TEST_F(HostileCatalog, LoadTablesMissingOrDamaged) {
-    for (const FamilyLayout& layout : kFamilyLayouts) {
-        SCOPED_TRACE(layout.table);
-        const std::string sample = Table(layout);
-        ASSERT_GE(sample.size(), 2 * layout.recordSize);
+    for (CatalogTab tab : AllSections()) {
+        const SectionInfo& info = Section(tab);
+        const int section = TabIndex(tab);
+        SCOPED_TRACE(info.tableFile);
+        const std::string sample = ReadFileBytes(data() / info.tableFile);
+        ASSERT_GE(sample.size(), 2 * info.recordSize);
 
         // Missing: `table` makes the placeholder and shows no loads; `dump` does not write.
-        auto [table, dump] = WithFile(layout.table, nullptr, layout.section, "missing");
+        auto [table, dump] = WithFile(info.tableFile, nullptr, section, "missing");
         EXPECT_EQ(table.exitCode, 0) << table.err;
         EXPECT_EQ(dump.exitCode, 1);
 
-        for (const DamagedTable& damaged : DamagedTables(layout, sample)) {
-            std::tie(table, dump) =
-                WithFile(layout.table, &damaged.bytes, layout.section, damaged.what);
+        for (const DamagedTable& damaged : DamagedTables(tab, sample)) {
+            std::tie(table, dump) = WithFile(info.tableFile, &damaged.bytes, section, damaged.what);
             if (damaged.what == "cut in the second record") {
                 EXPECT_EQ(SplitCsv(dump.out).size(), 2u) << dump.out; // heading and one record
             } else if (damaged.what == "beyond the capacity") {
                 // The capacity is read, the rest ignored.
-                EXPECT_EQ(SplitCsv(dump.out).size(), layout.capacity + 1);
-            } else if (damaged.what == "non-finite doubles" && layout.section <= 3) {
+                EXPECT_EQ(SplitCsv(dump.out).size(), info.capacity + 1);
+            } else if (damaged.what == "non-finite doubles" && section <= 3) {
                 EXPECT_EQ(table.exitCode, 0) << table.err;
                 // A value that is no number shows as an empty cell, and a load the engine
                 // cannot fly keeps its ballistics cells empty or cut off.
@@ -231,8 +228,8 @@ TEST_F(HostileCatalog, DescriptionsWithoutEqualsOrWithEnormousLinesChangeNoTable
 }
 
 TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) {
-    for (const FamilyLayout& layout : kFamilyLayouts) {
-        fs::remove(data() / layout.table);
+    for (CatalogTab tab : AllSections()) {
+        fs::remove(data() / Section(tab).tableFile);
     }
     fs::permissions(data(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read |
@@ -252,19 +249,19 @@ TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) 
             GTEST_SKIP() << "cannot run the tool as another user here";
         }
     }
-    for (const FamilyLayout& layout : kFamilyLayouts) {
-        SCOPED_TRACE(layout.table);
-        auto [table, dump] = RunBoth(layout.section, "read-only Data");
+    for (CatalogTab tab : AllSections()) {
+        SCOPED_TRACE(Section(tab).tableFile);
+        auto [table, dump] = RunBoth(TabIndex(tab), "read-only Data");
         EXPECT_EQ(table.exitCode, 0) << table.err;
         EXPECT_EQ(dump.exitCode, 1) << dump.err; // nothing to read
-        EXPECT_FALSE(fs::exists(data() / layout.table));
+        EXPECT_FALSE(fs::exists(data() / Section(tab).tableFile));
     }
     // The same catalog with the folder writable again gets its placeholders.
     fs::permissions(data(),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::add);
     EXPECT_EQ(RunBoth(0, "writable Data", false).first.exitCode, 0);
-    EXPECT_TRUE(fs::exists(data() / kFamilyLayouts[0].table));
+    EXPECT_TRUE(fs::exists(data() / Section(CatalogTab::Rifle).tableFile));
 }
 
 TEST_F(HostileCatalog, NonFiniteAndExtremeConditionsAreRefusedOrComputed) {

@@ -226,39 +226,36 @@ class DamagedLoadTable : public HostileCatalogWindowTest,
                          public testing::WithParamInterface<std::size_t> {};
 
 TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
-    const test::FamilyLayout& layout = test::kFamilyLayouts[GetParam()];
-    const std::string sample = ReadBytes(Data(layout.table));
-    ASSERT_GE(sample.size(), 2 * layout.recordSize) << layout.table;
+    const CatalogTab tab = test::AllSections()[GetParam()];
+    const SectionInfo& info = Section(tab);
+    const std::string sample = ReadBytes(Data(info.tableFile));
+    ASSERT_GE(sample.size(), 2 * info.recordSize) << info.tableFile;
 
-    fs::remove(Data(layout.table));
-    const std::string missing = std::string(layout.table) + " missing";
-    EXPECT_EQ(UseSections({layout.section}, missing), std::vector<int>{0}) << missing;
+    fs::remove(Data(info.tableFile));
+    const std::string missing = std::string(info.tableFile) + " missing";
+    EXPECT_EQ(UseSections({TabIndex(tab)}, missing), std::vector<int>{0}) << missing;
     // An empty placeholder stands in for the missing table.
-    EXPECT_TRUE(fs::exists(Data(layout.table))) << missing;
+    EXPECT_TRUE(fs::exists(Data(info.tableFile))) << missing;
 
-    for (const test::DamagedTable& damaged : test::DamagedTables(layout, sample)) {
-        const std::string what = std::string(layout.table) + " " + damaged.what;
-        WriteBytes(Data(layout.table), damaged.bytes);
+    for (const test::DamagedTable& damaged : test::DamagedTables(tab, sample)) {
+        const std::string what = std::string(info.tableFile) + " " + damaged.what;
+        WriteBytes(Data(info.tableFile), damaged.bytes);
         prompts.errors.clear();
-        const std::vector<int> shown = UseSections({layout.section}, what);
-        EXPECT_LE(shown[0], static_cast<int>(layout.capacity)) << what;
+        const std::vector<int> shown = UseSections({TabIndex(tab)}, what);
+        EXPECT_LE(shown[0], static_cast<int>(info.capacity)) << what;
         ExpectOnlyFoldedNameMessages(what, 1);
     }
-    if (layout.section <= 4) {
+    if (tab != CatalogTab::Components) {
         EXPECT_GT(reportsMade, 0); // components have no report
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, DamagedLoadTable,
-                         testing::Range<std::size_t>(0, test::kFamilyLayouts.size()));
+                         testing::Range<std::size_t>(0, kSectionCount));
 
 TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
-    for (const test::FamilyLayout& layout : test::kFamilyLayouts) {
-        const std::string sample = ReadBytes(Data(layout.table));
-        WriteBytes(
-            Data(layout.table),
-            test::WithOddDoubles(
-                layout, test::WithAlienIds(layout, test::WithLongLengthBytes(layout, sample))));
+    for (CatalogTab tab : test::AllSections()) {
+        WriteBytes(Data(Section(tab).tableFile), test::AllBrokenRecords(tab));
     }
     for (const auto& entry : fs::directory_iterator(root / "Data")) {
         if (entry.path().extension() == ".lst") {
@@ -281,17 +278,17 @@ TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
 TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
     // Every table's damaged copies, made once; variant v of all six is written together.
     std::vector<std::vector<test::DamagedTable>> damagedTables;
-    for (const test::FamilyLayout& layout : test::kFamilyLayouts) {
-        damagedTables.push_back(test::DamagedTables(layout, ReadBytes(Data(layout.table))));
+    for (CatalogTab tab : test::AllSections()) {
+        damagedTables.push_back(test::DamagedTables(tab, ReadBytes(Data(Section(tab).tableFile))));
     }
     for (std::size_t v = 0; v < damagedTables[0].size(); ++v) {
         const std::string what = "every table " + damagedTables[0][v].what;
         bool wholeRecords = true;
-        for (std::size_t t = 0; t < damagedTables.size(); ++t) {
-            const test::FamilyLayout& layout = test::kFamilyLayouts[t];
-            const std::string& bytes = damagedTables[t][v].bytes;
-            WriteBytes(Data(layout.table), bytes);
-            wholeRecords = wholeRecords && bytes.size() >= layout.recordSize;
+        for (CatalogTab tab : test::AllSections()) {
+            const SectionInfo& info = Section(tab);
+            const std::string& bytes = damagedTables[TabIndex(tab)][v].bytes;
+            WriteBytes(Data(info.tableFile), bytes);
+            wholeRecords = wholeRecords && bytes.size() >= info.recordSize;
         }
         auto window = OpenMainWindow(root);
         window->OpenCatalogSection(0);
