@@ -38,11 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteBytes(file,
                      std::string_view(reinterpret_cast<const char*>(table.data()), table.size()));
     SilentPrompts prompts;
-    std::vector<LoadRecord> records(3); // the reader must replace, not append
-    const int count =
-        ReadLoadTable(file, info.family, info.recordSize, info.capacity, records, prompts);
-    FUZZ_CHECK(count >= 0);
-    FUZZ_CHECK(static_cast<std::size_t>(count) == std::min(whole, info.capacity));
-    FUZZ_CHECK(records.size() == static_cast<std::size_t>(count));
+    const auto read = ReadLoadTable(file, info.family, info.recordSize, info.capacity, prompts);
+    FUZZ_CHECK(read.Ok());
+    FUZZ_CHECK(read.Value().size() == std::min(whole, info.capacity));
     return 0;
 }

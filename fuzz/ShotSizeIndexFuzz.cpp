@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto dataDir = fuzz::ScratchProgramDir() / "Data";
     fuzz::WriteBytes(dataDir / "t4indx.lst",
                      std::string_view(reinterpret_cast<const char*>(data), size));
-    const std::vector<int> index = ReadShotSizeIndex(dataDir);
+    const auto read = ReadShotSizeIndex(dataDir);
+    FUZZ_CHECK(read.Ok());
+    const std::vector<int>& index = read.Value();
     FUZZ_CHECK(index.size() <= size + 1);
     const int lines = static_cast<int>(index.size());
     for (int id = -2; id <= lines + 2; ++id) {

@@ -2,10 +2,10 @@
 
 #include "ballistics/FixedWidthMeasure.h"
 #include "ballistics/PanelStepping.h"
-#include "ballistics/UnitConversion.h"
 #include "catalog/FilterLists.h"
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
+#include "common/UnitConversion.h"
 
 #include <cstdio>
 

@@ -47,18 +47,14 @@ int RunDump(const Args& args) {
         return 1;
     }
     SilentPrompts prompts;
-    std::vector<LoadRecord> records;
-    const int count =
-        ReadLoadTable(table, info.family, info.recordSize, info.capacity, records, prompts);
-    if (count == 0 && TableFileSize(table) >= info.recordSize) {
-        std::fprintf(stderr, "corvane-catalog-tool dump: %s: cannot be read\n",
-                     table.string().c_str());
+    const auto read = ReadLoadTable(table, info.family, info.recordSize, info.capacity, prompts);
+    if (!read) {
+        std::fprintf(stderr, "corvane-catalog-tool dump: %s\n", read.Error().Message().c_str());
         return 1;
     }
     std::string text = HeaderLine(info.family) + "\n";
-    const std::size_t shown = std::min(static_cast<std::size_t>(count), records.size());
-    for (std::size_t i = 0; i < shown; ++i) {
-        text += RecordLine(info.family, records[i]) + "\n";
+    for (const LoadRecord& record : read.Value()) {
+        text += RecordLine(info.family, record) + "\n";
     }
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

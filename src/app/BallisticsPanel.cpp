@@ -1,8 +1,8 @@
 #include "app/BallisticsPanel.h"
 
 #include "app/SteppedSpinBox.h"
-#include "ballistics/UnitConversion.h"
 #include "common/NumberText.h"
+#include "common/UnitConversion.h"
 #include "common/UserPrompts.h"
 #include "common/ui/QtText.h"
 #include "settings/DialogChecks.h"

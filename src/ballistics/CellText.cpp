@@ -1,9 +1,9 @@
 #include "ballistics/CellText.h"
 
-#include "ballistics/UnitConversion.h"
 #include "catalog/LoadRecord.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 
 #include <cmath>
 

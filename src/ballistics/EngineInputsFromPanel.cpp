@@ -1,6 +1,6 @@
 #include "ballistics/EngineInputsFromPanel.h"
 
-#include "ballistics/UnitConversion.h"
+#include "common/UnitConversion.h"
 
 #include "common/NumberText.h"
 #include "common/TextUtil.h"

@@ -2,8 +2,8 @@
 
 #include "ballistics/BallisticEngine.h"
 #include "ballistics/CellText.h"
-#include "ballistics/UnitConversion.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 
 namespace corvane {
 

@@ -2,10 +2,10 @@
 
 #include "ballistics/CellText.h"
 #include "ballistics/GridLayout.h"
-#include "ballistics/UnitConversion.h"
 #include "ballistics/UnitWords.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 #include "settings/DialogChecks.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "ballistics/TrajectorySampling.h"
 
-#include "ballistics/UnitConversion.h"
+#include "common/UnitConversion.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "ballistics/UnitWords.h"
 
-#include "ballistics/UnitConversion.h"
+#include "common/UnitConversion.h"
 
 namespace corvane {
 

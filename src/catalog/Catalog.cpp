@@ -54,8 +54,13 @@ int Catalog::LoadSectionTable(CatalogTab tab) {
     auto& records = records_[Slot(tab)];
     if (records.empty()) {
         const SectionInfo& info = Section(tab);
-        ReadLoadTable(DataDir() / info.tableFile, info.family, info.recordSize, info.capacity,
-                      records, prompts_, retryClock_);
+        // A table that cannot be opened (the user gave up waiting for it, or a read-only
+        // folder where no placeholder can be made) leaves the section empty, without a message.
+        auto read = ReadLoadTable(DataDir() / info.tableFile, info.family, info.recordSize,
+                                  info.capacity, prompts_, retryClock_);
+        if (read) {
+            records = std::move(read.Value());
+        }
     }
     return static_cast<int>(records.size());
 }
@@ -81,7 +86,7 @@ std::string Catalog::LookupName(int id, CatalogTab tab, ListKind kind) {
     const std::size_t owner = kind == ListKind::Material ? 4 : Slot(tab);
     auto& list = names_[owner][static_cast<std::size_t>(kindIndex)];
     if (list.empty()) {
-        list = ReadTextLines(DataDir() / ListFileName(tab, kind));
+        list = ValueOrThrow(ReadTextLines(DataDir() / ListFileName(tab, kind)));
     }
     const std::int64_t position = LinePosition(id, kind);
     if (position < 0 || position >= static_cast<std::int64_t>(list.size())) {

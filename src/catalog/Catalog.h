@@ -2,12 +2,12 @@
 // The catalog of one program run: the six sections' load tables, read on first use and kept,
 // and the 21 name lists, read on first lookup.
 #include "catalog/LoadRecord.h"
+#include "catalog/ReadError.h"
 #include "catalog/TableFile.h"
 #include "common/UserPrompts.h"
 
 #include <array>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,12 +15,6 @@
 namespace corvane {
 
 enum class ListKind : int { Brand = 0, Caliber = 1, Bullet = 2, Usage = 3, Material = 4 };
-
-// A name list or another catalog text file could not be read; `what()` names the file.
-class CatalogFileError : public std::runtime_error {
-public:
-    explicit CatalogFileError(const std::string& message) : std::runtime_error(message) {}
-};
 
 class Catalog {
 public:

@@ -46,7 +46,7 @@ std::string Descriptions::DerivedShotName(const std::string& shotSizeText) {
 
 std::string Descriptions::GetDescription(CatalogTab tab, int kind, const std::string& key) {
     if (lines_.empty()) {
-        lines_ = ReadTextLines(file_);
+        lines_ = ValueOrThrow(ReadTextLines(file_));
     }
     if (kind < 0 || kind > 3) {
         return {};

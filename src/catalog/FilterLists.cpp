@@ -260,7 +260,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
 
 void BuildComponentList(Catalog& catalog, FilterBox& typeBox, ShownLoads& shown) {
     if (typeBox.items.empty()) {
-        const std::vector<std::string> lines = ReadTextLines(catalog.DataDir() / "t5pt.lst");
+        const std::vector<std::string> lines =
+            ValueOrThrow(ReadTextLines(catalog.DataDir() / "t5pt.lst"));
         SortedNames types;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             types.Add(lines[i], static_cast<int>(i) + 1);

@@ -4,14 +4,12 @@
 #include "catalog/ShotSizes.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 
-#include <stdexcept>
 
 namespace corvane {
 namespace {
 
-constexpr double kCentimetersPerInch = 2.54;
-constexpr double kGramsPerOunce = 28.352707683583784;
 constexpr int kFirstShotSizeId = 1;
 constexpr int kLastShotSizeId = 29;
 
@@ -101,16 +99,25 @@ PelletTable BuildPelletTable(const LoadRecord& load, const std::vector<int>& ind
     return table;
 }
 
-PelletTable BuildPelletTable(Catalog& catalog, int loadIndex, bool englSys) {
+ReadResult<PelletTable> BuildPelletTable(Catalog& catalog, int loadIndex, bool englSys) {
     const int count = catalog.LoadSectionTable(CatalogTab::Shotshell);
     if (loadIndex < 0 || loadIndex >= count) {
-        throw std::out_of_range("shotshell record index out of range");
+        return ReadError{ReadError::Kind::MissingEntry,
+                         catalog.DataDir() / Section(CatalogTab::Shotshell).tableFile,
+                         "no record " + std::to_string(loadIndex)};
     }
     const LoadRecord& load = catalog.Record(CatalogTab::Shotshell, loadIndex);
-    const std::vector<int> index = ReadShotSizeIndex(catalog.DataDir());
-    const std::string material =
-        catalog.LookupName(load.MaterialId, CatalogTab::Shotshell, ListKind::Material);
-    return BuildPelletTable(load, index, material, englSys);
+    const auto index = ReadShotSizeIndex(catalog.DataDir());
+    if (!index) {
+        return index.Error();
+    }
+    try {
+        const std::string material =
+            catalog.LookupName(load.MaterialId, CatalogTab::Shotshell, ListKind::Material);
+        return BuildPelletTable(load, index.Value(), material, englSys);
+    } catch (const CatalogFileError& error) {
+        return error.Error();
+    }
 }
 
 std::vector<std::vector<std::string>> PelletGridCells(const PelletTable& table) {

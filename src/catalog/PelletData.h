@@ -2,6 +2,7 @@
 // The shot sizes of a shotshell load with their typical pellet counts and diameters: the rows
 // of the pellet data window and the shot rows of the load report come from here.
 #include "catalog/LoadRecord.h"
+#include "catalog/ReadError.h"
 
 #include <cstdint>
 #include <optional>
@@ -50,9 +51,9 @@ PelletTable BuildPelletTable(const LoadRecord& load, const std::vector<int>& ind
                              std::string_view materialName, bool englSys);
 
 // The same for record `loadIndex` of the shotshell section: reads "t4indx.lst" afresh and
-// looks up the material name. Throws CatalogFileError (naming the file) when a file cannot be
-// read, std::out_of_range for a record index outside the loaded section.
-PelletTable BuildPelletTable(Catalog& catalog, int loadIndex, bool englSys);
+// looks up the material name. An error naming the file that cannot be read, or the table
+// (MissingEntry) for a record index outside the loaded section.
+ReadResult<PelletTable> BuildPelletTable(Catalog& catalog, int loadIndex, bool englSys);
 
 // The cell texts of the pellet data window, one vector per row (headings not included): the
 // name after four blanks, the count and the diameter after eight blanks each.

@@ -1,6 +1,5 @@
 #include "catalog/ShotSizes.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/TextFile.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
@@ -41,15 +40,19 @@ const ShotSizeInfo* ShotSizeEntryInfo(int entry) {
     return &ShotSizeTable[static_cast<std::size_t>(entry)];
 }
 
-std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir, int neededId) {
+ReadResult<std::vector<int>> ReadShotSizeIndex(const std::filesystem::path& dataDir, int neededId) {
     const std::filesystem::path file = dataDir / "t4indx.lst";
+    const auto lines = ReadTextLines(file);
+    if (!lines) {
+        return lines.Error();
+    }
     std::vector<int> index;
-    for (const std::string& line : ReadTextLines(file)) {
+    for (const std::string& line : lines.Value()) {
         index.push_back(ParseIntDef(Trim(line), 0));
     }
     if (neededId > static_cast<int>(index.size())) {
-        throw CatalogFileError("Cannot read file \"" + file.string() +
-                               "\": no line for shot size " + std::to_string(neededId));
+        return ReadError{ReadError::Kind::MissingEntry, file,
+                         "no line for shot size " + std::to_string(neededId)};
     }
     return index;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The built-in shot size table and the shotshell section's shot-size index file "t4indx.lst",
 // which maps a shot size ID to an entry of the table.
+#include "catalog/ReadError.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -28,9 +30,10 @@ extern const std::array<ShotSizeInfo, kShotSizeEntries> ShotSizeTable;
 const ShotSizeInfo* ShotSizeEntryInfo(int entry);
 
 // Reads "t4indx.lst" of the data directory afresh: element k - 1 is the entry of shot size ID k
-// (a line that is not a whole number gives 0). Throws CatalogFileError when unreadable, and when
-// it has no line for shot size ID `neededId`: a load's shot sizes must all be in the file.
-std::vector<int> ReadShotSizeIndex(const std::filesystem::path& dataDir, int neededId = 0);
+// (a line that is not a whole number gives 0). An error when unreadable, and when it has no line
+// for shot size ID `neededId`: a load's shot sizes must all be in the file.
+ReadResult<std::vector<int>> ReadShotSizeIndex(const std::filesystem::path& dataDir,
+                                               int neededId = 0);
 
 // The table entry of a shot size ID, or nothing when the index has no line for it or names an
 // entry outside the table.

@@ -8,8 +8,8 @@
 namespace corvane {
 
 struct ShownLoad {
-    std::string key;      // sort key (Windows-1252)
-    int recordIndex = 0;  // index into the section's records
+    std::string key;     // sort key (Windows-1252)
+    int recordIndex = 0; // index into the section's records
 };
 
 class ShownLoads {

@@ -89,17 +89,17 @@ std::optional<std::ifstream> OpenWithRetry(const fs::path& file, UserPrompts& pr
     return stream;
 }
 
-int ReadLoadTable(const fs::path& file, RecordFamily family, std::size_t recordSize,
-                  std::size_t capacity, std::vector<LoadRecord>& records, UserPrompts& prompts,
-                  const RetryClock& clock) {
-    records.clear();
+ReadResult<std::vector<LoadRecord>> ReadLoadTable(const fs::path& file, RecordFamily family,
+                                                  std::size_t recordSize, std::size_t capacity,
+                                                  UserPrompts& prompts, const RetryClock& clock) {
     if (recordSize == 0 || !PrepareTableFile(file)) {
-        return 0;
+        return ReadError{ReadError::Kind::CannotOpen, file, {}};
     }
     auto stream = OpenWithRetry(file, prompts, clock);
     if (!stream) {
-        return 0;
+        return ReadError{ReadError::Kind::CannotOpen, file, {}};
     }
+    std::vector<LoadRecord> records;
     // Records beyond the section's capacity are ignored rather than overrunning it.
     const std::size_t count = std::min<std::uintmax_t>(TableFileSize(file) / recordSize, capacity);
     std::vector<std::uint8_t> buffer(recordSize);
@@ -112,7 +112,7 @@ int ReadLoadTable(const fs::path& file, RecordFamily family, std::size_t recordS
         }
         records.push_back(DecodeRecord(family, buffer));
     }
-    return static_cast<int>(records.size());
+    return records;
 }
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 // Reading the binary load tables: making sure the file exists, opening it with retries while it
 // is locked or missing, and copying whole records.
 #include "catalog/LoadRecord.h"
+#include "catalog/ReadError.h"
 #include "catalog/RecordLayout.h"
 #include "common/UserPrompts.h"
 
@@ -35,10 +36,11 @@ bool PrepareTableFile(const std::filesystem::path& file);
 std::optional<std::ifstream> OpenWithRetry(const std::filesystem::path& file, UserPrompts& prompts,
                                            const RetryClock& clock = SystemRetryClock());
 
-// Reads at most `capacity` whole records of the family into `records` (replacing its contents)
-// and returns their number; 0 when the file could not be prepared or opened.
-int ReadLoadTable(const std::filesystem::path& file, RecordFamily family, std::size_t recordSize,
-                  std::size_t capacity, std::vector<LoadRecord>& records, UserPrompts& prompts,
-                  const RetryClock& clock = SystemRetryClock());
+// Reads at most `capacity` whole records of the family (a cut last record is left out); an error
+// when the file could not be prepared or opened.
+ReadResult<std::vector<LoadRecord>> ReadLoadTable(const std::filesystem::path& file,
+                                                  RecordFamily family, std::size_t recordSize,
+                                                  std::size_t capacity, UserPrompts& prompts,
+                                                  const RetryClock& clock = SystemRetryClock());
 
 } // namespace corvane

@@ -1,17 +1,16 @@
 #include "catalog/TextFile.h"
 
-#include "catalog/Catalog.h"
 #include "common/TextUtil.h"
 
 #include <fstream>
 
 namespace corvane {
 
-std::vector<std::string> ReadTextLines(const std::filesystem::path& file) {
+ReadResult<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::error_code error;
     if (!in.is_open() || std::filesystem::is_directory(file, error)) {
-        throw CatalogFileError("Cannot open file \"" + file.string() + "\"");
+        return ReadError{ReadError::Kind::CannotOpen, file, {}};
     }
     std::string contents;
     char chunk[8192];
@@ -19,7 +18,7 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& file) {
         contents.append(chunk, static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad()) {
-        throw CatalogFileError("Cannot read file \"" + file.string() + "\"");
+        return ReadError{ReadError::Kind::CannotRead, file, {}};
     }
     return SplitLines(contents);
 }

@@ -1,6 +1,7 @@
 #include "expert/ExpertResultTable.h"
 
 #include "common/NumberText.h"
+#include "common/UnitConversion.h"
 #include "expert/ExpertChoices.h"
 
 #include <algorithm>
@@ -9,9 +10,6 @@
 namespace corvane {
 
 namespace {
-
-constexpr double kGramsPerGrain = 0.06479891;
-constexpr double kGramsPerOunce = 28.352707683583784;
 
 std::string StyleText(Catalog& catalog, const ExpertResult& result, const LoadRecord& record) {
     switch (result.section) {

@@ -1,11 +1,11 @@
 #include "report/LoadReport.h"
 
 #include "ballistics/BallisticEngine.h"
-#include "ballistics/UnitConversion.h"
 #include "catalog/PelletData.h"
 #include "catalog/ShotSizes.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 #include "report/ReportText.h"
 
 #include <algorithm>
@@ -18,9 +18,6 @@ namespace {
 
 constexpr int kUsageCount = 20;
 constexpr std::size_t kNoteLineLength = 56;
-// Rise in inches per foot of range for one minute of angle.
-constexpr double kMoaInchesPerFoot = 0.00349066;
-constexpr double kFeetPerYard = 3.0;
 
 // A field never holds the separator: a "|" in catalog data would shift every later field.
 std::string Field(std::string_view text) {
@@ -108,7 +105,7 @@ private:
             for (int id = 0; id < static_cast<int>(load_.ShotSizeFlags.size()); ++id) {
                 highest = load_.ShotSizeFlags[static_cast<std::size_t>(id)] ? id : highest;
             }
-            index_ = ReadShotSizeIndex(request_.DataDir, highest);
+            index_ = ValueOrThrow(ReadShotSizeIndex(request_.DataDir, highest));
         }
         return *index_;
     }

@@ -1,8 +1,8 @@
 #include "settings/DialogChecks.h"
 
-#include "ballistics/UnitConversion.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 
 #include <algorithm>
 #include <cstdint>

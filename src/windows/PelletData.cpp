@@ -195,14 +195,15 @@ bool TfrmPelletData::eventFilter(QObject* watched, QEvent* event) {
 
 bool FillPelletWindow(TfrmPelletData& window, Catalog& catalog, int loadIndex, bool englSys,
                       UserPrompts& prompts) {
-    try {
-        window.ShowPelletData(BuildPelletTable(catalog, loadIndex, englSys));
+    const auto table = BuildPelletTable(catalog, loadIndex, englSys);
+    if (table) {
+        window.ShowPelletData(table.Value());
         return true;
-    } catch (const CatalogFileError& error) {
-        window.ClearPelletData();
-        prompts.ShowError(error.what());
-    } catch (const std::out_of_range&) {
-        window.ClearPelletData();
+    }
+    window.ClearPelletData();
+    // A load that is no longer in the section (the table changed on disk) just shows nothing.
+    if (table.Error().kind != ReadError::Kind::MissingEntry) {
+        prompts.ShowError(table.Error().Message());
     }
     return false;
 }

@@ -133,17 +133,12 @@ TEST(PelletDataTest, ReadsIndexAndMaterialFromCatalog) {
     test::RecordingPrompts prompts;
     Catalog catalog(dir.Root(), prompts);
 
-    const PelletTable table = BuildPelletTable(catalog, 0, true);
-    EXPECT_THAT(ShotReportRows(table), ElementsAre("BB|72|0.180", "F|40|0.220"));
-    EXPECT_THROW(BuildPelletTable(catalog, 1, true), std::out_of_range);
+    EXPECT_THAT(ShotReportRows(BuildPelletTable(catalog, 0, true).Value()),
+                ElementsAre("BB|72|0.180", "F|40|0.220"));
+    EXPECT_EQ(BuildPelletTable(catalog, 1, true).Error().kind, ReadError::Kind::MissingEntry);
 
     std::filesystem::remove(dir.Data() / "t4indx.lst");
-    try {
-        BuildPelletTable(catalog, 0, true);
-        FAIL() << "no error for a missing index file";
-    } catch (const CatalogFileError& error) {
-        EXPECT_THAT(error.what(), ::testing::HasSubstr("t4indx.lst"));
-    }
+    EXPECT_EQ(BuildPelletTable(catalog, 0, true).Error().file, dir.Data() / "t4indx.lst");
 }
 
 } // namespace

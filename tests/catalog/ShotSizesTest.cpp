@@ -7,9 +7,11 @@ namespace {
 
 TEST(ShotSizes, IndexLinesMapIdsToTableEntries) {
     TempProgramDir dir;
-    EXPECT_THROW(ReadShotSizeIndex(dir.Data()), CatalogFileError);
+    EXPECT_EQ(ReadShotSizeIndex(dir.Data()).Error().Message(),
+              "Cannot open file \"" + (dir.Data() / "t4indx.lst").string() + "\"");
     WriteFile(dir.Data() / "t4indx.lst", " 7 \r\nx\r\n23\r\n24\r\n-1\r\n16\r\n");
-    const std::vector<int> index = ReadShotSizeIndex(dir.Data());
+    EXPECT_EQ(ReadShotSizeIndex(dir.Data(), 7).Error().detail, "no line for shot size 7");
+    const std::vector<int> index = ReadShotSizeIndex(dir.Data(), 6).Value();
     ASSERT_EQ(index.size(), 6u);
 
     EXPECT_EQ(ShotSizeEntryOf(index, 1), 7);

@@ -30,16 +30,14 @@ TEST(TableFile, CountsOnlyWholeRecords) {
     WriteBytes(table, bytes);
 
     RecordingPrompts prompts;
-    std::vector<LoadRecord> records;
-    EXPECT_EQ(ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, records, prompts), 3);
+    const auto records = ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, prompts).Value();
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].LoadNumber, "L2");
 
     WriteBytes(table, std::vector<std::uint8_t>(161, 1));
-    EXPECT_EQ(ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, records, prompts), 0);
+    EXPECT_TRUE(ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, prompts).Value().empty());
     WriteBytes(table, {});
-    EXPECT_EQ(ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, records, prompts), 0);
-    EXPECT_TRUE(records.empty());
+    EXPECT_TRUE(ReadLoadTable(table, RecordFamily::BulletLoad, 162, 300, prompts).Value().empty());
     EXPECT_TRUE(prompts.questions.empty());
 }
 
@@ -48,8 +46,8 @@ TEST(TableFile, ExcessRecordsBeyondCapacityAreIgnored) {
     const fs::path table = dir.Data() / "t02dr.dat";
     WriteTable(table, RecordFamily::Rimfire, NumberedLoads(35));
     RecordingPrompts prompts;
-    std::vector<LoadRecord> records;
-    EXPECT_EQ(ReadLoadTable(table, RecordFamily::Rimfire, 151, 30, records, prompts), 30);
+    const auto records = ReadLoadTable(table, RecordFamily::Rimfire, 151, 30, prompts).Value();
+    ASSERT_EQ(records.size(), 30u);
     EXPECT_EQ(records.back().LoadNumber, "L29");
 }
 
@@ -57,16 +55,14 @@ TEST(TableFile, MissingTableBecomesTwoBytePlaceholder) {
     TempProgramDir dir;
     const fs::path table = dir.Data() / "t03dr.dat";
     RecordingPrompts prompts;
-    std::vector<LoadRecord> records{Numbered(1)};
-    EXPECT_EQ(ReadLoadTable(table, RecordFamily::Slug, 179, 30, records, prompts), 0);
-    EXPECT_TRUE(records.empty());
+    EXPECT_TRUE(ReadLoadTable(table, RecordFamily::Slug, 179, 30, prompts).Value().empty());
     EXPECT_TRUE(FileExists(table));
     EXPECT_EQ(TableFileSize(table), 2u);
 
     // A folder that cannot take the file: no loads and no question.
     const fs::path nowhere = dir.Root() / "missing-folder" / "t03dr.dat";
     EXPECT_FALSE(PrepareTableFile(nowhere));
-    EXPECT_EQ(ReadLoadTable(nowhere, RecordFamily::Slug, 179, 30, records, prompts), 0);
+    EXPECT_EQ(ReadLoadTable(nowhere, RecordFamily::Slug, 179, 30, prompts).Error().file, nowhere);
     EXPECT_TRUE(prompts.questions.empty());
     EXPECT_EQ(TableFileSize(dir.Data()), 0u);
 }

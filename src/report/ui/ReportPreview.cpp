@@ -1,6 +1,6 @@
 #include "report/ui/ReportPreview.h"
 
-#include "ballistics/UnitConversion.h"
+#include "common/UnitConversion.h"
 #include "common/ui/QtText.h"
 #include "report/RulerTicks.h"
 

@@ -15,8 +15,14 @@ inline constexpr double kCentimetersPerInch = 2.54;
 // in the last place, which is enough to move a printed trajectory value by a tenth.
 inline constexpr double kInchesPerCentimeter = 0.39370078740157483;
 inline constexpr double kGramsPerGrain = 0.06479891;
+// Not the avoirdupois 28.3495 g: shot weights in grams have always been printed with this
+// factor, and the stored and printed figures of every shotshell depend on it.
 inline constexpr double kGramsPerOunce = 28.352707683583784;
 inline constexpr double kGrainsPerOunce = 437.5;
+inline constexpr double kFeetPerYard = 3.0;
+// Rise in inches per foot of distance for one minute of angle, as the catalog has always
+// rounded it (tan of 1/60 degree times 12 is 0.0034906...).
+inline constexpr double kMoaInchesPerFoot = 0.00349066;
 
 inline constexpr double CentimetersToInches(double centimeters) {
     return centimeters * kInchesPerCentimeter;
