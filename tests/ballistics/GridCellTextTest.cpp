@@ -14,6 +14,7 @@ TEST(GridCellText, LeadingPadFollowsTheUnroundedValue) {
     EXPECT_EQ(LeadingPad(-9.99), "     ");
     EXPECT_EQ(LeadingPad(10), "    ");
     EXPECT_EQ(LeadingPad(-99.5), "   ");
+    EXPECT_EQ(LeadingPad(100), "  ");
     EXPECT_EQ(LeadingPad(999.6), "  "); // prints as 1000 but padded as below 1000
     EXPECT_EQ(LeadingPad(1000), " ");
     EXPECT_EQ(LeadingPad(-1000), "");
@@ -51,6 +52,7 @@ TEST(GridCellText, FactoryCellsInBothUnits) {
     EXPECT_EQ(CoefficientCellText(0.1, 5), "     0.100");
     EXPECT_EQ(LengthCellText(24, true), std::string(5, ' ') + "24.00");
     EXPECT_EQ(PrimerDiameterCellText(0.0005, true), "   ");
+    EXPECT_EQ(PrimerDiameterCellText(0.001, true), std::string(9, ' ') + "0.001");
     EXPECT_EQ(PrimerDiameterCellText(0.175, true), std::string(9, ' ') + "0.175");
     EXPECT_EQ(PrimerDiameterCellText(0.175, false), std::string(9, ' ') + "0.44");
 }

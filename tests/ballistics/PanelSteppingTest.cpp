@@ -35,10 +35,14 @@ TEST(PanelStepping, DefaultsOfEverySection) {
     EXPECT_TRUE(DefaultPanelChoices(4).Increments.empty());
 }
 
-TEST(PanelStepping, IncrementUpKeepsZeroAndMovesRangeToAMultiple) {
+TEST(PanelStepping, IncrementStepsKeepZeroAndMoveRangeToAMultiple) {
     PanelChoices c = DefaultPanelChoices(0);
     StepBallisticsControl(c, StepControl::Increment, StepDirection::Up);
     EXPECT_EQ(Shown(c), std::make_tuple(200, 600, 200));
+    // Down to 25 yards, the range falls to the farthest with exactly the most steps.
+    c = At(0, 50, 600, 100);
+    StepBallisticsControl(c, StepControl::Increment, StepDirection::Down);
+    EXPECT_EQ(Shown(c), std::make_tuple(25, 300, 100));
 }
 
 TEST(PanelStepping, RangeUpPastTheStepLimitRaisesTheIncrement) {

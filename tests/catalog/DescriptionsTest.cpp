@@ -33,6 +33,8 @@ TEST_F(DescriptionsTest, HeadersAndKeysMatchRegardlessOfCaseButKeysAreNotTrimmed
     // Entries stop at the next header.
     EXPECT_EQ(descriptions.GetDescription(CatalogTab::Rifle, 0, "x"), "No description for: x");
     EXPECT_EQ(descriptions.GetDescription(CatalogTab::Rifle, 2, "Other"), "");
+    // A line starting with "=" names no key, not the empty one.
+    EXPECT_EQ(descriptions.GetDescription(CatalogTab::Rifle, 0, ""), "No description for: ");
 }
 
 TEST_F(DescriptionsTest, MissingSectionsEntriesAndKinds) {

@@ -260,6 +260,9 @@ TEST(ShownLoadsOrder, SortKeys) {
     r.SlugWeight = 12.5;
     EXPECT_EQ(LoadSortKey(CatalogTab::Shotshell, r), "012001.125AB12");
     EXPECT_EQ(LoadSortKey(CatalogTab::Slug, r), "012012.500AB12");
+    r.CaliberId = 100;
+    r.ShotWeight = 100;
+    EXPECT_EQ(LoadSortKey(CatalogTab::Shotshell, r), "100100.000AB12");
     r.ComponentTypeId = 10;
     r.ItemNumber = " P1 ";
     EXPECT_EQ(ComponentSortKey(r), "10P1");

@@ -33,7 +33,7 @@ TEST(Cp1252, UnknownAndMalformedUtf8BecomeQuestionMarks) {
 TEST(TextUtil, TrimAndCase) {
     EXPECT_EQ(Trim("  a b \t\r\n"), "a b");
     EXPECT_EQ(Trim(""), "");
-    EXPECT_EQ(UpperCase("ne \xE9\x9A"), "NE \xC9\x8A");
+    EXPECT_EQ(UpperCase("ne \xE9\x9A\xF7"), "NE \xC9\x8A\xF7"); // the division sign stays
     EXPECT_EQ(LowerCase("[Brand 0]"), "[brand 0]");
     EXPECT_EQ(CompareNoCase("abc", "ABD"), -1);
     EXPECT_EQ(CompareNoCase("ab", "AB"), 0);
@@ -55,6 +55,7 @@ TEST(NumberText, FixedFollowsCFormatting) {
     EXPECT_EQ(FormatFixed(1.125, 3), "1.125");
     EXPECT_EQ(FormatFixed(999.6, 0), "1000");
     EXPECT_EQ(FormatFixed(1e300, 1).size(), 303u);
+    EXPECT_EQ(FormatFixed(0.5, 25), "0.50000000000000000000"); // at most 20 decimals
 }
 
 TEST(NumberText, RoundsHalvesToEven) {
