@@ -29,6 +29,10 @@ AbortRetryAnswer QtUserPrompts::AskAbortRetry(const std::string& text) {
     return answer == QMessageBox::Retry ? AbortRetryAnswer::Retry : AbortRetryAnswer::Abort;
 }
 
-void QtUserPrompts::ProcessEvents() { QCoreApplication::processEvents(); }
+// Repaints and timers only: a click or key press handled here would re-enter the slot that is
+// still running (a section half shown, a table being read).
+void QtUserPrompts::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace corvane
