@@ -8,10 +8,11 @@ namespace corvane::tool {
 
 using Args = std::vector<std::string>;
 
-int RunBuild(const Args& args);  // build SRC OUT
-int RunDump(const Args& args);   // dump DATA SECTION
-int RunEngine(const Args& args); // engine --range-count N ...
-int RunTable(const Args& args);  // table DATA SECTION [conditions] [--metric]
-int RunReport(const Args& args); // report DATA SECTION LOADNO [conditions] [--metric]
+int RunBuild(const Args& args);     // build SRC OUT
+int RunDump(const Args& args);      // dump DATA SECTION
+int RunEngine(const Args& args);    // engine --range-count N ...
+int RunTable(const Args& args);     // table DATA SECTION [conditions] [--metric]
+int RunReport(const Args& args);    // report DATA SECTION LOADNO [conditions] [--metric]
+int RunRangeCard(const Args& args); // range-card (--bc --mv --weight | --load ...) [options]
 
 } // namespace corvane::tool

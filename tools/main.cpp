@@ -17,6 +17,8 @@ constexpr const char* kUsage =
     "                                the section's grid as the lines of \"Table to file\"\n"
     "  report DATA SECTION LOADNO [conditions] [--metric] [--pdf FILE [--bw]]\n"
     "                                the load report text of one load, and its page as PDF\n"
+    "  range-card (--bc X --mv FPS --weight GR | --load DATA SECTION LOADNO) [options]\n"
+    "                                a range card with come-ups and clicks, as CSV\n"
     "conditions: --altitude --temperature --crosswind --increment --range --zero --sight-height\n";
 
 } // namespace
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
     }
     if (command == "report") {
         return corvane::tool::RunReport(args);
+    }
+    if (command == "range-card") {
+        return corvane::tool::RunRangeCard(args);
     }
     std::fprintf(stderr, "corvane-catalog-tool: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;

@@ -1,0 +1,221 @@
+#include "rifle/RangeCard.h"
+
+#include "common/UnitConversion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+double FeetPerUnit(bool english) {
+    return english ? kFeetPerYard : kFeetPerMeter;
+}
+
+// Feet and yards of a panel distance, converted as the grid converts them.
+double IncrementFeet(std::int32_t units, bool english) {
+    return english ? units * 3.0 : units * kFeetPerMeter;
+}
+double ZeroYards(std::int32_t units, bool english) {
+    return english ? static_cast<double>(units) : units * kYardsPerMeter;
+}
+
+bool Reached(const BallisticResults& results, int i) {
+    const auto index = static_cast<std::size_t>(i);
+    return i >= 0 && i <= results.RangeCount && results.Time[index] >= 0 &&
+           results.Velocity[index] > 0;
+}
+
+// Minutes of angle from the bore line to a point `drop` inches below it at `distance` units,
+// as the load report computes its zero adjustments (the same operations in the same order).
+double BoreAngle(double drop, double sightHeight, double distance, bool english) {
+    return (drop + sightHeight) / (kMoaInchesPerFoot * distance * FeetPerUnit(english));
+}
+
+// Where the straight line through two samples reaches `level`.
+double Crossing(double x0, double y0, double x1, double y1, double level) {
+    return y1 == y0 ? x1 : x0 + (level - y0) * (x1 - x0) / (y1 - y0);
+}
+
+// One flight to 1000 yards or meters in 10-unit samples, for the searches over the range.
+constexpr std::int32_t kSearchIncrement = 100;
+constexpr int kSearchPerIncrement = 10;
+constexpr int kSearchPoints = 100;
+
+BallisticResults SearchFlight(EngineInputs inputs, bool english) {
+    inputs.Increment = IncrementFeet(kSearchIncrement, english);
+    inputs.PointsPerIncrement = kSearchPerIncrement;
+    inputs.RangeCount = kSearchPoints;
+    if (!(inputs.ZeroRange > 0)) {
+        inputs.ZeroRange = ZeroYards(kSearchIncrement, english); // only the drops are used
+    }
+    return ComputeBallistics(inputs);
+}
+
+double SampleRange(int i) {
+    return static_cast<double>(i) * kSearchIncrement / kSearchPerIncrement;
+}
+
+} // namespace
+
+long ClicksFor(double adjustment, double click) {
+    return std::lround(adjustment / click);
+}
+
+std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double zoneInches,
+                                            bool english) {
+    const BallisticResults flight = SearchFlight(inputs, english);
+    if (flight.Status == kStatusSkipped || !(zoneInches > 0) || !std::isfinite(zoneInches)) {
+        return std::nullopt;
+    }
+    const double half = zoneInches / 2;
+    const double sightHeight = inputs.SightHeight;
+    int last = 0;
+    while (last < kSearchPoints && Reached(flight, last + 1)) {
+        ++last;
+    }
+    // The path for a bore angle of `alpha` MOA above the line of sight.
+    const auto path = [&](double alpha, int i) {
+        const double distanceFeet = SampleRange(i) * FeetPerUnit(english);
+        return kMoaInchesPerFoot * distanceFeet * alpha - sightHeight -
+               flight.Drop[static_cast<std::size_t>(i)];
+    };
+    const auto highest = [&](double alpha) {
+        double top = path(alpha, 0);
+        for (int i = 1; i <= last; ++i) {
+            top = std::max(top, path(alpha, i));
+        }
+        return top;
+    };
+    // The longest reach has the top of the path just touching the zone's upper edge.
+    double low = 0;
+    double high = 1800; // 30 degrees
+    if (highest(high) < half) {
+        return std::nullopt;
+    }
+    for (int n = 0; n < 100 && high - low > 1e-9; ++n) {
+        const double middle = (low + high) / 2;
+        (highest(middle) > half ? high : low) = middle;
+    }
+    const double alpha = low;
+    int peak = 0;
+    for (int i = 1; i <= last; ++i) {
+        peak = path(alpha, i) > path(alpha, peak) ? i : peak;
+    }
+    PointBlank result;
+    bool zeroFound = false;
+    for (int i = peak + 1; i <= last; ++i) {
+        const double before = path(alpha, i - 1);
+        const double after = path(alpha, i);
+        if (!zeroFound && after <= 0 && before > 0) {
+            result.zeroRange = Crossing(SampleRange(i - 1), before, SampleRange(i), after, 0);
+            zeroFound = true;
+        }
+        if (after < -half) {
+            result.range = Crossing(SampleRange(i - 1), before, SampleRange(i), after, -half);
+            return zeroFound ? std::optional<PointBlank>(result) : std::nullopt;
+        }
+    }
+    return std::nullopt; // still inside the zone where the search ends
+}
+
+RangeCard BuildRangeCard(const RangeCardRequest& request) {
+    RangeCard card;
+    if (request.step <= 0 || request.maxRange < 0 || !(request.click > 0)) {
+        card.problem = RangeCardProblem::NoSteps;
+        return card;
+    }
+    const std::int32_t rowCount = request.maxRange / request.step;
+    if (rowCount > kMaxCardRows) {
+        card.problem = RangeCardProblem::TooManyRows;
+        return card;
+    }
+    const bool english = request.english;
+    // The points the engine records for `increment`: every row, and the zero's increment even
+    // when it lies beyond the last row, in whole increments.
+    const auto pointsFor = [&](std::int32_t increment, int perIncrement) {
+        const std::int64_t zeroWhole =
+            request.zeroAt > 0 ? (std::int64_t{request.zeroAt} + increment - 1) / increment : 0;
+        const std::int64_t points = std::max<std::int64_t>(rowCount, zeroWhole * perIncrement);
+        return (points + perIncrement - 1) / perIncrement * perIncrement;
+    };
+    // Stepping by the grid's increment keeps the grid's time step and zero; finer rows are
+    // sampled in between, as long as the flight fits the engine's record.
+    std::int32_t engineIncrement = request.step;
+    int perIncrement = 1;
+    if (request.gridIncrement >= request.step && request.gridIncrement % request.step == 0) {
+        const int finer = request.gridIncrement / request.step;
+        if (rowCount <= kMaxRangeCount / finer * finer) {
+            engineIncrement = request.gridIncrement;
+            perIncrement = finer;
+        }
+    }
+
+    EngineInputs inputs = request.inputs;
+    inputs.Increment = IncrementFeet(engineIncrement, english);
+    inputs.PointsPerIncrement = perIncrement;
+    inputs.ZeroRange = ZeroYards(request.zeroAt, english);
+    inputs.Crosswind = request.holdWindMph;
+    inputs.RangeCount = static_cast<std::int32_t>(std::min<std::int64_t>(
+        pointsFor(engineIncrement, perIncrement), kMaxRangeCount / perIncrement * perIncrement));
+    const BallisticResults results = ComputeBallistics(inputs);
+    if (results.Status == kStatusSkipped) {
+        card.problem = RangeCardProblem::LoadCannotFly;
+        return card;
+    }
+
+    const double sightHeight = inputs.SightHeight;
+    const bool zeroOnRow = request.zeroAt > 0 && request.zeroAt % request.step == 0 &&
+                           Reached(results, request.zeroAt / request.step);
+    // The bore angle of the zero as the report takes it: at its row when it has one.
+    const bool zeroKnown = results.TrajectoryValid;
+    const double zeroAngle =
+        zeroOnRow ? BoreAngle(results.Drop[static_cast<std::size_t>(request.zeroAt / request.step)],
+                              sightHeight, request.zeroAt, english)
+                  : results.ZeroAngle;
+    const double perMoa = request.unit == AdjustmentUnit::Mil ? kMilPerMoa : 1.0;
+    const double length = english ? 1.0 : kCentimetersPerInch;
+    const double speed = english ? 1.0 : kMetersPerSecondPerFootPerSecond;
+    const double energy = english ? 1.0 : kJoulesPerFootPound;
+
+    for (int i = 0; i <= rowCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        RangeCardRow row;
+        row.range = i * request.step;
+        row.reached = Reached(results, i);
+        if (row.reached) {
+            row.path = results.Trajectory[index] * length;
+            row.velocity = results.Velocity[index] * speed;
+            row.energy = results.Energy[index] * energy;
+            row.time = results.Time[index];
+            if (i > 0 && zeroKnown) {
+                const double distance = static_cast<double>(std::int64_t{i} * request.step);
+                row.comeUp =
+                    (BoreAngle(results.Drop[index], sightHeight, distance, english) - zeroAngle) *
+                    perMoa;
+                row.clicks = ClicksFor(*row.comeUp, request.click);
+                row.windHold = BoreAngle(results.Drift[index], 0, distance, english) * perMoa;
+                row.windClicks = ClicksFor(*row.windHold, request.click);
+            }
+        }
+        card.rows.push_back(row);
+    }
+
+    card.pointBlank = MaximumPointBlank(inputs, request.vitalZoneInches, english);
+    const BallisticResults far = SearchFlight(inputs, english);
+    for (int i = 1; i <= kSearchPoints && Reached(far, i); ++i) {
+        const double before = far.Energy[static_cast<std::size_t>(i - 1)];
+        const double after = far.Energy[static_cast<std::size_t>(i)];
+        if (after < request.energyThreshold) {
+            card.energyBelowThreshold = before < request.energyThreshold
+                                            ? 0.0
+                                            : Crossing(SampleRange(i - 1), before, SampleRange(i),
+                                                       after, request.energyThreshold);
+            break;
+        }
+    }
+    return card;
+}
+
+} // namespace corvane
