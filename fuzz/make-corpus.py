@@ -56,6 +56,7 @@ def main():
     seed("fuzz_descriptions", "small",
          b"Key" + END + b"[Brand 0]\r\nKEY=a=b\r\nnoequals\r\n=x\r\n[box 0]\r\nkey = y\r\n")
     seed("fuzz_settings", "empty", b"")
+    seed("fuzz_my_loads", "two-loads", (HERE.parent / "tests" / "data" / "my-loads.json").read_bytes())
     seed("fuzz_settings", "some", bytes(range(64)))
     # Engine: the rifle example of the documentation, as raw doubles, and a panel seed.
     doubles = [300.0, 0.4, 3000.0, 150.0, 0.0, 59.0, 10.0, 200.0, 1.5]

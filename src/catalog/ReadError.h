@@ -16,6 +16,7 @@ struct ReadError {
         CannotOpen,   // missing, a folder, or closed to us
         CannotRead,   // opened, but reading failed part way
         MissingEntry, // read, but without a line or record the catalog refers to
+        Malformed,    // read, but not in the form it must have (the detail says how)
     };
     Kind kind = Kind::CannotOpen;
     std::filesystem::path file;

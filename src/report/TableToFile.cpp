@@ -1,10 +1,5 @@
 #include "report/TableToFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <system_error>
-
 namespace corvane {
 
 namespace {
@@ -63,30 +58,7 @@ std::string TableFileText(const GridData& grid) {
 }
 
 WriteResult WriteTableFile(const std::filesystem::path& file, const GridData& grid) {
-    const std::string text = TableFileText(grid);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return {false, "Cannot create " + file.string() + ": " + std::strerror(errno)};
-        }
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return {false, "Cannot write " + file.string()};
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return {false, "Cannot replace " + file.string() + ": " + error.message()};
-    }
-    return {true, {}};
+    return WriteFileWhole(file, TableFileText(grid));
 }
 
 } // namespace corvane

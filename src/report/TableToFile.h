@@ -2,6 +2,7 @@
 // "Table to file": the catalog grid as comma-separated lines, cell texts exactly as shown, no
 // quoting; one byte per character (Windows-1252), lines ended by CR LF.
 #include "ballistics/GridData.h"
+#include "common/FileWrite.h"
 
 #include <filesystem>
 #include <string>
@@ -16,14 +17,7 @@ std::vector<std::string> TableFileLines(const GridData& grid);
 // The whole file: every line followed by CR LF.
 std::string TableFileText(const GridData& grid);
 
-struct WriteResult {
-    bool Ok = false;
-    std::string Error; // why the file was not written, when not Ok
-};
-
-// Writes the file whole or not at all: the text goes to a temporary file beside it, which then
-// replaces the named file (a read-only file is replaced too). On failure the named file is left
-// as it was, and the error names it: the temporary file is none of the user's business.
+// Writes the file whole or not at all (WriteFileWhole).
 WriteResult WriteTableFile(const std::filesystem::path& file, const GridData& grid);
 
 } // namespace corvane
