@@ -3,8 +3,10 @@
 // detail area and grid. It holds the run's catalog and settings and forwards the user's actions
 // to the core; the decisions are the core's.
 #include "app/CatalogGridView.h"
+#include "app/ControlStrip.h"
 #include "app/MainMenus.h"
 #include "catalog/Catalog.h"
+#include "catalog/SectionFilters.h"
 #include "catalog/ShownLoads.h"
 #include "common/ui/QtTextMeasure.h"
 #include "common/ui/QtUserPrompts.h"
@@ -14,6 +16,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -28,7 +31,6 @@ class QToolButton;
 
 namespace corvane {
 
-class ControlStrip;
 class DetailArea;
 class FilterCombo;
 class HelpViewer;
@@ -59,11 +61,11 @@ public:
     void SetReportHook(ReportHook hook) { reportHook_ = std::move(hook); }
 
     // Entries for the other windows.
-    void OpenCatalogSection(int section);
+    void OpenCatalogSection(CatalogTab section);
     void ShowCatalogTab();
     void RefillKeepingPosition();
     void ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
-                        int section) override;
+                        CatalogTab section) override;
     void ShowShotshellSection() override;
     void ExpertWindowClosed() override { expertShown_ = false; }
     // The Zora Raduzu button: shows the wizard, afresh when it was closed.
@@ -89,7 +91,7 @@ public:
     HelpViewer* Help() const { return help_; }
 
     // State for tests and the screenshot driver.
-    int CurrentSection() const;
+    CatalogTab CurrentSection() const;
     bool CatalogShown() const;
     bool EventsEnabled() const { return eventsEnabled_; }
     bool Declined() const { return declined_; }
@@ -127,8 +129,10 @@ private:
     void RestorePlacement();
     void SaveEndOfRunSettings();
     void TabControl1Change(int index);
-    void SectionFilterPicked();
-    void ComponentPicked();
+    // The user picked an entry of a filter list on `page`.
+    void FilterPicked(ControlStrip::Page page, FilterListKind list, int index);
+    // The page's drop-down lists show their model again.
+    void ShowFilterLists(ControlStrip::Page page);
     void FillCatalogGrid();
     void MainGridClick();
     void bbnRefreshClick();
@@ -136,15 +140,14 @@ private:
     void PanelEntryChanged();
     void sbnCorvaneWebSiteClick();
     void ShowHints(bool on);
-    // Rebuilds the current page's filter lists; false after an unreadable list (already shown).
-    bool RebuildFilterLists(int section);
-    std::array<FilterCombo*, 4> SectionCombos(int section) const;
 
     std::filesystem::path programDir_;
     SettingsBackend& store_;
     std::unique_ptr<QtUserPrompts> ownPrompts_;
     UserPrompts& prompts_;
     Catalog catalog_;
+    // The filter lists of each control strip page (indexed by ControlStrip::Page).
+    std::array<SectionFilters, 3> filters_;
     AppSettings settings_;
     ShownLoads shownLoads_;
     QtTextMeasure measure_;

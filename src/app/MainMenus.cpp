@@ -151,7 +151,7 @@ void TfrmMain::Setupprinter1Click() {
 
 void TfrmMain::WriteLoadReport(bool showSetup) {
     const int row = grid_->SelectedRow();
-    if (!CatalogShown() || CurrentSection() > 4 || row < 1) {
+    if (!CatalogShown() || Traits(CurrentSection()).IsComponents() || row < 1) {
         return;
     }
     LoadReportText text;

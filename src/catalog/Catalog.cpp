@@ -53,7 +53,7 @@ Catalog::Catalog(std::filesystem::path programDir, UserPrompts& prompts)
 int Catalog::LoadSectionTable(CatalogTab tab) {
     auto& records = records_[Slot(tab)];
     if (records.empty()) {
-        const SectionInfo& info = Section(tab);
+        const SectionTraits& info = Traits(tab);
         ReadLoadTable(DataDir() / info.tableFile, info.family, info.recordSize, info.capacity,
                       records, prompts_, retryClock_);
     }

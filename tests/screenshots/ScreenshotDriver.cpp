@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
     window.Splash()->HighlightSplashItem(6);
     Save(window, "splash-hover-expert");
 
-    window.OpenCatalogSection(0);
+    window.OpenCatalogSection(corvane::CatalogTab::Rifle);
     window.resize(800, 600);
     const char* names[] = {"section0-rifle", "section1-pistol",    "section2-rimfire",
                            "section3-slug",  "section4-shotshell", "section5-components"};

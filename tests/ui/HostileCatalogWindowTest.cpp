@@ -103,11 +103,11 @@ protected:
         for (std::size_t i = 0; i < sections.size(); ++i) {
             const int section = sections[i];
             if (i == 0) {
-                window->OpenCatalogSection(section);
+                window->OpenCatalogSection(static_cast<CatalogTab>(section));
             } else {
                 window->Tabs()->setCurrentIndex(section);
             }
-            EXPECT_EQ(window->CurrentSection(), section) << what;
+            EXPECT_EQ(TabIndex(window->CurrentSection()), section) << what;
             const int rows = window->Grid()->model()->rowCount();
             EXPECT_EQ(rows, static_cast<int>(window->Shown().Count())) << what;
             shown.push_back(rows);
@@ -294,7 +294,7 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
             wholeRecords = wholeRecords && bytes.size() >= layout.recordSize;
         }
         auto window = OpenMainWindow(root);
-        window->OpenCatalogSection(0);
+        window->OpenCatalogSection(CatalogTab::Rifle);
         int searches = 0;
         WalkWizard(*window, what, searches);
         // Tables with whole records offer calibers or gauges to search for.

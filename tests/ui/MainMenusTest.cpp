@@ -38,7 +38,7 @@ protected:
         window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
             reports.push_back(text);
         });
-        window->OpenCatalogSection(section);
+        window->OpenCatalogSection(static_cast<CatalogTab>(section));
         window->SelectGridRow(row - 1);
         return window;
     }
