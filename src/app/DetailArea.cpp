@@ -73,8 +73,7 @@ QWidget* DetailArea::BuildDetailPage() {
     sbnDetailSizeCtrlTabPage0->setObjectName(QStringLiteral("sbnDetailSizeCtrlTabPage0"));
     sbnDetailSizeCtrlTabPage0->setAutoRaise(true);
     sbnDetailSizeCtrlTabPage0->setFocusPolicy(Qt::NoFocus);
-    connect(sbnDetailSizeCtrlTabPage0, &QToolButton::clicked, this,
-            &DetailArea::sbnDetailSizeCtrlTabPage0Click);
+    connect(sbnDetailSizeCtrlTabPage0, &QToolButton::clicked, this, &DetailArea::ToggleDetailSize);
 
     ImageDetailLeftImageTabPage0 = new QLabel(page);
     ImageDetailLeftImageTabPage0->setObjectName(QStringLiteral("ImageDetailLeftImageTabPage0"));
@@ -110,9 +109,8 @@ QWidget* DetailArea::BuildDetailPage() {
         buttons->addWidget(button);
     }
     sbnProductTabPage0->setChecked(true);
-    connect(sbnProductTabPage0, &QToolButton::clicked, this, &DetailArea::sbnProductTabPage0Click);
-    connect(sbnBulletStypeTabPage0, &QToolButton::clicked, this,
-            &DetailArea::sbnBulletStypeTabPage0Click);
+    connect(sbnProductTabPage0, &QToolButton::clicked, this, &DetailArea::ShowPackagingView);
+    connect(sbnBulletStypeTabPage0, &QToolButton::clicked, this, &DetailArea::ShowStyleView);
 
     recommendedUse_ = new QGroupBox(QStringLiteral("Recommended Use"), page);
     lblRecommendedUseTabPage0 = new QLabel(recommendedUse_);
@@ -274,25 +272,25 @@ void DetailArea::ShowPlaceholder(const char* fileName) {
     }
 }
 
-void DetailArea::sbnProductTabPage0Click() {
+void DetailArea::ShowPackagingView() {
     sbnProductTabPage0->setChecked(true);
     ShowPlaceholder("boxholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
 }
 
-void DetailArea::sbnBulletStypeTabPage0Click() {
+void DetailArea::ShowStyleView() {
     sbnBulletStypeTabPage0->setChecked(true);
     ShowPlaceholder("styleholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
 }
 
-void DetailArea::sbnDetailSizeCtrlTabPage0Click() {
+void DetailArea::ToggleDetailSize() {
     SetExpanded(height() < kShrunkHeight + 1);
 }
 
-void DetailArea::ImageDetailLeftImageTabPage0Click() {
+void DetailArea::SmallPictureClicked() {
     if (largeExists_) {
         emit largePictureClicked(largePath_);
     }
@@ -350,7 +348,7 @@ bool DetailArea::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == ImageDetailLeftImageTabPage0 &&
                event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        ImageDetailLeftImageTabPage0Click();
+        SmallPictureClicked();
         return true;
     }
     return QStackedWidget::eventFilter(watched, event);

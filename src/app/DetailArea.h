@@ -54,10 +54,10 @@ public:
     bool LoadDetailImage(const QString& path);
 
     // Handlers, public for the tests.
-    void sbnProductTabPage0Click();
-    void sbnBulletStypeTabPage0Click();
-    void sbnDetailSizeCtrlTabPage0Click();
-    void ImageDetailLeftImageTabPage0Click();
+    void ShowPackagingView();
+    void ShowStyleView();
+    void ToggleDetailSize();
+    void SmallPictureClicked();
 
     bool ShowsTitlePicture() const { return currentIndex() == 0; }
     bool StyleViewDown() const;

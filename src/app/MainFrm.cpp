@@ -130,10 +130,10 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
     connect(detail_, &DetailArea::largePictureClicked, side_, &SideWindows::ShowLargeImage);
     connect(detail_, &DetailArea::largePictureChanged, side_, &SideWindows::UpdateLargeImagePopup);
     connect(detail_, &DetailArea::catalogFocusWanted, this, [this] { grid_->setFocus(); });
-    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::sbnPelletDataClick);
+    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::ShowPelletWindowForLoad);
     OnLeftClick(strip_->ImagePelletData, [this] {
         if (strip_->sbnPelletData->isEnabled()) {
-            sbnPelletDataClick();
+            ShowPelletWindowForLoad();
         }
     });
     auto* layout = new QVBoxLayout(this);
@@ -261,10 +261,10 @@ void TfrmMain::ConnectActions() {
         OpenCatalogSection(area == SplashPage::kExpertArea ? CatalogTab::Components
                                                            : static_cast<CatalogTab>(area));
         if (area == SplashPage::kExpertArea && !declined_) {
-            sbnAmmoExpertClick();
+            ShowExpertWindow();
         }
     });
-    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::TabControl1Change);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::SectionTabChanged);
     for (const ControlStrip::Page page : ControlStrip::kPages) {
         for (FilterCombo* combo : strip_->FilterCombos(page)) {
             connect(
@@ -274,12 +274,12 @@ void TfrmMain::ConnectActions() {
     }
     connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
     strip_->Panel->SetPrompts(&prompts_);
-    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::bbnRefreshClick);
+    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::RefreshClicked);
     connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
-            &TfrmMain::bbnBallisticDefaultsClick);
-    connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::MainGridClick);
-    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::sbnAmmoExpertClick);
-    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::sbnCorvaneWebSiteClick);
+            &TfrmMain::RestoreBallisticDefaults);
+    connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::LoadSelected);
+    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::ShowExpertWindow);
+    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::OpenWebSite);
     connect(sbnTools, &QToolButton::clicked, this, [this] {
         UpdateToolsMenuChecks();
         menus_.PopupMenuTools->popup(sbnTools->mapToGlobal(QPoint(-150, sbnTools->height())));
@@ -301,7 +301,7 @@ void TfrmMain::ConnectActions() {
         ShowHints(!settings_.ShowHints);
         SaveShowHints(store_, settings_);
     });
-    connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::Tabletofile1Click);
+    connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::ExportTableToFile);
     ConnectMenuActions();
     connect(menus_.ColorPrinting, &QAction::triggered, this, [this] {
         settings_.ColorPrinting = !settings_.ColorPrinting;
@@ -332,11 +332,11 @@ bool TfrmMain::CatalogShown() const {
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!activated_) {
-        FormActivate();
+        FirstActivation();
     }
 }
 
-void TfrmMain::FormActivate() {
+void TfrmMain::FirstActivation() {
     activated_ = true;
     const QSignalBlocker blocker(TabControl1);
     TabControl1->setCurrentIndex(0);
@@ -367,7 +367,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmMain::OpenCatalogSection(CatalogTab section) {
     if (!activated_) {
-        FormActivate();
+        FirstActivation();
     }
     eventsEnabled_ = false;
     // From here on the window can be resized, minimised and maximised.
@@ -456,7 +456,7 @@ void TfrmMain::ShowFilterLists(ControlStrip::Page page) {
     }
 }
 
-void TfrmMain::TabControl1Change(int) {
+void TfrmMain::SectionTabChanged(int) {
     eventsEnabled_ = false;
     ShowCatalogTab();
     prompts_.ProcessEvents();
@@ -560,7 +560,7 @@ void TfrmMain::FillCatalogGrid() {
     lblLine2BottomTabPage0->setVisible(legend2);
     if (selectFirstLoad_) {
         selectFirstLoad_ = false;
-        MainGridClick();
+        LoadSelected();
         grid_->setFocus();
     }
     if (keepGridPosition_) {
@@ -570,7 +570,7 @@ void TfrmMain::FillCatalogGrid() {
     chartLink_->GridRefilled();
 }
 
-void TfrmMain::MainGridClick() {
+void TfrmMain::LoadSelected() {
     const CatalogTab tab = CurrentSection();
     const SectionTraits& traits = Traits(tab);
     const int row = grid_->SelectedRow();
@@ -618,7 +618,7 @@ void TfrmMain::MainGridClick() {
     }
 }
 
-void TfrmMain::sbnPelletDataClick() {
+void TfrmMain::ShowPelletWindowForLoad() {
     const int row = grid_->SelectedRow();
     if (!Traits(CurrentSection()).pelletData || row < 1 ||
         static_cast<std::size_t>(row - 1) >= shownLoads_.Count()) {
@@ -634,7 +634,7 @@ void TfrmMain::PanelEntryChanged() {
     }
 }
 
-void TfrmMain::bbnRefreshClick() {
+void TfrmMain::RefreshClicked() {
     RefillKeepingPosition();
 }
 
@@ -647,7 +647,7 @@ void TfrmMain::RefillKeepingPosition() {
     FillCatalogGrid();
 }
 
-void TfrmMain::bbnBallisticDefaultsClick() {
+void TfrmMain::RestoreBallisticDefaults() {
     const CatalogTab tab = CurrentSection();
     if (const int slot = Traits(tab).ballisticsSlot; slot >= 0) {
         settings_.SavedIndex[static_cast<std::size_t>(slot)] = false;
@@ -677,7 +677,7 @@ void TfrmMain::ToggleHeading(HeadingItem item) {
     RefillKeepingPosition();
 }
 
-void TfrmMain::Tabletofile1Click() {
+void TfrmMain::ExportTableToFile() {
     if (!CatalogShown()) {
         return;
     }
@@ -705,13 +705,13 @@ void TfrmMain::Tabletofile1Click() {
     }
 }
 
-void TfrmMain::sbnCorvaneWebSiteClick() {
+void TfrmMain::OpenWebSite() {
     if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)))) {
         QApplication::beep();
     }
 }
 
-void TfrmMain::sbnAmmoExpertClick() {
+void TfrmMain::ShowExpertWindow() {
     if (expert_ == nullptr) {
         expert_ = new TFormAmmoExpt(catalog_, settings_, *this, this);
     }

@@ -69,7 +69,7 @@ public:
     void ShowShotshellSection() override;
     void ExpertWindowClosed() override { expertShown_ = false; }
     // The Zora Raduzu button: shows the wizard, afresh when it was closed.
-    void sbnAmmoExpertClick();
+    void ShowExpertWindow();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }
     void SelectGridRow(int index);
@@ -77,14 +77,14 @@ public:
     void SetUnitSystem(bool english);
     void ToggleHeading(HeadingItem item);
     // "Table to file...": asks for the file name, then writes the grid.
-    void Tabletofile1Click();
+    void ExportTableToFile();
     // The settings dialogs; on OK the settings are stored and the grid follows them.
-    void BallisticsSettings1Click();
-    void ColorsFontSize1Click();
-    void SightHeightSetting1Click();
+    void EditBallisticsSettings();
+    void EditColorsAndFontSize();
+    void EditSightHeights();
     // The print menu: refresh if due, then the report of the selected load.
-    void Printloadreport1Click();
-    void Setupprinter1Click();
+    void PrintSelectedLoad();
+    void PrintAfterPrinterSetup();
     void WriteLoadReport(bool showSetup);
     // Opens the help window on a topic (HelpViewer's topic numbers).
     void ShowHelpTopic(int topic);
@@ -103,7 +103,7 @@ public:
     DetailArea* Detail() const { return detail_; }
     SideWindows* Side() const { return side_; }
     // "Pellet Data" (button or picture): the pellet window for the selected shotshell load.
-    void sbnPelletDataClick();
+    void ShowPelletWindowForLoad();
     QTabBar* Tabs() const { return TabControl1; }
     QLabel* Legend1() const { return lblLine1BottomTabPage0; }
     QLabel* Legend2() const { return lblLine2BottomTabPage0; }
@@ -124,21 +124,21 @@ private:
     UserPrompts* DialogPrompts();
     // F1 inside the window: the grid's topic over the grid, else the contents.
     bool HelpKeyPressed(QObject* watched, QEvent* event);
-    void FormActivate();
+    void FirstActivation();
     void LoadStartupSettings();
     void RestorePlacement();
     void SaveEndOfRunSettings();
-    void TabControl1Change(int index);
+    void SectionTabChanged(int index);
     // The user picked an entry of a filter list on `page`.
     void FilterPicked(ControlStrip::Page page, FilterListKind list, int index);
     // The page's drop-down lists show their model again.
     void ShowFilterLists(ControlStrip::Page page);
     void FillCatalogGrid();
-    void MainGridClick();
-    void bbnRefreshClick();
-    void bbnBallisticDefaultsClick();
+    void LoadSelected();
+    void RefreshClicked();
+    void RestoreBallisticDefaults();
     void PanelEntryChanged();
-    void sbnCorvaneWebSiteClick();
+    void OpenWebSite();
     void ShowHints(bool on);
 
     std::filesystem::path programDir_;

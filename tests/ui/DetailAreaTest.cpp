@@ -280,7 +280,7 @@ TEST_F(DetailAreaTest, UnreadableShotSizeIndexLeavesThePelletWindowEmpty) {
     fs::remove(root / "Data" / "t4indx.lst");
     auto window = Open(4);
     window->SelectGridRow(0);
-    window->sbnPelletDataClick();
+    window->ShowPelletWindowForLoad();
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("t4indx.lst"), std::string::npos);
     EXPECT_LE(window->Side()->PelletWindow()->MainGrid()->rowCount(), 1);

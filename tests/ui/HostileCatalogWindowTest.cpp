@@ -141,15 +141,15 @@ protected:
             return;
         }
         DetailArea* detail = window.Detail();
-        detail->sbnBulletStypeTabPage0Click();
-        detail->sbnProductTabPage0Click();
+        detail->ShowStyleView();
+        detail->ShowPackagingView();
         if (detail->LargeImageExists()) {
-            detail->ImageDetailLeftImageTabPage0Click();
+            detail->SmallPictureClicked();
         }
-        window.sbnPelletDataClick();
+        window.ShowPelletWindowForLoad();
         window.ChartLink()->ShowChart();
         window.ChartLink()->ToggleCompare();
-        window.Printloadreport1Click();
+        window.PrintSelectedLoad();
         window.Side()->ClosePelletWindow();
     }
 
@@ -158,7 +158,7 @@ protected:
     // `searches` counts the searches that reached the result page.
     void WalkWizard(TfrmMain& window, const std::string& what, int& searches) {
         const Watchdog watchdog(what + ", wizard", std::chrono::seconds(90));
-        window.sbnAmmoExpertClick();
+        window.ShowExpertWindow();
         TFormAmmoExpt* wizard = window.ExpertWindow();
         ASSERT_NE(wizard, nullptr);
         auto click = [wizard](const char* name) {
@@ -171,7 +171,7 @@ protected:
         // the shotgun guide follows.
         auto toCalibers = [&](int firearm) {
             wizard->close();
-            window.sbnAmmoExpertClick();
+            window.ShowExpertWindow();
             wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(firearm);
             click("bbnNext0");
             click("bbnNext1");

@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, SideWindowsStayAboveTheMainWindowAndOpenWhollyOnItsScreen
             window->showMaximized();
         }
         window->ChartLink()->ShowChart();
-        window->sbnAmmoExpertClick();
+        window->ShowExpertWindow();
         for (QWidget* side : {static_cast<QWidget*>(window->ChartLink()->Window()),
                               static_cast<QWidget*>(window->ExpertWindow())}) {
             SCOPED_TRACE(side->objectName().toStdString());
