@@ -52,7 +52,7 @@ public:
         const fs::path data = root_ / "Data";
         fs::create_directories(data);
         for (int t = 0; t < kSectionCount; ++t) {
-            const SectionInfo& info = Section(static_cast<CatalogTab>(t));
+            const SectionTraits& info = Traits(static_cast<CatalogTab>(t));
             std::ofstream out(data / info.tableFile, std::ios::binary);
             for (std::size_t i = 0; i < info.capacity; ++i) {
                 const auto bytes = EncodeRecord(info.family, Synthetic(static_cast<int>(i)));

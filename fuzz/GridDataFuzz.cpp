@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     panel.ZeroAt = input.ConsumeRandomLengthString(8);
     const std::string names = input.ConsumeRandomLengthString(64);
 
-    const SectionInfo& info = Section(tab);
+    const SectionTraits& info = Traits(tab);
     std::vector<LoadRecord> records;
     const std::vector<std::uint8_t> table = input.ConsumeRemainingBytes<std::uint8_t>();
     for (std::size_t at = 0; at + info.recordSize <= table.size() && records.size() < info.capacity;

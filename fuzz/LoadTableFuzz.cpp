@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const SectionInfo& info = Section(static_cast<CatalogTab>(data[0] % kSectionCount));
+    const SectionTraits& info = Traits(static_cast<CatalogTab>(data[0] % kSectionCount));
     const std::span<const std::uint8_t> table(data + 1, size - 1);
 
     // In memory: each whole record on its own, in a buffer of exactly the record size so that

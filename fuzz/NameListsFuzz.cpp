@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<int> ids = {input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>()};
     const std::vector<std::uint8_t> choices = input.ConsumeBytes<std::uint8_t>(8);
     const std::string table = input.ConsumeRemainingBytesAsString();
-    fuzz::WriteBytes(dataDir / Section(tab).tableFile, table);
+    fuzz::WriteBytes(dataDir / Traits(tab).tableFile, table);
 
     SilentPrompts prompts;
     Catalog catalog(fuzz::ScratchProgramDir(), prompts);
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FilterBox brand, usage, bullet, caliber;
     BuildFilterLists(catalog, tab, brand, usage, bullet, caliber, shown);
     const int loads = catalog.LoadCount(tab);
-    FUZZ_CHECK(loads <= static_cast<int>(Section(tab).capacity));
+    FUZZ_CHECK(loads <= static_cast<int>(Traits(tab).capacity));
     // Nothing chosen: every load is shown.
     FUZZ_CHECK(shown.Count() == static_cast<std::size_t>(loads));
     CheckShown(shown, loads);

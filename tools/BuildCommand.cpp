@@ -64,7 +64,7 @@ std::string ReadWholeFile(const fs::path& file) {
 
 // Reads and checks one section's source; returns the table bytes.
 std::vector<std::uint8_t> BuildTable(const fs::path& source, CatalogTab tab, int& recordCount) {
-    const SectionInfo& section = Section(tab);
+    const SectionTraits& section = Traits(tab);
     const std::string text = ReadWholeFile(source);
     std::string error;
     const auto rows = ParseCsv(text, error);
@@ -152,7 +152,7 @@ int Build(const fs::path& src, const fs::path& out) {
             BuildTable(src / "loads" / kLoadSources[static_cast<std::size_t>(index)], tab, count);
         totalRecords += count;
         plan.push_back(
-            {out / "Data" / Section(tab).tableFile, std::string(table.begin(), table.end())});
+            {out / "Data" / Traits(tab).tableFile, std::string(table.begin(), table.end())});
     }
     for (const std::string& name : RequiredLists()) {
         if (!fs::is_regular_file(src / "Data" / name)) {

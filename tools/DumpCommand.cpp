@@ -38,7 +38,7 @@ int RunDump(const Args& args) {
         std::fputs(kDumpUsage, stderr);
         return 2;
     }
-    const SectionInfo& info = Section(static_cast<CatalogTab>(*section));
+    const SectionTraits& info = Traits(static_cast<CatalogTab>(*section));
     const fs::path table = DataFolderOf(args[0]) / info.tableFile;
     // The program turns a missing table into a placeholder file; a dump must not write.
     if (!FileExists(table)) {

@@ -128,13 +128,14 @@ void BallisticsPanel::ShowDefaultConditions(const AppSettings& settings) {
     }
 }
 
-void BallisticsPanel::ApplyBallisticDefaults(const AppSettings& settings, int section) {
+void BallisticsPanel::ApplyBallisticDefaults(const AppSettings& settings, CatalogTab section) {
     ShowDefaultConditions(settings);
-    if (section < 0 || section > 3) {
+    const int slot = Traits(section).ballisticsSlot;
+    if (slot < 0) {
         return;
     }
-    const auto s = static_cast<std::size_t>(section);
-    choices_ = DefaultPanelChoices(section);
+    const auto s = static_cast<std::size_t>(slot);
+    choices_ = DefaultPanelChoices(TabIndex(section));
     if (settings.SavedIndex[s]) {
         choices_.IncrementIndex = settings.IncrementIndex[s];
         choices_.RangeIndex = settings.RangeIndex[s];
@@ -143,11 +144,12 @@ void BallisticsPanel::ApplyBallisticDefaults(const AppSettings& settings, int se
     Step(StepControl::None, StepDirection::Up);
 }
 
-void BallisticsPanel::RememberConditionChoices(AppSettings& settings, int section) const {
-    if (section < 0 || section > 3) {
+void BallisticsPanel::RememberConditionChoices(AppSettings& settings, CatalogTab section) const {
+    const int slot = Traits(section).ballisticsSlot;
+    if (slot < 0) {
         return;
     }
-    const auto s = static_cast<std::size_t>(section);
+    const auto s = static_cast<std::size_t>(slot);
     settings.IncrementIndex[s] = choices_.IncrementIndex;
     settings.RangeIndex[s] = choices_.RangeIndex;
     settings.ZeroAtIndex[s] = choices_.ZeroMultiplier;

@@ -4,6 +4,7 @@
 // rules are the core's; the panel only shows the result.
 #include "ballistics/EngineInputsFromPanel.h"
 #include "ballistics/PanelStepping.h"
+#include "catalog/SectionTraits.h"
 #include "settings/AppSettings.h"
 
 #include <QWidget>
@@ -25,9 +26,9 @@ public:
     // Default conditions in the current units and the units labels.
     void ShowDefaultConditions(const AppSettings& settings);
     // The defaults, then the section's stepped choices (remembered ones when saved).
-    void ApplyBallisticDefaults(const AppSettings& settings, int section);
+    void ApplyBallisticDefaults(const AppSettings& settings, CatalogTab section);
     // The per-section memory takes the current stepped choices.
-    void RememberConditionChoices(AppSettings& settings, int section) const;
+    void RememberConditionChoices(AppSettings& settings, CatalogTab section) const;
     void Step(StepControl control, StepDirection direction);
 
     // Refused entries are reported here; without prompts they are only reset.

@@ -47,7 +47,7 @@ public:
     void SelectGridRow(int row);
 
 signals:
-    // The selected cell changed by mouse or keyboard (MainGridClick).
+    // The selected cell changed by mouse or keyboard (LoadSelected).
     void loadClicked();
     // A context menu is wanted at `at` (viewport coordinates): under the pointer, or on the
     // selected row when asked for by keyboard.

@@ -21,10 +21,9 @@
 namespace corvane {
 namespace {
 
-FilterCombo* NewCombo(const QString& name, const QString& hint, QWidget* parent) {
+FilterCombo* NewCombo(const QString& name, QWidget* parent) {
     auto* combo = new FilterCombo(parent);
     combo->setObjectName(name);
-    combo->setToolTip(hint);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(10);
     return combo;
@@ -100,12 +99,10 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
 
     // Page "Default".
     auto* page0 = new QWidget(this);
-    ComBoxBrand0 = NewCombo(QStringLiteral("ComBoxBrand0"), QStringLiteral("Pick a Brand"), page0);
-    ComBoxUsage0 = NewCombo(QStringLiteral("ComBoxUsage0"), QStringLiteral("Pick a Usage"), page0);
-    ComBoxCaliber0 =
-        NewCombo(QStringLiteral("ComBoxCaliber0"), QStringLiteral("Pick a Caliber"), page0);
-    ComBoxBullet0 =
-        NewCombo(QStringLiteral("ComBoxBullet0"), QStringLiteral("Pick a Bullet Style"), page0);
+    ComBoxBrand0 = NewCombo(QStringLiteral("ComBoxBrand0"), page0);
+    ComBoxUsage0 = NewCombo(QStringLiteral("ComBoxUsage0"), page0);
+    ComBoxCaliber0 = NewCombo(QStringLiteral("ComBoxCaliber0"), page0);
+    ComBoxBullet0 = NewCombo(QStringLiteral("ComBoxBullet0"), page0);
     Panel = new BallisticsPanel;
     auto* scroll = new PanelScrollBox(page0);
     scroll->SetPanel(Panel);
@@ -141,12 +138,10 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
 
     // Page "Shotshell".
     auto* page1 = new QWidget(this);
-    ComBoxBrand1 = NewCombo(QStringLiteral("ComBoxBrand1"), QStringLiteral("Pick a Brand"), page1);
-    ComBoxUsage1 = NewCombo(QStringLiteral("ComBoxUsage1"), QStringLiteral("Pick a Usage"), page1);
-    ComBoxCaliber1 =
-        NewCombo(QStringLiteral("ComBoxCaliber1"), QStringLiteral("Pick a Gauge"), page1);
-    ComBoxBullet1 =
-        NewCombo(QStringLiteral("ComBoxBullet1"), QStringLiteral("Pick a Pellet Size"), page1);
+    ComBoxBrand1 = NewCombo(QStringLiteral("ComBoxBrand1"), page1);
+    ComBoxUsage1 = NewCombo(QStringLiteral("ComBoxUsage1"), page1);
+    ComBoxCaliber1 = NewCombo(QStringLiteral("ComBoxCaliber1"), page1);
+    ComBoxBullet1 = NewCombo(QStringLiteral("ComBoxBullet1"), page1);
     for (FilterCombo* c : {ComBoxBrand1, ComBoxUsage1, ComBoxCaliber1, ComBoxBullet1}) {
         c->setMinimumWidth(200);
     }
@@ -173,8 +168,7 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
 
     // Page "Components".
     auto* page2 = new QWidget(this);
-    ComBoxComponent2 =
-        NewCombo(QStringLiteral("ComBoxComponent2"), QStringLiteral("Pick a Caliber"), page2);
+    ComBoxComponent2 = NewCombo(QStringLiteral("ComBoxComponent2"), page2);
     ComBoxComponent2->setMinimumWidth(260);
     ImageComponents = new QLabel(page2);
     ImageComponents->setFixedSize(110, 62);
@@ -204,6 +198,29 @@ void ControlStrip::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && bbnRefresh != nullptr) {
         ShowRefreshColours();
     }
+}
+
+ControlStrip::Page ControlStrip::PageOf(CatalogTab tab) {
+    switch (tab) {
+    case CatalogTab::Shotshell:
+        return ShotshellPage;
+    case CatalogTab::Components:
+        return ComponentsPage;
+    default:
+        return DefaultPage;
+    }
+}
+
+std::vector<FilterCombo*> ControlStrip::FilterCombos(Page page) const {
+    switch (page) {
+    case ShotshellPage:
+        return {ComBoxBrand1, ComBoxUsage1, ComBoxCaliber1, ComBoxBullet1};
+    case ComponentsPage:
+        return {ComBoxComponent2};
+    case DefaultPage:
+        break;
+    }
+    return {ComBoxBrand0, ComBoxUsage0, ComBoxCaliber0, ComBoxBullet0};
 }
 
 void ControlStrip::SetDefaultListWidths(int brandWidth, int caliberWidth) {

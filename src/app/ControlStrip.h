@@ -2,7 +2,12 @@
 // The strip above the grid: page "Default" (sections 0-3) with four filter lists, the
 // ballistics panel and the Default and Refresh buttons; page "Shotshell" with four filter lists
 // and the pellet data button; page "Components" with the component type list.
+#include "catalog/LoadRecord.h"
+
 #include <QStackedWidget>
+
+#include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -17,6 +22,9 @@ class ControlStrip : public QStackedWidget {
     Q_OBJECT
 public:
     enum Page { DefaultPage = 0, ShotshellPage = 1, ComponentsPage = 2 };
+    static constexpr std::array<Page, 3> kPages{DefaultPage, ShotshellPage, ComponentsPage};
+    // The page showing a section's filter lists.
+    static Page PageOf(CatalogTab tab);
     static constexpr int kHeight = 74;
 
     explicit ControlStrip(QWidget* parent = nullptr);
@@ -39,6 +47,9 @@ public:
     // Page "Components".
     FilterCombo* ComBoxComponent2 = nullptr;
     QLabel* ImageComponents = nullptr;
+
+    // A page's filter lists in FilterListKind order; their hints follow the lists they show.
+    std::vector<FilterCombo*> FilterCombos(Page page) const;
 
     // The design's widths of the brand/usage lists and of the caliber/style lists on page
     // "Default". The caliber and style lists give up kPanelRoom of theirs (their longest texts

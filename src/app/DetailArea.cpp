@@ -34,16 +34,6 @@ constexpr int kListItemHeight = 17;
 // The description wraps this much inside the list box width.
 constexpr int kListWrapMargin = 32;
 
-QString StyleCaption(int section) {
-    if (section == 3) {
-        return QStringLiteral("Slug Style");
-    }
-    if (section == 4) {
-        return QStringLiteral("Pellet Style");
-    }
-    return QStringLiteral("Bullet Style");
-}
-
 } // namespace
 
 DetailArea::DetailArea(QWidget* parent) : QStackedWidget(parent) {
@@ -83,8 +73,7 @@ QWidget* DetailArea::BuildDetailPage() {
     sbnDetailSizeCtrlTabPage0->setObjectName(QStringLiteral("sbnDetailSizeCtrlTabPage0"));
     sbnDetailSizeCtrlTabPage0->setAutoRaise(true);
     sbnDetailSizeCtrlTabPage0->setFocusPolicy(Qt::NoFocus);
-    connect(sbnDetailSizeCtrlTabPage0, &QToolButton::clicked, this,
-            &DetailArea::sbnDetailSizeCtrlTabPage0Click);
+    connect(sbnDetailSizeCtrlTabPage0, &QToolButton::clicked, this, &DetailArea::ToggleDetailSize);
 
     ImageDetailLeftImageTabPage0 = new QLabel(page);
     ImageDetailLeftImageTabPage0->setObjectName(QStringLiteral("ImageDetailLeftImageTabPage0"));
@@ -106,7 +95,7 @@ QWidget* DetailArea::BuildDetailPage() {
     sbnProductTabPage0->setToolTip(QStringLiteral("Display product information"));
     sbnBulletStypeTabPage0 = new QToolButton(productSection_);
     sbnBulletStypeTabPage0->setObjectName(QStringLiteral("sbnBulletStypeTabPage0"));
-    sbnBulletStypeTabPage0->setText(StyleCaption(0));
+    sbnBulletStypeTabPage0->setText(QString::fromLatin1(Traits(CatalogTab::Rifle).styleCaption));
     sbnBulletStypeTabPage0->setToolTip(QStringLiteral("Display bullet information"));
     viewButtons_ = new QButtonGroup(this);
     viewButtons_->setExclusive(true);
@@ -120,9 +109,8 @@ QWidget* DetailArea::BuildDetailPage() {
         buttons->addWidget(button);
     }
     sbnProductTabPage0->setChecked(true);
-    connect(sbnProductTabPage0, &QToolButton::clicked, this, &DetailArea::sbnProductTabPage0Click);
-    connect(sbnBulletStypeTabPage0, &QToolButton::clicked, this,
-            &DetailArea::sbnBulletStypeTabPage0Click);
+    connect(sbnProductTabPage0, &QToolButton::clicked, this, &DetailArea::ShowPackagingView);
+    connect(sbnBulletStypeTabPage0, &QToolButton::clicked, this, &DetailArea::ShowStyleView);
 
     recommendedUse_ = new QGroupBox(QStringLiteral("Recommended Use"), page);
     lblRecommendedUseTabPage0 = new QLabel(recommendedUse_);
@@ -152,14 +140,14 @@ void DetailArea::Attach(const std::filesystem::path& productInfoDir, UserPrompts
     descriptions_ = std::make_unique<Descriptions>(productInfoDir);
 }
 
-void DetailArea::SetSection(int section) {
+void DetailArea::SetSection(CatalogTab section) {
     section_ = section;
-    sbnBulletStypeTabPage0->setText(StyleCaption(section));
+    sbnBulletStypeTabPage0->setText(QString::fromLatin1(Traits(section).styleCaption));
 }
 
-void DetailArea::SetDisplayMode(int mode, const QString& picturePath) {
+void DetailArea::SetDisplayMode(DisplayMode mode, const QString& picturePath) {
     setFixedHeight(kHeight);
-    if (mode == DetailView) {
+    if (mode == DisplayMode::LoadDetail) {
         setCurrentIndex(1);
         SetExpanded(true);
         return;
@@ -178,12 +166,12 @@ void DetailArea::ShowTitlePicture(const QImage& picture) {
     if (!picture.isNull()) {
         titlePicture_ = picture;
     }
-    SetDisplayMode(TitlePictureView);
+    SetDisplayMode(DisplayMode::TitlePicture);
 }
 
 void DetailArea::ShowLoadTitle(const QString& title, const QString& recommendedUse) {
     if (ShowsTitlePicture()) {
-        SetDisplayMode(DetailView);
+        SetDisplayMode(DisplayMode::LoadDetail);
     }
     lblLoadDetailTitleTabPage0->setText(title);
     FitTitleFont();
@@ -205,13 +193,12 @@ void DetailArea::ShowLoadDetail() {
         return;
     }
     const bool style = StyleViewDown();
-    const int kind = style ? static_cast<int>(DescriptionKind::Bullet)
-                           : static_cast<int>(DescriptionKind::Brand);
+    const DescriptionKind kind = style ? DescriptionKind::Bullet : DescriptionKind::Brand;
     const std::string& key = style ? styleKey_ : brandKey_;
-    const auto tab = static_cast<CatalogTab>(section_);
+    const CatalogTab tab = section_;
     std::string name;
     try {
-        name = Trim(descriptions_->GetDescription(tab, kind + 2, key));
+        name = Trim(descriptions_->GetDescription(tab, PictureKindOf(kind), key));
         descriptionText_ = descriptions_->GetDescription(tab, kind, key);
     } catch (const CatalogFileError& error) {
         // One message per attempt; the old description must not stay beside the new title.
@@ -285,25 +272,25 @@ void DetailArea::ShowPlaceholder(const char* fileName) {
     }
 }
 
-void DetailArea::sbnProductTabPage0Click() {
+void DetailArea::ShowPackagingView() {
     sbnProductTabPage0->setChecked(true);
     ShowPlaceholder("boxholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
 }
 
-void DetailArea::sbnBulletStypeTabPage0Click() {
+void DetailArea::ShowStyleView() {
     sbnBulletStypeTabPage0->setChecked(true);
     ShowPlaceholder("styleholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
 }
 
-void DetailArea::sbnDetailSizeCtrlTabPage0Click() {
+void DetailArea::ToggleDetailSize() {
     SetExpanded(height() < kShrunkHeight + 1);
 }
 
-void DetailArea::ImageDetailLeftImageTabPage0Click() {
+void DetailArea::SmallPictureClicked() {
     if (largeExists_) {
         emit largePictureClicked(largePath_);
     }
@@ -361,7 +348,7 @@ bool DetailArea::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == ImageDetailLeftImageTabPage0 &&
                event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        ImageDetailLeftImageTabPage0Click();
+        SmallPictureClicked();
         return true;
     }
     return QStackedWidget::eventFilter(watched, event);

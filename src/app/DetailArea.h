@@ -3,6 +3,7 @@
 // or after a load is clicked, the load's title line, recommended uses, a picture and the
 // word-wrapped description of its packaging or its bullet style.
 #include "catalog/Descriptions.h"
+#include "catalog/SectionTraits.h"
 
 #include <QImage>
 #include <QStackedWidget>
@@ -24,7 +25,8 @@ class UserPrompts;
 class DetailArea : public QStackedWidget {
     Q_OBJECT
 public:
-    enum DisplayMode { DetailView = 1, TitlePictureView = 3 };
+    // The section's title picture, or the clicked load's title, picture and description.
+    enum class DisplayMode { LoadDetail, TitlePicture };
     static constexpr int kHeight = 150;
     static constexpr int kShrunkHeight = 23;
     static constexpr int kPictureHeight = 125;
@@ -37,8 +39,8 @@ public:
     void Attach(const std::filesystem::path& productInfoDir, UserPrompts& prompts);
 
     // The section whose loads are shown: the style button's caption and the descriptions.
-    void SetSection(int section);
-    void SetDisplayMode(int mode, const QString& picturePath = {});
+    void SetSection(CatalogTab section);
+    void SetDisplayMode(DisplayMode mode, const QString& picturePath = {});
     // Title picture view with an already loaded picture; a null picture keeps the previous one.
     void ShowTitlePicture(const QImage& picture);
     // The clicked load's title line (its font fitted to the width) and recommended uses;
@@ -52,10 +54,10 @@ public:
     bool LoadDetailImage(const QString& path);
 
     // Handlers, public for the tests.
-    void sbnProductTabPage0Click();
-    void sbnBulletStypeTabPage0Click();
-    void sbnDetailSizeCtrlTabPage0Click();
-    void ImageDetailLeftImageTabPage0Click();
+    void ShowPackagingView();
+    void ShowStyleView();
+    void ToggleDetailSize();
+    void SmallPictureClicked();
 
     bool ShowsTitlePicture() const { return currentIndex() == 0; }
     bool StyleViewDown() const;
@@ -113,7 +115,7 @@ private:
     UserPrompts* prompts_ = nullptr;
     std::unique_ptr<Descriptions> descriptions_;
     QImage titlePicture_;
-    int section_ = 0;
+    CatalogTab section_ = CatalogTab::Rifle;
     std::string brandKey_;
     std::string styleKey_;
     std::string descriptionText_;

@@ -8,49 +8,37 @@ namespace corvane {
 
 FilterCombo::FilterCombo(QWidget* parent) : QComboBox(parent) {
     setMaxVisibleItems(12);
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        box_.selected = index;
-        emit picked();
-    });
+    connect(this, &QComboBox::activated, this, [this](int index) { emit picked(list_, index); });
 }
 
-void FilterCombo::ShowBox() {
+void FilterCombo::ShowList(SectionFilters& filters, FilterListKind list) {
+    filters_ = &filters;
+    list_ = list;
+    setToolTip(QString::fromLatin1(filters.Texts(list).hint));
+}
+
+void FilterCombo::Refresh() {
+    if (filters_ == nullptr) {
+        return;
+    }
     const QSignalBlocker blocker(this);
     clear();
-    for (const FilterItem& item : box_.items) {
+    const FilterBox& box = filters_->List(list_);
+    for (const FilterItem& item : box.items) {
         addItem(ToQString(item.text));
     }
-    setCurrentIndex(box_.selected);
-}
-
-void FilterCombo::InsertPrompt(const QString& prompt, const QString& showAll) {
-    prompt_ = prompt;
-    showAll_ = showAll;
-    std::vector<FilterItem> items;
-    items.reserve(box_.items.size() + 1);
-    items.push_back(FilterItem{FromQString(prompt), 0});
-    items.insert(items.end(), box_.items.begin(), box_.items.end());
-    box_.items = std::move(items);
-    box_.selected = 0;
-    hasPrompt_ = true;
-    ShowBox();
-}
-
-void FilterCombo::RemovePrompt() {
-    if (hasPrompt_ && !box_.items.empty()) {
-        box_.items.erase(box_.items.begin());
-        box_.selected = 0;
-    }
-    hasPrompt_ = false;
-    ShowBox();
+    setCurrentIndex(box.selected);
+    setToolTip(QString::fromLatin1(filters_->Texts(list_).hint));
 }
 
 void FilterCombo::ReplacePrompt() {
-    if (count() > 0 && itemText(0) == prompt_ && !prompt_.isEmpty()) {
-        setItemText(0, showAll_);
-        if (!box_.items.empty()) {
-            box_.items.front().text = FromQString(showAll_);
-        }
+    if (filters_ == nullptr || count() == 0) {
+        return;
+    }
+    filters_->ReplacePrompt(list_);
+    const FilterBox& box = filters_->List(list_);
+    if (!box.items.empty()) {
+        setItemText(0, ToQString(box.items.front().text));
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// A drop-down list mirroring one filter box of the core. Until it is first dropped down its
-// first entry is a prompt ("Pick a brand"); dropping it down turns the prompt into the list's
-// "show all" text.
-#include "catalog/FilterLists.h"
+// A drop-down list showing one list of a SectionFilters model: its entries (the prompt, while
+// the section is freshly shown, is a real first entry, so that the list reads and steps by keys
+// as designed), its selection and its hint. Dropping it down replaces the prompt in the model.
+#include "catalog/SectionFilters.h"
 
 #include <QComboBox>
 
@@ -13,28 +13,21 @@ class FilterCombo : public QComboBox {
 public:
     explicit FilterCombo(QWidget* parent = nullptr);
 
-    FilterBox& Box() { return box_; }
-    const FilterBox& Box() const { return box_; }
-    // Shows the box's items and selection without reporting a change.
-    void ShowBox();
-    // Inserts `prompt` at the top and selects it; dropping down replaces it by `showAll`.
-    void InsertPrompt(const QString& prompt, const QString& showAll);
-    // Drops the entry a previous InsertPrompt put first (prompt or its replacement).
-    void RemovePrompt();
-    bool HasPrompt() const { return hasPrompt_; }
+    // The model list this combo shows; the hint follows the list's texts.
+    void ShowList(SectionFilters& filters, FilterListKind list);
+    // Shows the model's entries and selection without reporting a change.
+    void Refresh();
     // What a drop-down does to the prompt, without opening the list.
     void ReplacePrompt();
     void showPopup() override;
 
 signals:
-    // The user picked an entry; the box's selection already follows it.
-    void picked();
+    // The user picked entry `index`; the model has not yet followed.
+    void picked(FilterListKind list, int index);
 
 private:
-    FilterBox box_;
-    QString prompt_;
-    QString showAll_;
-    bool hasPrompt_ = false;
+    SectionFilters* filters_ = nullptr;
+    FilterListKind list_ = FilterListKind::Brand;
 };
 
 } // namespace corvane

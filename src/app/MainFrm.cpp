@@ -12,7 +12,7 @@
 #include "app/TableExport.h"
 #include "app/TrajectoryChartLink.h"
 #include "ballistics/GridData.h"
-#include "catalog/FilterLists.h"
+#include "catalog/SectionFilters.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
@@ -79,28 +79,6 @@ QToolButton* ToolButton(const QString& name, const QString& text, const QString&
     return button;
 }
 
-// Prompts of the four lists of a section (brand, usage, caliber, style) and their replacements.
-struct ListPrompts {
-    const char* prompt[4];
-    const char* showAll[4];
-};
-
-ListPrompts PromptsOf(int section) {
-    if (section == 3) {
-        return {{"Pick a brand", "Pick a usage", "Pick a gauge", "Pick a slug style"},
-                {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
-                 "** Show all slug styles **"}};
-    }
-    if (section == 4) {
-        return {{"Pick a brand", "Pick a usage", "Pick a gauge", "Pick a pellet size"},
-                {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
-                 "** Show all pellet sizes **"}};
-    }
-    return {{"Pick a brand", "Pick a usage", "Pick a caliber", "Pick a bullet style"},
-            {"** Show all brands **", "** Show all usage **", "** Show all calibers **",
-             "** Show all bullet styles **"}};
-}
-
 // The placement stored when none is remembered: 800 x 600, centred on the screen.
 void StoreCentredPlacement(AppSettings& s, const QScreen* screen) {
     const QSize area = screen != nullptr ? screen->geometry().size() : QSize(800, 600);
@@ -116,7 +94,10 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
                    UserPrompts* prompts, QWidget* parent)
     : QWidget(parent), programDir_(std::move(programDir)), store_(settingsStore),
       ownPrompts_(prompts == nullptr ? std::make_unique<QtUserPrompts>(this) : nullptr),
-      prompts_(prompts == nullptr ? *ownPrompts_ : *prompts), catalog_(programDir_, prompts_),
+      prompts_(prompts == nullptr ? *ownPrompts_ : *prompts),
+      catalog_(programDir_, prompts_), filters_{SectionFilters(catalog_, CatalogTab::Rifle),
+                                                SectionFilters(catalog_, CatalogTab::Shotshell),
+                                                SectionFilters(catalog_, CatalogTab::Components)},
       measure_(QFont(QStringLiteral("Arial"), 9)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Corvane Ammo Catalog"));
@@ -136,6 +117,12 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
         LoadPicture(QString::fromStdString((catalog_.ProductInfoDir() / "splash.jpg").string())));
     NotebookMain->addWidget(splash_);
     BuildCatalogPage();
+    for (const ControlStrip::Page page : ControlStrip::kPages) {
+        const std::vector<FilterCombo*> combos = strip_->FilterCombos(page);
+        for (std::size_t i = 0; i < combos.size(); ++i) {
+            combos[i]->ShowList(filters_[page], static_cast<FilterListKind>(i));
+        }
+    }
     detail_->Attach(catalog_.ProductInfoDir(), prompts_);
     side_ = new SideWindows(
         this, grid_, catalog_, prompts_,
@@ -143,10 +130,10 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
     connect(detail_, &DetailArea::largePictureClicked, side_, &SideWindows::ShowLargeImage);
     connect(detail_, &DetailArea::largePictureChanged, side_, &SideWindows::UpdateLargeImagePopup);
     connect(detail_, &DetailArea::catalogFocusWanted, this, [this] { grid_->setFocus(); });
-    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::sbnPelletDataClick);
+    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::ShowPelletWindowForLoad);
     OnLeftClick(strip_->ImagePelletData, [this] {
         if (strip_->sbnPelletData->isEnabled()) {
-            sbnPelletDataClick();
+            ShowPelletWindowForLoad();
         }
     });
     auto* layout = new QVBoxLayout(this);
@@ -265,31 +252,34 @@ void TfrmMain::ConnectActions() {
         connect(shortcut, &QShortcut::activated, this, [this, step = step] {
             if (CatalogShown()) {
                 const int count = TabControl1->count();
-                TabControl1->setCurrentIndex((CurrentSection() + step + count) % count);
+                TabControl1->setCurrentIndex((TabIndex(CurrentSection()) + step + count) % count);
             }
         });
     }
     connect(splash_, &SplashPage::hotAreaClicked, this, [this](int area) {
-        OpenCatalogSection(area == SplashPage::kExpertArea ? 5 : area);
+        // The hot areas are numbered as the sections; the expert's opens the components.
+        OpenCatalogSection(area == SplashPage::kExpertArea ? CatalogTab::Components
+                                                           : static_cast<CatalogTab>(area));
         if (area == SplashPage::kExpertArea && !declined_) {
-            sbnAmmoExpertClick();
+            ShowExpertWindow();
         }
     });
-    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::TabControl1Change);
-    for (int s : {0, 4}) {
-        for (FilterCombo* combo : SectionCombos(s)) {
-            connect(combo, &FilterCombo::picked, this, &TfrmMain::SectionFilterPicked);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::SectionTabChanged);
+    for (const ControlStrip::Page page : ControlStrip::kPages) {
+        for (FilterCombo* combo : strip_->FilterCombos(page)) {
+            connect(
+                combo, &FilterCombo::picked, this,
+                [this, page](FilterListKind list, int index) { FilterPicked(page, list, index); });
         }
     }
-    connect(strip_->ComBoxComponent2, &FilterCombo::picked, this, &TfrmMain::ComponentPicked);
     connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
     strip_->Panel->SetPrompts(&prompts_);
-    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::bbnRefreshClick);
+    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::RefreshClicked);
     connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
-            &TfrmMain::bbnBallisticDefaultsClick);
-    connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::MainGridClick);
-    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::sbnAmmoExpertClick);
-    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::sbnCorvaneWebSiteClick);
+            &TfrmMain::RestoreBallisticDefaults);
+    connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::LoadSelected);
+    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::ShowExpertWindow);
+    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::OpenWebSite);
     connect(sbnTools, &QToolButton::clicked, this, [this] {
         UpdateToolsMenuChecks();
         menus_.PopupMenuTools->popup(sbnTools->mapToGlobal(QPoint(-150, sbnTools->height())));
@@ -311,7 +301,7 @@ void TfrmMain::ConnectActions() {
         ShowHints(!settings_.ShowHints);
         SaveShowHints(store_, settings_);
     });
-    connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::Tabletofile1Click);
+    connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::ExportTableToFile);
     ConnectMenuActions();
     connect(menus_.ColorPrinting, &QAction::triggered, this, [this] {
         settings_.ColorPrinting = !settings_.ColorPrinting;
@@ -330,8 +320,9 @@ void TfrmMain::UpdateToolsMenuChecks() {
     }
 }
 
-int TfrmMain::CurrentSection() const {
-    return TabControl1->currentIndex();
+CatalogTab TfrmMain::CurrentSection() const {
+    // The tabs are in section order and always one is current.
+    return static_cast<CatalogTab>(std::max(TabControl1->currentIndex(), 0));
 }
 
 bool TfrmMain::CatalogShown() const {
@@ -341,11 +332,11 @@ bool TfrmMain::CatalogShown() const {
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!activated_) {
-        FormActivate();
+        FirstActivation();
     }
 }
 
-void TfrmMain::FormActivate() {
+void TfrmMain::FirstActivation() {
     activated_ = true;
     const QSignalBlocker blocker(TabControl1);
     TabControl1->setCurrentIndex(0);
@@ -374,9 +365,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmMain::OpenCatalogSection(int section) {
+void TfrmMain::OpenCatalogSection(CatalogTab section) {
     if (!activated_) {
-        FormActivate();
+        FirstActivation();
     }
     eventsEnabled_ = false;
     // From here on the window can be resized, minimised and maximised.
@@ -395,7 +386,7 @@ void TfrmMain::OpenCatalogSection(int section) {
     NotebookMain->setCurrentIndex(1);
     {
         const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(section);
+        TabControl1->setCurrentIndex(TabIndex(section));
     }
     ShowCatalogTab();
     prompts_.ProcessEvents();
@@ -459,35 +450,13 @@ void TfrmMain::SaveEndOfRunSettings() {
     corvane::SaveEndOfRunSettings(store_, settings_);
 }
 
-std::array<FilterCombo*, 4> TfrmMain::SectionCombos(int section) const {
-    if (section == 4) {
-        return {strip_->ComBoxBrand1, strip_->ComBoxUsage1, strip_->ComBoxCaliber1,
-                strip_->ComBoxBullet1};
+void TfrmMain::ShowFilterLists(ControlStrip::Page page) {
+    for (FilterCombo* combo : strip_->FilterCombos(page)) {
+        combo->Refresh();
     }
-    return {strip_->ComBoxBrand0, strip_->ComBoxUsage0, strip_->ComBoxCaliber0,
-            strip_->ComBoxBullet0};
 }
 
-bool TfrmMain::RebuildFilterLists(int section) {
-    const auto combos = SectionCombos(section);
-    try {
-        BuildFilterLists(catalog_, static_cast<CatalogTab>(section), combos[0]->Box(),
-                         combos[1]->Box(), combos[3]->Box(), combos[2]->Box(), shownLoads_);
-    } catch (const CatalogFileError& error) {
-        shownLoads_.Clear();
-        prompts_.ShowError(error.what());
-        for (FilterCombo* combo : combos) {
-            combo->ShowBox();
-        }
-        return false;
-    }
-    for (FilterCombo* combo : combos) {
-        combo->ShowBox();
-    }
-    return true;
-}
-
-void TfrmMain::TabControl1Change(int) {
+void TfrmMain::SectionTabChanged(int) {
     eventsEnabled_ = false;
     ShowCatalogTab();
     prompts_.ProcessEvents();
@@ -496,74 +465,51 @@ void TfrmMain::TabControl1Change(int) {
 
 void TfrmMain::ShowCatalogTab() {
     selectFirstLoad_ = false;
-    const int s = CurrentSection();
+    const CatalogTab tab = CurrentSection();
+    const SectionTraits& traits = Traits(tab);
     side_->ClosePelletWindow();
     chartLink_->SectionChanged();
-    detail_->SetSection(s);
+    detail_->SetSection(tab);
     sbnPrint->setEnabled(false);
-    if (s <= 4) {
-        const auto combos = SectionCombos(s);
-        for (FilterCombo* combo : combos) {
-            combo->Box().selected = 0;
-            combo->RemovePrompt();
-            combo->Box().selected = 0;
-        }
-        RebuildFilterLists(s);
-        const ListPrompts prompts = PromptsOf(s);
-        for (int i = 0; i < 4; ++i) {
-            combos[static_cast<std::size_t>(i)]->InsertPrompt(
-                QString::fromLatin1(prompts.prompt[i]), QString::fromLatin1(prompts.showAll[i]));
-        }
-        strip_->setCurrentIndex(s == 4 ? ControlStrip::ShotshellPage : ControlStrip::DefaultPage);
-    } else {
-        FilterCombo* combo = strip_->ComBoxComponent2;
-        combo->Box().selected = 0;
-        try {
-            BuildComponentList(catalog_, combo->Box(), shownLoads_);
-        } catch (const CatalogFileError& error) {
-            shownLoads_.Clear();
-            prompts_.ShowError(error.what());
-        }
-        combo->RemovePrompt();
-        combo->InsertPrompt(QStringLiteral("Pick a component"),
-                            QStringLiteral("** Show all components **"));
-        strip_->setCurrentIndex(ControlStrip::ComponentsPage);
+    const ControlStrip::Page page = ControlStrip::PageOf(tab);
+    try {
+        filters_[page].Show(tab, shownLoads_);
+    } catch (const CatalogFileError& error) {
+        shownLoads_.Clear();
+        prompts_.ShowError(error.what());
     }
-    strip_->ComBoxCaliber0->setToolTip(s == 3 ? QStringLiteral("Pick a Gauge")
-                                              : QStringLiteral("Pick a Caliber"));
-    strip_->ComBoxBullet0->setToolTip(s == 3 ? QStringLiteral("Pick a Slug Style")
-                                             : QStringLiteral("Pick a Bullet Style"));
+    ShowFilterLists(page);
+    strip_->setCurrentIndex(page);
     detail_->ShowTitlePicture(LoadPicture(QString::fromStdString(
-        (catalog_.ProductInfoDir() / ("ts" + std::to_string(s) + ".jpg")).string())));
-    if (s <= 2) {
+        (catalog_.ProductInfoDir() / ("ts" + std::to_string(TabIndex(tab)) + ".jpg")).string())));
+    switch (tab) {
+    case CatalogTab::Rifle:
+    case CatalogTab::Pistol:
+    case CatalogTab::Rimfire:
         strip_->SetDefaultListWidths(180, 236);
-    } else if (s == 3) {
+        break;
+    case CatalogTab::Slug:
         strip_->SetDefaultListWidths(220, 196);
+        break;
+    case CatalogTab::Shotshell:
+    case CatalogTab::Components:
+        break; // their own pages keep the design's widths
     }
-    if (s <= 3) {
-        strip_->Panel->ApplyBallisticDefaults(settings_, s);
+    if (traits.HasBallistics()) {
+        strip_->Panel->ApplyBallisticDefaults(settings_, tab);
     }
     strip_->sbnPelletData->setEnabled(false);
     FillCatalogGrid();
 }
 
-void TfrmMain::SectionFilterPicked() {
-    const int s = CurrentSection();
-    if (s > 4) {
-        return;
-    }
-    RebuildFilterLists(s);
-    selectFirstLoad_ = true;
-    FillCatalogGrid();
-}
-
-void TfrmMain::ComponentPicked() {
+void TfrmMain::FilterPicked(ControlStrip::Page page, FilterListKind list, int index) {
     try {
-        BuildComponentList(catalog_, strip_->ComBoxComponent2->Box(), shownLoads_);
+        filters_[page].Pick(list, index, shownLoads_);
     } catch (const CatalogFileError& error) {
         shownLoads_.Clear();
         prompts_.ShowError(error.what());
     }
+    ShowFilterLists(page);
     selectFirstLoad_ = true;
     FillCatalogGrid();
 }
@@ -574,10 +520,9 @@ void TfrmMain::FillCatalogGrid() {
     strip_->bbnRefresh->setEnabled(false);
     lblLine1BottomTabPage0->hide();
     lblLine2BottomTabPage0->hide();
-    const int s = CurrentSection();
-    const auto tab = static_cast<CatalogTab>(s);
-    if (s <= 3) {
-        strip_->Panel->RememberConditionChoices(settings_, s);
+    const CatalogTab tab = CurrentSection();
+    if (Traits(tab).HasBallistics()) {
+        strip_->Panel->RememberConditionChoices(settings_, tab);
     }
     measure_.SetFont(grid_->GridFont());
     GridData built;
@@ -615,7 +560,7 @@ void TfrmMain::FillCatalogGrid() {
     lblLine2BottomTabPage0->setVisible(legend2);
     if (selectFirstLoad_) {
         selectFirstLoad_ = false;
-        MainGridClick();
+        LoadSelected();
         grid_->setFocus();
     }
     if (keepGridPosition_) {
@@ -625,21 +570,22 @@ void TfrmMain::FillCatalogGrid() {
     chartLink_->GridRefilled();
 }
 
-void TfrmMain::MainGridClick() {
-    const int s = CurrentSection();
+void TfrmMain::LoadSelected() {
+    const CatalogTab tab = CurrentSection();
+    const SectionTraits& traits = Traits(tab);
     const int row = grid_->SelectedRow();
-    if (row < 1 || static_cast<std::size_t>(row - 1) >= shownLoads_.Count() || s > 4) {
+    if (row < 1 || static_cast<std::size_t>(row - 1) >= shownLoads_.Count() ||
+        traits.IsComponents()) {
         return;
     }
-    const auto tab = static_cast<CatalogTab>(s);
     const int recordIndex = shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex;
     const LoadRecord& load = catalog_.Record(tab, recordIndex);
     try {
         const std::string brand = catalog_.LookupName(load.BrandId, tab, ListKind::Brand);
         const std::string styleKey =
-            s == 4 ? load.ShotSizeText
-                   : catalog_.LookupName(s == 3 ? load.SlugStyleId : load.BulletStyleId, tab,
-                                         ListKind::Bullet);
+            traits.style == StyleSource::ShotSizes
+                ? load.ShotSizeText
+                : catalog_.LookupName(StyleIdOf(traits.style, load), tab, ListKind::Bullet);
         std::string useText;
         for (int k = 0; k < 20; ++k) {
             if (load.UsageFlags[static_cast<std::size_t>(k)]) {
@@ -657,11 +603,11 @@ void TfrmMain::MainGridClick() {
                       .Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(caliberColumn)]
                 : std::string();
         const std::string title = "Load: " + Trim(load.LoadNumber) + "    " +
-                                  (s >= 3 ? "Gauge: " : "Caliber: ") + caliberCell +
+                                  (traits.gauge ? "Gauge: " : "Caliber: ") + caliberCell +
                                   "   Brand: " + brand;
         detail_->ShowLoadTitle(ToQString(title), ToQString(JoinWithAnd(useText)));
         detail_->SetLoadKeys(brand, styleKey);
-        if (s == 4) {
+        if (traits.pelletData) {
             strip_->sbnPelletData->setEnabled(true);
             side_->RefillPelletWindow(recordIndex, settings_.EnglSys);
         }
@@ -672,9 +618,9 @@ void TfrmMain::MainGridClick() {
     }
 }
 
-void TfrmMain::sbnPelletDataClick() {
+void TfrmMain::ShowPelletWindowForLoad() {
     const int row = grid_->SelectedRow();
-    if (CurrentSection() != 4 || row < 1 ||
+    if (!Traits(CurrentSection()).pelletData || row < 1 ||
         static_cast<std::size_t>(row - 1) >= shownLoads_.Count()) {
         return;
     }
@@ -688,7 +634,7 @@ void TfrmMain::PanelEntryChanged() {
     }
 }
 
-void TfrmMain::bbnRefreshClick() {
+void TfrmMain::RefreshClicked() {
     RefillKeepingPosition();
 }
 
@@ -701,12 +647,12 @@ void TfrmMain::RefillKeepingPosition() {
     FillCatalogGrid();
 }
 
-void TfrmMain::bbnBallisticDefaultsClick() {
-    const int s = CurrentSection();
-    if (s >= 0 && s <= 3) {
-        settings_.SavedIndex[static_cast<std::size_t>(s)] = false;
+void TfrmMain::RestoreBallisticDefaults() {
+    const CatalogTab tab = CurrentSection();
+    if (const int slot = Traits(tab).ballisticsSlot; slot >= 0) {
+        settings_.SavedIndex[static_cast<std::size_t>(slot)] = false;
     }
-    strip_->Panel->ApplyBallisticDefaults(settings_, s);
+    strip_->Panel->ApplyBallisticDefaults(settings_, tab);
     grid_->setFocus();
 }
 
@@ -731,7 +677,7 @@ void TfrmMain::ToggleHeading(HeadingItem item) {
     RefillKeepingPosition();
 }
 
-void TfrmMain::Tabletofile1Click() {
+void TfrmMain::ExportTableToFile() {
     if (!CatalogShown()) {
         return;
     }
@@ -759,13 +705,13 @@ void TfrmMain::Tabletofile1Click() {
     }
 }
 
-void TfrmMain::sbnCorvaneWebSiteClick() {
+void TfrmMain::OpenWebSite() {
     if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebSite)))) {
         QApplication::beep();
     }
 }
 
-void TfrmMain::sbnAmmoExpertClick() {
+void TfrmMain::ShowExpertWindow() {
     if (expert_ == nullptr) {
         expert_ = new TFormAmmoExpt(catalog_, settings_, *this, this);
     }
@@ -782,44 +728,37 @@ void TfrmMain::SelectGridRow(int index) {
 }
 
 void TfrmMain::ShowShotshellSection() {
-    if (CurrentSection() != 4) {
+    if (CurrentSection() != CatalogTab::Shotshell) {
         const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(4);
+        TabControl1->setCurrentIndex(TabIndex(CatalogTab::Shotshell));
         ShowCatalogTab();
     }
 }
 
 void TfrmMain::ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
-                              int section) {
-    if (section < 0 || section > 5) {
+                              CatalogTab section) {
+    if (TabIndex(section) < 0 || TabIndex(section) >= kSectionCount) {
         return;
     }
-    if (section == 3) {
+    // The expert's slug answers may be shotshell loads.
+    if (section == CatalogTab::Slug) {
         catalog_.LoadSectionTable(CatalogTab::Shotshell);
         for (const LoadRecord& r : catalog_.Records(CatalogTab::Shotshell)) {
             if (r.LoadNumber == loadNumber) {
-                section = 4;
+                section = CatalogTab::Shotshell;
                 break;
             }
         }
     }
-    bool filtered = false;
-    if (section <= 4) {
-        for (FilterCombo* combo : SectionCombos(section)) {
-            filtered = filtered || combo->currentIndex() > 0;
-        }
-    } else {
-        filtered = strip_->ComBoxComponent2->currentIndex() > 0;
-    }
-    if (CurrentSection() != section || filtered) {
+    if (CurrentSection() != section || filters_[ControlStrip::PageOf(section)].Filtered()) {
         const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(section);
+        TabControl1->setCurrentIndex(TabIndex(section));
         ShowCatalogTab();
     }
-    const auto tab = static_cast<CatalogTab>(section);
+    const bool byShotSize = Traits(section).style == StyleSource::ShotSizes;
     for (std::size_t i = 0; i < shownLoads_.Count(); ++i) {
-        const LoadRecord& r = catalog_.Record(tab, shownLoads_[i].recordIndex);
-        if (r.LoadNumber == loadNumber && (section != 4 || r.ShotSizeText == shotKey)) {
+        const LoadRecord& r = catalog_.Record(section, shownLoads_[i].recordIndex);
+        if (r.LoadNumber == loadNumber && (!byShotSize || r.ShotSizeText == shotKey)) {
             SelectGridRow(static_cast<int>(i));
             return;
         }

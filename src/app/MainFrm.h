@@ -3,8 +3,10 @@
 // detail area and grid. It holds the run's catalog and settings and forwards the user's actions
 // to the core; the decisions are the core's.
 #include "app/CatalogGridView.h"
+#include "app/ControlStrip.h"
 #include "app/MainMenus.h"
 #include "catalog/Catalog.h"
+#include "catalog/SectionFilters.h"
 #include "catalog/ShownLoads.h"
 #include "common/ui/QtTextMeasure.h"
 #include "common/ui/QtUserPrompts.h"
@@ -14,6 +16,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -28,7 +31,6 @@ class QToolButton;
 
 namespace corvane {
 
-class ControlStrip;
 class DetailArea;
 class FilterCombo;
 class HelpViewer;
@@ -59,15 +61,15 @@ public:
     void SetReportHook(ReportHook hook) { reportHook_ = std::move(hook); }
 
     // Entries for the other windows.
-    void OpenCatalogSection(int section);
+    void OpenCatalogSection(CatalogTab section);
     void ShowCatalogTab();
     void RefillKeepingPosition();
     void ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
-                        int section) override;
+                        CatalogTab section) override;
     void ShowShotshellSection() override;
     void ExpertWindowClosed() override { expertShown_ = false; }
     // The Zora Raduzu button: shows the wizard, afresh when it was closed.
-    void sbnAmmoExpertClick();
+    void ShowExpertWindow();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }
     void SelectGridRow(int index);
@@ -75,21 +77,21 @@ public:
     void SetUnitSystem(bool english);
     void ToggleHeading(HeadingItem item);
     // "Table to file...": asks for the file name, then writes the grid.
-    void Tabletofile1Click();
+    void ExportTableToFile();
     // The settings dialogs; on OK the settings are stored and the grid follows them.
-    void BallisticsSettings1Click();
-    void ColorsFontSize1Click();
-    void SightHeightSetting1Click();
+    void EditBallisticsSettings();
+    void EditColorsAndFontSize();
+    void EditSightHeights();
     // The print menu: refresh if due, then the report of the selected load.
-    void Printloadreport1Click();
-    void Setupprinter1Click();
+    void PrintSelectedLoad();
+    void PrintAfterPrinterSetup();
     void WriteLoadReport(bool showSetup);
     // Opens the help window on a topic (HelpViewer's topic numbers).
     void ShowHelpTopic(int topic);
     HelpViewer* Help() const { return help_; }
 
     // State for tests and the screenshot driver.
-    int CurrentSection() const;
+    CatalogTab CurrentSection() const;
     bool CatalogShown() const;
     bool EventsEnabled() const { return eventsEnabled_; }
     bool Declined() const { return declined_; }
@@ -101,7 +103,7 @@ public:
     DetailArea* Detail() const { return detail_; }
     SideWindows* Side() const { return side_; }
     // "Pellet Data" (button or picture): the pellet window for the selected shotshell load.
-    void sbnPelletDataClick();
+    void ShowPelletWindowForLoad();
     QTabBar* Tabs() const { return TabControl1; }
     QLabel* Legend1() const { return lblLine1BottomTabPage0; }
     QLabel* Legend2() const { return lblLine2BottomTabPage0; }
@@ -122,29 +124,30 @@ private:
     UserPrompts* DialogPrompts();
     // F1 inside the window: the grid's topic over the grid, else the contents.
     bool HelpKeyPressed(QObject* watched, QEvent* event);
-    void FormActivate();
+    void FirstActivation();
     void LoadStartupSettings();
     void RestorePlacement();
     void SaveEndOfRunSettings();
-    void TabControl1Change(int index);
-    void SectionFilterPicked();
-    void ComponentPicked();
+    void SectionTabChanged(int index);
+    // The user picked an entry of a filter list on `page`.
+    void FilterPicked(ControlStrip::Page page, FilterListKind list, int index);
+    // The page's drop-down lists show their model again.
+    void ShowFilterLists(ControlStrip::Page page);
     void FillCatalogGrid();
-    void MainGridClick();
-    void bbnRefreshClick();
-    void bbnBallisticDefaultsClick();
+    void LoadSelected();
+    void RefreshClicked();
+    void RestoreBallisticDefaults();
     void PanelEntryChanged();
-    void sbnCorvaneWebSiteClick();
+    void OpenWebSite();
     void ShowHints(bool on);
-    // Rebuilds the current page's filter lists; false after an unreadable list (already shown).
-    bool RebuildFilterLists(int section);
-    std::array<FilterCombo*, 4> SectionCombos(int section) const;
 
     std::filesystem::path programDir_;
     SettingsBackend& store_;
     std::unique_ptr<QtUserPrompts> ownPrompts_;
     UserPrompts& prompts_;
     Catalog catalog_;
+    // The filter lists of each control strip page (indexed by ControlStrip::Page).
+    std::array<SectionFilters, 3> filters_;
     AppSettings settings_;
     ShownLoads shownLoads_;
     QtTextMeasure measure_;

@@ -75,12 +75,11 @@ MainMenus BuildMainMenus(QWidget* owner) {
 
 void TfrmMain::ConnectMenuActions() {
     connect(menus_.BallisticsSettings, &QAction::triggered, this,
-            &TfrmMain::BallisticsSettings1Click);
-    connect(menus_.ColorsAndFontSize, &QAction::triggered, this, &TfrmMain::ColorsFontSize1Click);
-    connect(menus_.SightHeightSetting, &QAction::triggered, this,
-            &TfrmMain::SightHeightSetting1Click);
-    connect(menus_.PrintLoadReport, &QAction::triggered, this, &TfrmMain::Printloadreport1Click);
-    connect(menus_.SetUpPrinter, &QAction::triggered, this, &TfrmMain::Setupprinter1Click);
+            &TfrmMain::EditBallisticsSettings);
+    connect(menus_.ColorsAndFontSize, &QAction::triggered, this, &TfrmMain::EditColorsAndFontSize);
+    connect(menus_.SightHeightSetting, &QAction::triggered, this, &TfrmMain::EditSightHeights);
+    connect(menus_.PrintLoadReport, &QAction::triggered, this, &TfrmMain::PrintSelectedLoad);
+    connect(menus_.SetUpPrinter, &QAction::triggered, this, &TfrmMain::PrintAfterPrinterSetup);
     connect(sbnHelp, &QToolButton::clicked, this,
             [this] { ShowHelpTopic(HelpViewer::kContentsTopic); });
 }
@@ -98,7 +97,7 @@ UserPrompts* TfrmMain::DialogPrompts() {
     return ownPrompts_ ? nullptr : &prompts_;
 }
 
-void TfrmMain::BallisticsSettings1Click() {
+void TfrmMain::EditBallisticsSettings() {
     TfrmDefaultBallistics dialog(settings_, DialogPrompts(), this);
     ShowModal(dialog);
     if (dialog.Cancelled()) {
@@ -109,7 +108,7 @@ void TfrmMain::BallisticsSettings1Click() {
     ApplyUnitSystem();
 }
 
-void TfrmMain::ColorsFontSize1Click() {
+void TfrmMain::EditColorsAndFontSize() {
     TfrmColorsFontSize dialog(settings_, this);
     ShowModal(dialog);
     if (dialog.Cancelled()) {
@@ -122,7 +121,7 @@ void TfrmMain::ColorsFontSize1Click() {
     RefillKeepingPosition();
 }
 
-void TfrmMain::SightHeightSetting1Click() {
+void TfrmMain::EditSightHeights() {
     TfrmSightHeight dialog(settings_, DialogPrompts(), this);
     ShowModal(dialog);
     if (dialog.Cancelled()) {
@@ -135,23 +134,23 @@ void TfrmMain::SightHeightSetting1Click() {
     RefillKeepingPosition();
 }
 
-void TfrmMain::Printloadreport1Click() {
+void TfrmMain::PrintSelectedLoad() {
     if (strip_->bbnRefresh->isEnabled()) {
-        bbnRefreshClick();
+        RefreshClicked();
     }
     WriteLoadReport(false);
 }
 
-void TfrmMain::Setupprinter1Click() {
+void TfrmMain::PrintAfterPrinterSetup() {
     if (strip_->bbnRefresh->isEnabled()) {
-        bbnRefreshClick();
+        RefreshClicked();
     }
     WriteLoadReport(true);
 }
 
 void TfrmMain::WriteLoadReport(bool showSetup) {
     const int row = grid_->SelectedRow();
-    if (!CatalogShown() || CurrentSection() > 4 || row < 1) {
+    if (!CatalogShown() || Traits(CurrentSection()).IsComponents() || row < 1) {
         return;
     }
     LoadReportText text;

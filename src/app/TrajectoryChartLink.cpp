@@ -21,8 +21,8 @@
 namespace corvane {
 namespace {
 
-bool HasBallistics(int section) {
-    return section >= 0 && section <= 3;
+bool HasBallistics(CatalogTab section) {
+    return Traits(section).HasBallistics();
 }
 
 } // namespace
@@ -181,8 +181,7 @@ QString TrajectoryChartLink::ComparedNames() const {
     if (compared_.empty()) {
         return {};
     }
-    const std::vector<LoadRecord>& records =
-        catalog_.Records(static_cast<CatalogTab>(comparedSection_));
+    const std::vector<LoadRecord>& records = catalog_.Records(comparedSection_);
     std::string names;
     for (int record : compared_) {
         if (record >= 0 && static_cast<std::size_t>(record) < records.size()) {
@@ -212,14 +211,14 @@ void TrajectoryChartLink::Refresh() {
     if (!chartShown_ || chart_ == nullptr) {
         return;
     }
-    const int section = window_.CurrentSection();
+    const CatalogTab section = window_.CurrentSection();
     ChartRequest request;
     request.Panel = panel_.Texts();
     request.English = settings_.EnglSys;
     if (HasBallistics(section)) {
-        const auto tab = static_cast<CatalogTab>(section);
+        const CatalogTab tab = section;
         request.Section = tab;
-        request.SightHeight = settings_.SightHeightOf(section);
+        request.SightHeight = settings_.SightHeightOf(Traits(tab).ballisticsSlot);
         std::vector<int> records = compared_;
         if (records.empty() && SelectedRecord() >= 0) {
             records.push_back(SelectedRecord());

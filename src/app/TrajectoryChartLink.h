@@ -5,6 +5,7 @@
 // comparison, saying so in the chart, and closes a chart that showed only the selection.
 #include "app/TrajectoryChart.h"
 #include "catalog/Catalog.h"
+#include "catalog/SectionTraits.h"
 #include "catalog/ShownLoads.h"
 #include "settings/AppSettings.h"
 
@@ -68,7 +69,7 @@ private:
     TrajectoryChart* chart_ = nullptr;
     bool chartShown_ = false;
     std::vector<int> compared_;
-    int comparedSection_ = 0; // the section of the compared loads
+    CatalogTab comparedSection_ = CatalogTab::Rifle; // the section of the compared loads
     QAction* compareAction_ = nullptr;
     QToolButton* chartButton_ = nullptr;
     QAction* chartItem_ = nullptr;

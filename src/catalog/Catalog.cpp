@@ -53,7 +53,7 @@ Catalog::Catalog(std::filesystem::path programDir, UserPrompts& prompts)
 int Catalog::LoadSectionTable(CatalogTab tab) {
     auto& records = records_[Slot(tab)];
     if (records.empty()) {
-        const SectionInfo& info = Section(tab);
+        const SectionTraits& info = Traits(tab);
         // A table that cannot be opened (the user gave up waiting for it, or a read-only
         // folder where no placeholder can be made) leaves the section empty, without a message.
         auto read = ReadLoadTable(DataDir() / info.tableFile, info.family, info.recordSize,

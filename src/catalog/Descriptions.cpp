@@ -1,5 +1,6 @@
 #include "catalog/Descriptions.h"
 
+#include "catalog/SectionTraits.h"
 #include "catalog/TextFile.h"
 #include "common/TextUtil.h"
 
@@ -44,16 +45,18 @@ std::string Descriptions::DerivedShotName(const std::string& shotSizeText) {
     return shotSizeText == "Blank" ? shotSizeText : std::string("Shot (all sizes)");
 }
 
-std::string Descriptions::GetDescription(CatalogTab tab, int kind, const std::string& key) {
+std::string Descriptions::GetDescription(CatalogTab tab, DescriptionKind kind,
+                                         const std::string& key) {
     if (lines_.empty()) {
         lines_ = ValueOrThrow(ReadTextLines(file_));
     }
-    if (kind < 0 || kind > 3) {
+    const int kindIndex = static_cast<int>(kind);
+    if (kindIndex < 0 || kindIndex > 3) {
         return {};
     }
-    const bool textKind = kind <= 1;
+    const bool textKind = kind == DescriptionKind::Brand || kind == DescriptionKind::Bullet;
     const std::string header =
-        std::string("[") + kHeaderWords[kind] + " " + std::to_string(TabIndex(tab)) + "]";
+        std::string("[") + kHeaderWords[kindIndex] + " " + std::to_string(TabIndex(tab)) + "]";
 
     std::size_t headerLine = lines_.size();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -66,7 +69,9 @@ std::string Descriptions::GetDescription(CatalogTab tab, int kind, const std::st
         return textKind ? "No section: " + header : std::string();
     }
 
-    const bool shotName = tab == CatalogTab::Shotshell && kind == 1;
+    // Shot sizes are described under the name their text derives.
+    const bool shotName =
+        Traits(tab).style == StyleSource::ShotSizes && kind == DescriptionKind::Bullet;
     const std::string name = shotName ? DerivedShotName(key) : key;
     const std::string searchKey = shotName ? UpperCase(name) : UpperCase(Trim(key));
     const std::optional<std::string> value = FindEntry(lines_, headerLine + 1, searchKey);

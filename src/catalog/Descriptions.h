@@ -11,18 +11,20 @@ namespace corvane {
 
 enum class DescriptionKind : int { Brand = 0, Bullet = 1, Box = 2, Projectile = 3 };
 
+// The picture that goes with a text kind: the box of a brand, the projectile of a bullet style.
+constexpr DescriptionKind PictureKindOf(DescriptionKind text) {
+    return text == DescriptionKind::Brand ? DescriptionKind::Box : DescriptionKind::Projectile;
+}
+
 class Descriptions {
 public:
     explicit Descriptions(std::filesystem::path productInfoDir);
 
-    // Kinds 0 and 1 give "name CR LF CR LF description" or a "No section: " / "No description
-    // for: " text; kinds 2 and 3 give a picture file name or empty. The file is read at the
-    // first call (and again while it holds no lines); throws CatalogFileError naming it when it
-    // cannot be read.
-    std::string GetDescription(CatalogTab tab, int kind, const std::string& key);
-    std::string GetDescription(CatalogTab tab, DescriptionKind kind, const std::string& key) {
-        return GetDescription(tab, static_cast<int>(kind), key);
-    }
+    // Brand and Bullet give "name CR LF CR LF description" or a "No section: " / "No
+    // description for: " text; Box and Projectile give a picture file name or empty. The file is
+    // read at the first call (and again while it holds no lines); throws CatalogFileError naming it
+    // when it cannot be read.
+    std::string GetDescription(CatalogTab tab, DescriptionKind kind, const std::string& key);
 
     // The name under which a shot size text is described: the part after its first "-", else
     // "Blank" itself or "Shot (all sizes)".

@@ -66,33 +66,8 @@ private:
     std::vector<FilterItem> items_;
 };
 
-struct ShowAllTexts {
-    const char* brand;
-    const char* usage;
-    const char* caliber;
-    const char* bullet;
-};
-
-ShowAllTexts ShowAllFor(CatalogTab tab) {
-    switch (tab) {
-    case CatalogTab::Slug:
-        return {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
-                "** Show all slug styles **"};
-    case CatalogTab::Shotshell:
-        return {"** Show all brands **", "** Show all usage **", "** Show all gauges **",
-                "** Show all pellet sizes **"};
-    default:
-        return {"** Show all brands **", "** Show all usage **", "** Show all calibers **",
-                "** Show all bullet styles **"};
-    }
-}
-
 template <std::size_t N> bool FlagSet(const std::array<bool, N>& flags, int id) {
     return id >= 0 && id < static_cast<int>(N) && flags[static_cast<std::size_t>(id)];
-}
-
-int BulletIdOf(CatalogTab tab, const LoadRecord& record) {
-    return tab == CatalogTab::Slug ? record.SlugStyleId : record.BulletStyleId;
 }
 
 // The selection remembered across a rebuild.
@@ -105,8 +80,8 @@ Remembered Remember(const FilterBox& box) {
     return {box.SelectedId(), box.SelectedText()};
 }
 
-void ResetBox(FilterBox& box, const char* showAll) {
-    box.items.assign(1, FilterItem{showAll, 0});
+void ResetBox(FilterBox& box, const SectionTraits& traits, FilterListKind list) {
+    box.items.assign(1, FilterItem{traits.List(list).showAll, 0});
     box.selected = -1;
 }
 
@@ -156,11 +131,11 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
     const Remembered bullet = Remember(bulletBox);
     const Remembered caliber = Remember(caliberBox);
 
-    const ShowAllTexts showAll = ShowAllFor(tab);
-    ResetBox(brandBox, showAll.brand);
-    ResetBox(usageBox, showAll.usage);
-    ResetBox(caliberBox, showAll.caliber);
-    ResetBox(bulletBox, showAll.bullet);
+    const SectionTraits& traits = Traits(tab);
+    ResetBox(brandBox, traits, FilterListKind::Brand);
+    ResetBox(usageBox, traits, FilterListKind::Usage);
+    ResetBox(caliberBox, traits, FilterListKind::Caliber);
+    ResetBox(bulletBox, traits, FilterListKind::Style);
     SortedNames brands, usages, calibers, bullets;
     shown.Clear();
     bool newSeen = false;
@@ -168,7 +143,7 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
     MissingNameMessages missing;
     catalog.LoadSectionTable(tab);
     const std::vector<LoadRecord>& records = catalog.Records(tab);
-    const bool shotshell = tab == CatalogTab::Shotshell;
+    const bool shotSizes = traits.style == StyleSource::ShotSizes;
 
     for (std::size_t index = 0; index < records.size(); ++index) {
         const LoadRecord& load = records[index];
@@ -177,8 +152,8 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
         const bool usageOk = usage.id == 0 || FlagSet(load.UsageFlags, usage.id);
         const bool caliberOk = caliber.id == 0 || load.CaliberId == caliber.id;
         const bool bulletOk =
-            bullet.id == 0 || (shotshell ? bullet.id >= 1 && FlagSet(load.ShotSizeFlags, bullet.id)
-                                         : BulletIdOf(tab, load) == bullet.id);
+            bullet.id == 0 || (shotSizes ? bullet.id >= 1 && FlagSet(load.ShotSizeFlags, bullet.id)
+                                         : StyleIdOf(traits.style, load) == bullet.id);
 
         // Each box offers what the other three choices still allow.
         if (usageOk && caliberOk && bulletOk) {
@@ -222,14 +197,14 @@ void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, Fil
                     bullets.Add(name, id);
                 }
             };
-            if (shotshell) {
+            if (shotSizes) {
                 for (int k = 1; k < kShotSizeFlagCount; ++k) {
                     if (load.ShotSizeFlags[static_cast<std::size_t>(k)]) {
                         addBullet(k);
                     }
                 }
             } else {
-                addBullet(BulletIdOf(tab, load));
+                addBullet(StyleIdOf(traits.style, load));
             }
         }
         if (brandOk && usageOk && caliberOk && bulletOk) {
@@ -266,7 +241,7 @@ void BuildComponentList(Catalog& catalog, FilterBox& typeBox, ShownLoads& shown)
         for (std::size_t i = 0; i < lines.size(); ++i) {
             types.Add(lines[i], static_cast<int>(i) + 1);
         }
-        typeBox.items.assign(1, FilterItem{"** Show all components **", 0});
+        ResetBox(typeBox, Traits(CatalogTab::Components), kComponentTypeList);
         types.AppendTo(typeBox);
         typeBox.selected = 0;
     }

@@ -2,6 +2,7 @@
 // The four mutually narrowing filter boxes of a section and the component type box, held as
 // plain data; the main window mirrors them in its drop-down lists.
 #include "catalog/Catalog.h"
+#include "catalog/SectionTraits.h"
 #include "catalog/ShownLoads.h"
 
 #include <string>
@@ -23,7 +24,7 @@ struct FilterBox {
     std::string SelectedText() const;
 };
 
-// Rebuilds the brand, usage, bullet and caliber boxes of section 0-4 and `shown` from the
+// Rebuilds the brand, usage, bullet and caliber boxes of a load section and `shown` from the
 // boxes' current selections. Throws CatalogFileError when a name list cannot be read.
 void BuildFilterLists(Catalog& catalog, CatalogTab tab, FilterBox& brandBox, FilterBox& usageBox,
                       FilterBox& bulletBox, FilterBox& caliberBox, ShownLoads& shown);

@@ -1,5 +1,6 @@
 #include "catalog/LoadFinder.h"
 
+#include "catalog/SectionTraits.h"
 #include "common/TextUtil.h"
 
 #include <array>
@@ -10,8 +11,7 @@ namespace corvane {
 std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog) {
     std::vector<QuickFindEntry> entries;
     std::set<std::string> seen;
-    for (int section = 0; section <= 4; ++section) {
-        const auto tab = static_cast<CatalogTab>(section);
+    for (const CatalogTab tab : kLoadSections) {
         try {
             catalog.LoadSectionTable(tab);
         } catch (const CatalogFileError&) {
@@ -31,7 +31,7 @@ std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog) {
             } catch (const CatalogFileError&) {
                 namesReadable = false;
             }
-            entries.push_back({record.LoadNumber, record.ShotSizeText, section, caliber});
+            entries.push_back({record.LoadNumber, record.ShotSizeText, tab, caliber});
         }
     }
     return entries;

@@ -13,11 +13,11 @@ namespace corvane {
 struct QuickFindEntry {
     std::string LoadNumber; // as stored
     std::string ShotKey;    // shot size text of a shotshell load
-    int Section = 0;
+    CatalogTab Section = CatalogTab::Rifle;
     std::string Caliber; // caliber or gauge name
 };
 
-// The loads of sections 0-4, one entry per load number (the first section and record win).
+// The loads of the load sections, one entry per load number (the first section and record win).
 // Sections whose table cannot be read are left out.
 std::vector<QuickFindEntry> QuickFindEntries(Catalog& catalog);
 

@@ -103,7 +103,7 @@ ReadResult<PelletTable> BuildPelletTable(Catalog& catalog, int loadIndex, bool e
     const int count = catalog.LoadSectionTable(CatalogTab::Shotshell);
     if (loadIndex < 0 || loadIndex >= count) {
         return ReadError{ReadError::Kind::MissingEntry,
-                         catalog.DataDir() / Section(CatalogTab::Shotshell).tableFile,
+                         catalog.DataDir() / Traits(CatalogTab::Shotshell).tableFile,
                          "no record " + std::to_string(loadIndex)};
     }
     const LoadRecord& load = catalog.Record(CatalogTab::Shotshell, loadIndex);

@@ -9,15 +9,6 @@ namespace corvane {
 
 namespace {
 
-constexpr std::array<SectionInfo, kSectionCount> kSections{{
-    {CatalogTab::Rifle, RecordFamily::BulletLoad, 162, 300, "t00dr.dat", "Centerfire Rifle"},
-    {CatalogTab::Pistol, RecordFamily::BulletLoad, 162, 100, "t01dr.dat", "Centerfire Pistol"},
-    {CatalogTab::Rimfire, RecordFamily::Rimfire, 151, 30, "t02dr.dat", "Rimfire"},
-    {CatalogTab::Slug, RecordFamily::Slug, 179, 30, "t03dr.dat", "Slug"},
-    {CatalogTab::Shotshell, RecordFamily::Shotshell, 238, 130, "t04dr.dat", "Shotshell"},
-    {CatalogTab::Components, RecordFamily::Component, 194, 30, "t05dr.dat", "Components"},
-}};
-
 std::size_t FamilySize(RecordFamily family) {
     switch (family) {
     case RecordFamily::BulletLoad:
@@ -172,11 +163,6 @@ template <class Fields, class Rec> void WalkLayout(RecordFamily family, const Fi
 }
 
 } // namespace
-
-const SectionInfo& Section(CatalogTab tab) {
-    const int index = std::clamp(TabIndex(tab), 0, kSectionCount - 1);
-    return kSections[static_cast<std::size_t>(index)];
-}
 
 LoadRecord DecodeRecord(RecordFamily family, std::span<const std::uint8_t> bytes) {
     // A short buffer reads as if padded with zeros; extra bytes are ignored.

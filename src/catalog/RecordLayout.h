@@ -2,6 +2,7 @@
 // Byte layout of the five record families of the load tables: packed little-endian records,
 // length-prefixed Windows-1252 strings, one-byte flags.
 #include "catalog/LoadRecord.h"
+#include "catalog/SectionTraits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,17 +10,6 @@
 #include <vector>
 
 namespace corvane {
-
-struct SectionInfo {
-    CatalogTab tab;
-    RecordFamily family;
-    std::size_t recordSize;
-    std::size_t capacity;
-    const char* tableFile; // "t00dr.dat" ...
-    const char* caption;   // "Centerfire Rifle" ...
-};
-
-const SectionInfo& Section(CatalogTab tab);
 
 // Decodes one record of the family from exactly RecordSize bytes. Strings whose length byte
 // exceeds the field are cut to the field; any bytes decode without reading outside `bytes`.

@@ -1,6 +1,7 @@
 #include "CatalogTestSupport.h"
 
 #include "catalog/FilterLists.h"
+#include "catalog/SectionFilters.h"
 
 namespace corvane::test {
 namespace {
@@ -268,14 +269,43 @@ TEST(ShownLoadsOrder, SortKeys) {
     EXPECT_EQ(ComponentSortKey(r), "10P1");
 }
 
-TEST(ComponentList, TypeBoxIsFilledOnceAndFilters) {
+// The prompt goes first at every showing, once; the first drop-down makes it a second "show
+// all"; a pick in a load section rebuilds the lists without it.
+TEST_F(FilterListsTest, SectionFiltersPromptFirstUntilAPick) {
+    SectionFilters filters(catalog, CatalogTab::Rifle);
+    filters.Show(CatalogTab::Rifle, shown);
+    EXPECT_EQ(Texts(filters.List(FilterListKind::Caliber)),
+              (std::vector<std::string>{"Pick a caliber", "** Show all calibers **", "Cal1", "Cal2",
+                                        "Cal3"}));
+    filters.ReplacePrompt(FilterListKind::Brand);
+    const std::vector<std::string> brands = Texts(filters.List(FilterListKind::Brand));
+    EXPECT_EQ(brands.at(0), "** Show all brands **");
+    EXPECT_EQ(brands.at(1), "** Show all brands **");
+    EXPECT_FALSE(filters.Filtered());
+
+    filters.Pick(FilterListKind::Caliber, 2, shown); // "Cal1"
+    EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{2, 0}));
+    EXPECT_EQ(filters.List(FilterListKind::Caliber).SelectedText(), "Cal1");
+    EXPECT_EQ(Texts(filters.List(FilterListKind::Usage)).at(0), "** Show all usage **");
+    EXPECT_TRUE(filters.Filtered());
+
+    filters.Show(CatalogTab::Rifle, shown);
+    EXPECT_FALSE(filters.Filtered());
+    EXPECT_EQ(shown.Count(), 4u);
+    EXPECT_EQ(Texts(filters.List(FilterListKind::Style)),
+              (std::vector<std::string>{"Pick a bullet style", "** Show all bullet styles **",
+                                        "FMJ", "SP"}));
+}
+
+TEST(ComponentList, TypeListIsFilledOnceKeepsOnePromptAndFilters) {
     TempProgramDir dir;
     RecordingPrompts prompts;
     Catalog catalog(dir.Root(), prompts);
-    FilterBox types;
+    SectionFilters filters(catalog, CatalogTab::Components);
     ShownLoads shown;
-    EXPECT_THROW(BuildComponentList(catalog, types, shown), CatalogFileError);
-    EXPECT_TRUE(types.items.empty());
+    EXPECT_THROW(filters.Show(CatalogTab::Components, shown), CatalogFileError);
+    EXPECT_EQ(Texts(filters.List(kComponentTypeList)),
+              (std::vector<std::string>{"Pick a component"}));
 
     WriteFile(dir.Data() / "t5pt.lst", "Primers\r\nWads\r\nprimers\r\n");
     std::vector<LoadRecord> records(3);
@@ -287,15 +317,19 @@ TEST(ComponentList, TypeBoxIsFilledOnceAndFilters) {
     records[2].ItemNumber = "P1";
     WriteTable(dir.Data() / "t05dr.dat", RecordFamily::Component, records);
 
-    BuildComponentList(catalog, types, shown);
-    EXPECT_EQ(Texts(types),
-              (std::vector<std::string>{"** Show all components **", "Primers", "Wads"}));
+    const std::vector<std::string> listed{"Pick a component", "** Show all components **",
+                                          "Primers", "Wads"};
+    filters.Show(CatalogTab::Components, shown);
+    filters.ReplacePrompt(kComponentTypeList);
+    filters.Show(CatalogTab::Components, shown);
+    EXPECT_EQ(Texts(filters.List(kComponentTypeList)), listed);
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{1, 2, 0})); // "10Z", "1P1", "2W1"
 
-    Select(types, "Wads");
-    fs::remove(dir.Data() / "t5pt.lst"); // not read again
-    BuildComponentList(catalog, types, shown);
+    fs::remove(dir.Data() / "t5pt.lst");        // not read again
+    filters.Pick(kComponentTypeList, 3, shown); // "Wads"
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{0}));
+    EXPECT_EQ(Texts(filters.List(kComponentTypeList)), listed);
+    EXPECT_TRUE(filters.Filtered());
 }
 
 } // namespace

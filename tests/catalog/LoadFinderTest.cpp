@@ -8,9 +8,12 @@ namespace {
 
 TEST(LoadFinder, WholeNumbersAndBeginningsFirstThenInsideNumbersAndCaliberNames) {
     const std::vector<QuickFindEntry> entries{
-        {"R2506A", "", 0, ".25-06 Remington"},   {"R25", "", 0, ".25 Auto"},
-        {"H308S125 ", "", 0, ".308 Winchester"}, {"308X", "", 1, "Other"},
-        {"V22", "", 0, ".308 Winchester"},       {"S12X", "4 5 6", 4, "12 Gauge"}};
+        {"R2506A", "", CatalogTab::Rifle, ".25-06 Remington"},
+        {"R25", "", CatalogTab::Rifle, ".25 Auto"},
+        {"H308S125 ", "", CatalogTab::Rifle, ".308 Winchester"},
+        {"308X", "", CatalogTab::Pistol, "Other"},
+        {"V22", "", CatalogTab::Rifle, ".308 Winchester"},
+        {"S12X", "4 5 6", CatalogTab::Shotshell, "12 Gauge"}};
     EXPECT_EQ(FindLoadNumber(entries, "r25")->LoadNumber, "R25");
     EXPECT_EQ(FindLoadNumber(entries, " r250")->LoadNumber, "R2506A");
     EXPECT_EQ(FindLoadNumber(entries, "s1")->ShotKey, "4 5 6");

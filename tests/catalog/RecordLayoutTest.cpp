@@ -40,23 +40,6 @@ void ExpectReencodes(RecordFamily family, std::vector<std::uint8_t> bytes,
     EXPECT_EQ(encoded, bytes);
 }
 
-TEST(RecordLayout, SectionsHaveTheirSizesCapacitiesAndFiles) {
-    EXPECT_EQ(Section(CatalogTab::Rifle).recordSize, 162u);
-    EXPECT_EQ(Section(CatalogTab::Rifle).capacity, 300u);
-    EXPECT_EQ(Section(CatalogTab::Pistol).capacity, 100u);
-    EXPECT_EQ(Section(CatalogTab::Rimfire).recordSize, 151u);
-    EXPECT_EQ(Section(CatalogTab::Slug).recordSize, 179u);
-    EXPECT_EQ(Section(CatalogTab::Shotshell).recordSize, 238u);
-    EXPECT_EQ(Section(CatalogTab::Shotshell).capacity, 130u);
-    EXPECT_EQ(Section(CatalogTab::Components).recordSize, 194u);
-    EXPECT_STREQ(Section(CatalogTab::Shotshell).tableFile, "t04dr.dat");
-    EXPECT_STREQ(Section(CatalogTab::Pistol).caption, "Centerfire Pistol");
-    for (int t = 0; t < kSectionCount; ++t) {
-        const auto& info = Section(static_cast<CatalogTab>(t));
-        EXPECT_EQ(EncodeRecord(info.family, LoadRecord{}).size(), info.recordSize);
-    }
-}
-
 TEST(RecordLayout, BulletLoadFields) {
     auto bytes = LoadHead(162);
     PutInt(bytes, 60, 150);

@@ -3,7 +3,7 @@
 // any file may suffer, made from a good table, and the checked-in broken records of each family
 // (tests/data/broken-tables: string length bytes of 255, list IDs beyond every list with every
 // flag set, NaN, infinities and extreme doubles), which also seed the load table fuzz corpus.
-#include "catalog/RecordLayout.h"
+#include "catalog/SectionTraits.h"
 
 #include <filesystem>
 #include <fstream>
@@ -27,7 +27,7 @@ inline std::string RandomBytes(std::size_t count, unsigned seed) {
 inline std::string BrokenRecords(CatalogTab tab, const std::string& damage) {
     const std::filesystem::path file =
         std::filesystem::path(CORVANE_TEST_DATA_DIR) / "broken-tables" /
-        (std::string(Section(tab).tableFile).substr(0, 5) + "-" + damage + ".dat");
+        (std::string(Traits(tab).tableFile).substr(0, 5) + "-" + damage + ".dat");
     std::string bytes(std::filesystem::file_size(file), '\0');
     std::ifstream(file, std::ios::binary)
         .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -46,7 +46,7 @@ struct DamagedTable {
 
 // Damaged copies of the section's good table `sample` (at least two records).
 inline std::vector<DamagedTable> DamagedTables(CatalogTab tab, const std::string& sample) {
-    const SectionInfo& info = Section(tab);
+    const SectionTraits& info = Traits(tab);
     std::string tooLong;
     while (tooLong.size() < (info.capacity + 5) * info.recordSize) {
         tooLong += sample.substr(0, info.recordSize);

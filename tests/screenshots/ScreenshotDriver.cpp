@@ -55,11 +55,11 @@ void SaveSettingsDialogs(corvane::TfrmMain& window) {
         dialog.reject();
     });
     name = "dialog-ballistics-settings";
-    window.BallisticsSettings1Click();
+    window.EditBallisticsSettings();
     name = "dialog-colors-font-size";
-    window.ColorsFontSize1Click();
+    window.EditColorsAndFontSize();
     name = "dialog-sight-height";
-    window.SightHeightSetting1Click();
+    window.EditSightHeights();
     window.SetModalHook(nullptr);
 }
 
@@ -83,7 +83,7 @@ void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
         }
     });
     poll->start(200);
-    window.Printloadreport1Click();
+    window.PrintSelectedLoad();
     delete poll;
 }
 
@@ -119,16 +119,16 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
     corvane::DetailArea* detail = window.Detail();
     window.Tabs()->setCurrentIndex(0);
     window.SelectGridRow(4);
-    detail->sbnBulletStypeTabPage0Click();
+    detail->ShowStyleView();
     Save(window, "detail-rifle-bullet-style");
-    detail->sbnDetailSizeCtrlTabPage0Click();
+    detail->ToggleDetailSize();
     Save(window, "detail-rifle-shrunk");
-    detail->sbnDetailSizeCtrlTabPage0Click();
-    detail->sbnProductTabPage0Click();
+    detail->ToggleDetailSize();
+    detail->ShowPackagingView();
 
     window.Tabs()->setCurrentIndex(4);
     window.SelectGridRow(1);
-    window.sbnPelletDataClick();
+    window.ShowPelletWindowForLoad();
     corvane::TfrmPelletData* pellet = window.Side()->PelletWindow();
     pellet->move(window.frameGeometry().right() + 10, 40);
     SaveWithSideWindow(window, *pellet, "detail-shotshell-pellet-data");
@@ -138,7 +138,7 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
 
     window.Tabs()->setCurrentIndex(0);
     window.SelectGridRow(2);
-    detail->ImageDetailLeftImageTabPage0Click();
+    detail->SmallPictureClicked();
     corvane::TfrmLargeImagePopup* popup = window.Side()->LargeImagePopup();
     SaveWithSideWindow(window, *popup, "detail-large-image-popup");
     Save(*popup, "large-image-popup");
@@ -166,7 +166,7 @@ void SaveTrajectoryCharts(corvane::TfrmMain& window) {
 
 // The Zora Raduzu: its first page, the results of a rifle search and a shotgun guide result.
 void SaveExpertScreens(corvane::TfrmMain& window) {
-    window.sbnAmmoExpertClick();
+    window.ShowExpertWindow();
     corvane::TFormAmmoExpt* expert = window.ExpertWindow();
     if (expert == nullptr) {
         return;
@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
     window.Splash()->HighlightSplashItem(6);
     Save(window, "splash-hover-expert");
 
-    window.OpenCatalogSection(0);
+    window.OpenCatalogSection(corvane::CatalogTab::Rifle);
     window.resize(800, 600);
     const char* names[] = {"section0-rifle", "section1-pistol",    "section2-rimfire",
                            "section3-slug",  "section4-shotshell", "section5-components"};

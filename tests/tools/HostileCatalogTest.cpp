@@ -143,7 +143,7 @@ protected:
 
 TEST_F(HostileCatalog, LoadTablesMissingOrDamaged) {
     for (CatalogTab tab : AllSections()) {
-        const SectionInfo& info = Section(tab);
+        const SectionTraits& info = Traits(tab);
         const int section = TabIndex(tab);
         SCOPED_TRACE(info.tableFile);
         const std::string sample = ReadFileBytes(data() / info.tableFile);
@@ -229,7 +229,7 @@ TEST_F(HostileCatalog, DescriptionsWithoutEqualsOrWithEnormousLinesChangeNoTable
 
 TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) {
     for (CatalogTab tab : AllSections()) {
-        fs::remove(data() / Section(tab).tableFile);
+        fs::remove(data() / Traits(tab).tableFile);
     }
     fs::permissions(data(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read |
@@ -250,18 +250,18 @@ TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) 
         }
     }
     for (CatalogTab tab : AllSections()) {
-        SCOPED_TRACE(Section(tab).tableFile);
+        SCOPED_TRACE(Traits(tab).tableFile);
         auto [table, dump] = RunBoth(TabIndex(tab), "read-only Data");
         EXPECT_EQ(table.exitCode, 0) << table.err;
         EXPECT_EQ(dump.exitCode, 1) << dump.err; // nothing to read
-        EXPECT_FALSE(fs::exists(data() / Section(tab).tableFile));
+        EXPECT_FALSE(fs::exists(data() / Traits(tab).tableFile));
     }
     // The same catalog with the folder writable again gets its placeholders.
     fs::permissions(data(),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::add);
     EXPECT_EQ(RunBoth(0, "writable Data", false).first.exitCode, 0);
-    EXPECT_TRUE(fs::exists(data() / Section(CatalogTab::Rifle).tableFile));
+    EXPECT_TRUE(fs::exists(data() / Traits(CatalogTab::Rifle).tableFile));
 }
 
 TEST_F(HostileCatalog, NonFiniteAndExtremeConditionsAreRefusedOrComputed) {

@@ -95,7 +95,7 @@ TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
         SCOPED_TRACE(kLoadSources[tab]);
         ASSERT_EQ(dumps_[tab].exitCode, 0) << dumps_[tab].err;
         EXPECT_EQ(dumps_[tab].out, WithoutCr(ReadFileBytes(kSource / "loads" / kLoadSources[tab])));
-        const SectionInfo& info = Section(static_cast<CatalogTab>(tab));
+        const SectionTraits& info = Traits(static_cast<CatalogTab>(tab));
         EXPECT_EQ(fs::file_size(out_->Path() / "Data" / info.tableFile),
                   tables_[tab].rows.size() * info.recordSize);
     }
@@ -114,7 +114,7 @@ TEST_F(SampleCatalog, HoldsTheMinimumCountsWithinTheCapacities) {
     for (int tab = 0; tab < 6; ++tab) {
         const std::size_t count = tables_[tab].rows.size();
         EXPECT_GE(count, minimum[tab]) << "section " << tab;
-        EXPECT_LE(count, Section(static_cast<CatalogTab>(tab)).capacity) << "section " << tab;
+        EXPECT_LE(count, Traits(static_cast<CatalogTab>(tab)).capacity) << "section " << tab;
     }
 }
 

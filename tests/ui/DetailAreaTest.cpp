@@ -44,7 +44,7 @@ protected:
     std::unique_ptr<TfrmMain> Open(int section) {
         auto window = OpenMainWindow(root);
         window->resize(900, 650);
-        window->OpenCatalogSection(section);
+        window->OpenCatalogSection(static_cast<CatalogTab>(section));
         return window;
     }
 
@@ -262,7 +262,7 @@ TEST_F(DetailAreaTest, NoLoadIsSelectedByItself) {
     QTest::mouseClick(pellet->bbnClose(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::mouseClick(window->Tabs(), Qt::LeftButton, {}, window->Tabs()->tabRect(0).center());
-    ASSERT_EQ(window->CurrentSection(), 0);
+    ASSERT_EQ(TabIndex(window->CurrentSection()), 0);
     EXPECT_EQ(grid->SelectedRow(), 0);
     EXPECT_TRUE(window->Detail()->ShowsTitlePicture());
 
@@ -280,7 +280,7 @@ TEST_F(DetailAreaTest, UnreadableShotSizeIndexLeavesThePelletWindowEmpty) {
     fs::remove(root / "Data" / "t4indx.lst");
     auto window = Open(4);
     window->SelectGridRow(0);
-    window->sbnPelletDataClick();
+    window->ShowPelletWindowForLoad();
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("t4indx.lst"), std::string::npos);
     EXPECT_LE(window->Side()->PelletWindow()->MainGrid()->rowCount(), 1);

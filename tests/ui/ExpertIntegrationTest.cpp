@@ -130,7 +130,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
     ASSERT_TRUE(window->CatalogShown());
     ASSERT_NE(window->ExpertWindow(), nullptr);
     ASSERT_TRUE(Wizard().isVisible());
-    EXPECT_EQ(window->CurrentSection(), 5);
+    EXPECT_EQ(TabIndex(window->CurrentSection()), 5);
 
     WalkToResults(QStringLiteral("Centerfire Rifle"), QStringLiteral("Hunting"),
                   QStringLiteral("Medium game"));
@@ -142,7 +142,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
     ASSERT_FALSE(loadNumber.empty());
 
     DoubleClickResult(row);
-    EXPECT_EQ(window->CurrentSection(), 0);
+    EXPECT_EQ(TabIndex(window->CurrentSection()), 0);
     const LoadRecord* selected = SelectedLoad();
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(window->Grid()->Data().Section, CatalogTab::Rifle);
@@ -161,7 +161,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
 }
 
 TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonAndTheButtonKeepsAShownWizard) {
-    window->OpenCatalogSection(0);
+    window->OpenCatalogSection(CatalogTab::Rifle);
     auto* button = window->findChild<QToolButton*>(QStringLiteral("sbnAmmoExpert"));
     ASSERT_NE(button, nullptr);
     button->click();
@@ -183,7 +183,7 @@ TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonAndTheButtonKeepsAShow
     const std::string shotKey = FromQString(ResultText(row, 2));
 
     DoubleClickResult(row);
-    EXPECT_EQ(window->CurrentSection(), 4);
+    EXPECT_EQ(TabIndex(window->CurrentSection()), 4);
     const LoadRecord* selected = SelectedLoad();
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(window->Grid()->Data().Section, CatalogTab::Shotshell);

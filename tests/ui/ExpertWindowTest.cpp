@@ -25,8 +25,8 @@ struct FakeHost : ExpertHost {
         int section;
     };
     void ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
-                        int section) override {
-        loads.push_back({loadNumber, shotKey, section});
+                        CatalogTab section) override {
+        loads.push_back({loadNumber, shotKey, TabIndex(section)});
     }
     void ShowShotshellSection() override { ++shotshellCalls; }
     void ExpertWindowClosed() override { ++closedCalls; }

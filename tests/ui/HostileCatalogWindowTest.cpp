@@ -103,11 +103,11 @@ protected:
         for (std::size_t i = 0; i < sections.size(); ++i) {
             const int section = sections[i];
             if (i == 0) {
-                window->OpenCatalogSection(section);
+                window->OpenCatalogSection(static_cast<CatalogTab>(section));
             } else {
                 window->Tabs()->setCurrentIndex(section);
             }
-            EXPECT_EQ(window->CurrentSection(), section) << what;
+            EXPECT_EQ(TabIndex(window->CurrentSection()), section) << what;
             const int rows = window->Grid()->model()->rowCount();
             EXPECT_EQ(rows, static_cast<int>(window->Shown().Count())) << what;
             shown.push_back(rows);
@@ -141,15 +141,15 @@ protected:
             return;
         }
         DetailArea* detail = window.Detail();
-        detail->sbnBulletStypeTabPage0Click();
-        detail->sbnProductTabPage0Click();
+        detail->ShowStyleView();
+        detail->ShowPackagingView();
         if (detail->LargeImageExists()) {
-            detail->ImageDetailLeftImageTabPage0Click();
+            detail->SmallPictureClicked();
         }
-        window.sbnPelletDataClick();
+        window.ShowPelletWindowForLoad();
         window.ChartLink()->ShowChart();
         window.ChartLink()->ToggleCompare();
-        window.Printloadreport1Click();
+        window.PrintSelectedLoad();
         window.Side()->ClosePelletWindow();
     }
 
@@ -158,7 +158,7 @@ protected:
     // `searches` counts the searches that reached the result page.
     void WalkWizard(TfrmMain& window, const std::string& what, int& searches) {
         const Watchdog watchdog(what + ", wizard", std::chrono::seconds(90));
-        window.sbnAmmoExpertClick();
+        window.ShowExpertWindow();
         TFormAmmoExpt* wizard = window.ExpertWindow();
         ASSERT_NE(wizard, nullptr);
         auto click = [wizard](const char* name) {
@@ -171,7 +171,7 @@ protected:
         // the shotgun guide follows.
         auto toCalibers = [&](int firearm) {
             wizard->close();
-            window.sbnAmmoExpertClick();
+            window.ShowExpertWindow();
             wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(firearm);
             click("bbnNext0");
             click("bbnNext1");
@@ -227,7 +227,7 @@ class DamagedLoadTable : public HostileCatalogWindowTest,
 
 TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
     const CatalogTab tab = test::AllSections()[GetParam()];
-    const SectionInfo& info = Section(tab);
+    const SectionTraits& info = Traits(tab);
     const std::string sample = ReadBytes(Data(info.tableFile));
     ASSERT_GE(sample.size(), 2 * info.recordSize) << info.tableFile;
 
@@ -255,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFamily, DamagedLoadTable,
 
 TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
     for (CatalogTab tab : test::AllSections()) {
-        WriteBytes(Data(Section(tab).tableFile), test::AllBrokenRecords(tab));
+        WriteBytes(Data(Traits(tab).tableFile), test::AllBrokenRecords(tab));
     }
     for (const auto& entry : fs::directory_iterator(root / "Data")) {
         if (entry.path().extension() == ".lst") {
@@ -279,19 +279,19 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
     // Every table's damaged copies, made once; variant v of all six is written together.
     std::vector<std::vector<test::DamagedTable>> damagedTables;
     for (CatalogTab tab : test::AllSections()) {
-        damagedTables.push_back(test::DamagedTables(tab, ReadBytes(Data(Section(tab).tableFile))));
+        damagedTables.push_back(test::DamagedTables(tab, ReadBytes(Data(Traits(tab).tableFile))));
     }
     for (std::size_t v = 0; v < damagedTables[0].size(); ++v) {
         const std::string what = "every table " + damagedTables[0][v].what;
         bool wholeRecords = true;
         for (CatalogTab tab : test::AllSections()) {
-            const SectionInfo& info = Section(tab);
+            const SectionTraits& info = Traits(tab);
             const std::string& bytes = damagedTables[TabIndex(tab)][v].bytes;
             WriteBytes(Data(info.tableFile), bytes);
             wholeRecords = wholeRecords && bytes.size() >= info.recordSize;
         }
         auto window = OpenMainWindow(root);
-        window->OpenCatalogSection(0);
+        window->OpenCatalogSection(CatalogTab::Rifle);
         int searches = 0;
         WalkWizard(*window, what, searches);
         // Tables with whole records offer calibers or gauges to search for.

@@ -38,7 +38,7 @@ protected:
         window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
             reports.push_back(text);
         });
-        window->OpenCatalogSection(section);
+        window->OpenCatalogSection(static_cast<CatalogTab>(section));
         window->SelectGridRow(row - 1);
         return window;
     }
@@ -74,7 +74,7 @@ TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {
         settings.CrossWindEdit()->setText(QStringLiteral("20"));
         settings.CancelButton()->click();
     });
-    window->BallisticsSettings1Click();
+    window->EditBallisticsSettings();
     EXPECT_EQ(ReadSettings(store).DefaultCrossWind, 10);
 
     window->SetModalHook([](QDialog& dialog) {
@@ -84,7 +84,7 @@ TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {
         settings.CrossWindEdit()->setText(QStringLiteral("20"));
         settings.OkButton()->click();
     });
-    window->BallisticsSettings1Click();
+    window->EditBallisticsSettings();
     const AppSettings stored = ReadSettings(store);
     EXPECT_EQ(stored.DefaultAltitude, 5000);
     EXPECT_EQ(stored.DefaultTemperature, 60);
@@ -104,7 +104,7 @@ TEST_F(MainMenusTest, ColorsOkStoresAndAppliesTheGridLook) {
         colors.OkButton()->click();
     });
     const int rowHeightBefore = window->Grid()->Data().Headings.RowHeight;
-    window->ColorsFontSize1Click();
+    window->EditColorsAndFontSize();
     EXPECT_EQ(ReadSettings(store).GridFontSize, 14);
     EXPECT_EQ(window->Settings().GridFontSize, 14);
     // Rows are measured again with the larger font.
@@ -127,12 +127,12 @@ TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
         heights.Edit(SightField::Rifle)->setText(QStringLiteral("3.0"));
         heights.OkButton()->click();
     });
-    window->SightHeightSetting1Click();
+    window->EditSightHeights();
     EXPECT_DOUBLE_EQ(ReadSettings(store).RifleSightHeight, 3.0);
     EXPECT_NE(Cell(*window, 2, trajectory), before);
     EXPECT_EQ(window->Grid()->SelectedRow(), 2);
 
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     ASSERT_EQ(reports.size(), 1u);
     const auto& text = reports[0];
     EXPECT_NE(std::find(text.begin(), text.end(), "Sight Height:|3.0 Inches"), text.end());
@@ -147,7 +147,7 @@ TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
     // A Metric user's preview measures in centimetres.
     window->SetUnitSystem(false);
     window->SelectGridRow(1);
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_FALSE(rulersInInches);
 }
@@ -187,10 +187,10 @@ TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoad) {
 TEST_F(MainMenusTest, NoReportWithoutASelectedLoadOrForComponents) {
     auto window = Open(2, 0);
     ASSERT_EQ(window->Grid()->SelectedRow(), 0);
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     window->Tabs()->setCurrentIndex(5);
     window->SelectGridRow(1);
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     EXPECT_TRUE(reports.empty());
 }
 
@@ -198,7 +198,7 @@ TEST_F(MainMenusTest, UnreadableShotSizeIndexAbandonsTheReportWithItsMessage) {
     auto window = Open(4, 1, CatalogWithout({"Data/t4indx.lst"}));
     // Every shotshell report reads the index: for the shot rows or the pellet diameter.
     prompts.errors.clear();
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     EXPECT_TRUE(reports.empty());
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("t4indx.lst"), std::string::npos) << prompts.errors[0];
@@ -210,7 +210,7 @@ TEST_F(MainMenusTest, MissingReportPictureAbortsTheReportOnly) {
     window->SetReportHook([](TfrmMainReport& report, const std::vector<std::string>&) {
         report.exec(); // closes itself through its timer after the message
     });
-    window->Printloadreport1Click();
+    window->PrintSelectedLoad();
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_NE(prompts.errors[0].find("<<< REPORT ABORTED >>>"), std::string::npos);
     EXPECT_TRUE(window->isVisible());

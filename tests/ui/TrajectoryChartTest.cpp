@@ -43,7 +43,7 @@ protected:
         auto window = std::make_unique<TfrmMain>(CORVANE_BUILT_BIN_DIR, store);
         window->SetDisclaimerHook([](QWidget*) { return 0; });
         window->show();
-        window->OpenCatalogSection(0);
+        window->OpenCatalogSection(CatalogTab::Rifle);
         return window;
     }
 

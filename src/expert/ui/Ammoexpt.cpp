@@ -224,7 +224,8 @@ void TFormAmmoExpt::StringGrid4DblClick() {
     }
     const QTableWidgetItem* shotKey = StringGrid4->item(row, 2);
     host_.ShowExpertLoad(FromQString(number->text()),
-                         shotKey ? FromQString(shotKey->text()) : std::string(), SearchTab);
+                         shotKey ? FromQString(shotKey->text()) : std::string(),
+                         static_cast<CatalogTab>(SearchTab));
 }
 
 void TFormAmmoExpt::bbnBack1Click() {
