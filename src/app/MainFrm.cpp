@@ -9,7 +9,6 @@
 #include "app/QuickFind.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChartLink.h"
 #include "ballistics/GridData.h"
 #include "catalog/FilterLists.h"
@@ -18,6 +17,7 @@
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 #include "report/ReportText.h"
+#include "report/TableExport.h"
 #include "settings/SettingsStore.h"
 #include "windows/Disclaim.h"
 
@@ -735,18 +735,12 @@ void TfrmMain::Tabletofile1Click() {
     if (!CatalogShown()) {
         return;
     }
-    QString folder =
-        ToQString(
-            ReadTableDirectory(store_, FromQString(QString::fromStdString(programDir_.string()))))
-            .trimmed();
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    QFileDialog dialog(this, QStringLiteral("Save Table Data"), folder,
+    const std::string folder = TableExportFolder(store_, programDir_);
+    QFileDialog dialog(this, QStringLiteral("Save Table Data"), QString::fromStdString(folder),
                        QStringLiteral("all (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(QString::fromStdString(ProposedTableFileName(folder.toStdString())));
+    dialog.selectFile(QString::fromStdString(ProposedTableFileName(folder)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }

@@ -7,10 +7,10 @@
 #include "app/FilterCombo.h"
 #include "app/MainFrm.h"
 #include "app/SideWindows.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChartLink.h"
 #include "expert/ui/Ammoexpt.h"
 #include "hostile/HostileTables.h"
+#include "report/TableExport.h"
 #include "report/ui/ReportOutput.h"
 
 #include <QComboBox>

@@ -8,7 +8,6 @@
 #include "app/MainFrm.h"
 #include "app/SplashPage.h"
 #include "app/SteppedSpinBox.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
 #include "common/ui/QtText.h"
@@ -18,7 +17,6 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,7 +28,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 
 namespace corvane {
@@ -410,44 +407,6 @@ TEST_F(MainWindowTest, MissingCatalogFolderShowsAnEmptySection) {
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
     window->Tabs()->setCurrentIndex(5);
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
-}
-
-} // namespace
-} // namespace corvane
-
-namespace corvane {
-namespace {
-
-TEST_F(MainWindowTest, TableExportWritesTheShownGridAndRemembersTheFolder) {
-    QTemporaryDir dir;
-    const std::filesystem::path folder = dir.path().toStdString();
-    for (int n = 1; n <= 3; ++n) {
-        std::ofstream(folder / ("data_tbl." + std::to_string(n))) << "x";
-    }
-    EXPECT_EQ(ProposedTableFileName(folder), "data_tbl.4");
-
-    auto window = Open();
-    window->OpenCatalogSection(3);
-    const GridData& grid = window->Grid()->Data();
-    const auto file = folder / "data_tbl.4";
-    ASSERT_TRUE(ExportTable(file, grid, store).Ok);
-    QFile written(QString::fromStdString(file.string()));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const std::string text = written.readAll().toStdString();
-    std::size_t lines = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-         at = text.find("\r\n", at + 2)) {
-        ++lines;
-    }
-    // Group line, heading line, one line per load.
-    EXPECT_EQ(lines, window->Shown().Count() + 2);
-    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
-
-    const auto missing = folder / "no-such-folder" / "data_tbl.1";
-    const TableExportResult failed = ExportTable(missing, grid, store);
-    EXPECT_FALSE(failed.Ok);
-    EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
-    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
 }
 
 } // namespace
