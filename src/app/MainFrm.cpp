@@ -16,6 +16,7 @@
 #include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
+#include "report/LoadHeading.h"
 #include "report/ReportText.h"
 #include "report/TableExport.h"
 #include "settings/SettingsStore.h"
@@ -635,32 +636,12 @@ void TfrmMain::MainGridClick() {
     const int recordIndex = shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex;
     const LoadRecord& load = catalog_.Record(tab, recordIndex);
     try {
-        const std::string brand = catalog_.LookupName(load.BrandId, tab, ListKind::Brand);
-        const std::string styleKey =
-            s == 4 ? load.ShotSizeText
-                   : catalog_.LookupName(s == 3 ? load.SlugStyleId : load.BulletStyleId, tab,
-                                         ListKind::Bullet);
-        std::string useText;
-        for (int k = 0; k < 20; ++k) {
-            if (load.UsageFlags[static_cast<std::size_t>(k)]) {
-                useText += catalog_.LookupName(k, tab, ListKind::Usage) + ", ";
-            }
-        }
-        if (!useText.empty()) {
-            useText.resize(useText.size() - 2);
-        }
-        const GridData& shownGrid = grid_->Data();
-        const int caliberColumn = shownGrid.Headings.Index.Caliber;
-        const std::string caliberCell =
-            caliberColumn >= 0
-                ? shownGrid
-                      .Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(caliberColumn)]
-                : std::string();
-        const std::string title = "Load: " + Trim(load.LoadNumber) + "    " +
-                                  (s >= 3 ? "Gauge: " : "Caliber: ") + caliberCell +
-                                  "   Brand: " + brand;
-        detail_->ShowLoadTitle(ToQString(title), ToQString(JoinWithAnd(useText)));
-        detail_->SetLoadKeys(brand, styleKey);
+        const LoadDetailHeading heading =
+            BuildLoadDetailHeading(grid_->Data(), row, load, [this, tab](int id, ListKind kind) {
+                return catalog_.LookupName(id, tab, kind);
+            });
+        detail_->ShowLoadTitle(ToQString(heading.Title), ToQString(heading.Usage));
+        detail_->SetLoadKeys(heading.BrandKey, heading.StyleKey);
         if (s == 4) {
             strip_->sbnPelletData->setEnabled(true);
             side_->RefillPelletWindow(recordIndex, settings_.EnglSys);
