@@ -769,15 +769,6 @@ void TfrmMain::ShowExpertLoad(const std::string& loadNumber, const std::string& 
     if (section < 0 || section > 5) {
         return;
     }
-    if (section == 3) {
-        catalog_.LoadSectionTable(CatalogTab::Shotshell);
-        for (const LoadRecord& r : catalog_.Records(CatalogTab::Shotshell)) {
-            if (r.LoadNumber == loadNumber) {
-                section = 4;
-                break;
-            }
-        }
-    }
     bool filtered = false;
     if (section <= 4) {
         for (FilterCombo* combo : SectionCombos(section)) {
