@@ -400,7 +400,7 @@ void TfrmMain::OpenCatalogSection(int section) {
     }
     ShowCatalogTab();
     prompts_.ProcessEvents();
-    if (disclaimer_ && disclaimer_(this) == 1) {
+    if (disclaimer_ && disclaimer_(this)) {
         declined_ = true;
         close();
         // Ends the program's event loop; without a running loop (tests) closing is all.

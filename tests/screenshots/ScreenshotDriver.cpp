@@ -235,7 +235,7 @@ int main(int argc, char** argv) {
         corvane::TDisclaimForm form(owner);
         form.show();
         Save(form, "disclaimer");
-        return 0;
+        return false;
     });
     window.show();
     Save(window, "splash");

@@ -36,7 +36,7 @@ namespace {
 class MainWindowTest : public test::MainWindowFixture {
 protected:
     // A window on `dir` (the sample catalog by default) whose disclaimer answers `declined`.
-    std::unique_ptr<TfrmMain> Open(int declined = 0,
+    std::unique_ptr<TfrmMain> Open(bool declined = false,
                                    std::filesystem::path dir = CORVANE_BUILT_BIN_DIR) {
         return OpenMainWindow(std::move(dir), declined);
     }
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensWithoutHidingTheWindow) {
 }
 
 TEST_F(MainWindowTest, DeclinedDisclaimerEndsTheProgram) {
-    auto window = Open(1);
+    auto window = Open(true);
     ClickArea(*window, 0);
     EXPECT_TRUE(window->Declined());
     EXPECT_FALSE(window->isVisible());
@@ -401,7 +401,7 @@ TEST_F(MainWindowTest, GridModelStaysConsistentAcrossRefills) {
 
 TEST_F(MainWindowTest, MissingCatalogFolderShowsAnEmptySection) {
     QTemporaryDir empty;
-    auto window = Open(0, empty.path().toStdString());
+    auto window = Open(false, empty.path().toStdString());
     window->OpenCatalogSection(0);
     EXPECT_TRUE(window->CatalogShown());
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
@@ -460,13 +460,13 @@ TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     EXPECT_EQ(form.DisagreeButton()->text(), QStringLiteral("&No, I Disagree"));
     form.show();
     QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_EQ(form.Declined(), 1);
+    EXPECT_TRUE(form.Declined());
     EXPECT_FALSE(form.isVisible());
 
     TDisclaimForm closed;
     closed.show();
     closed.close();
-    EXPECT_EQ(closed.Declined(), 0);
+    EXPECT_FALSE(closed.Declined());
 }
 
 } // namespace
