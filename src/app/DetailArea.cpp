@@ -1,8 +1,8 @@
 #include "app/DetailArea.h"
 
-#include "app/DetailText.h"
 #include "app/Pictures.h"
 #include "catalog/Catalog.h"
+#include "catalog/DetailText.h"
 #include "common/TextUtil.h"
 #include "common/UserPrompts.h"
 #include "common/ui/QtText.h"

@@ -9,7 +9,6 @@
 #include "app/QuickFind.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChartLink.h"
 #include "ballistics/GridData.h"
 #include "catalog/SectionFilters.h"
@@ -17,7 +16,9 @@
 #include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
+#include "report/LoadHeading.h"
 #include "report/ReportText.h"
+#include "report/TableExport.h"
 #include "settings/SettingsStore.h"
 #include "windows/Disclaim.h"
 
@@ -390,7 +391,7 @@ void TfrmMain::OpenCatalogSection(CatalogTab section) {
     }
     ShowCatalogTab();
     prompts_.ProcessEvents();
-    if (disclaimer_ && disclaimer_(this) == 1) {
+    if (disclaimer_ && disclaimer_(this)) {
         declined_ = true;
         close();
         // Ends the program's event loop; without a running loop (tests) closing is all.
@@ -581,32 +582,12 @@ void TfrmMain::LoadSelected() {
     const int recordIndex = shownLoads_[static_cast<std::size_t>(row - 1)].recordIndex;
     const LoadRecord& load = catalog_.Record(tab, recordIndex);
     try {
-        const std::string brand = catalog_.LookupName(load.BrandId, tab, ListKind::Brand);
-        const std::string styleKey =
-            traits.style == StyleSource::ShotSizes
-                ? load.ShotSizeText
-                : catalog_.LookupName(StyleIdOf(traits.style, load), tab, ListKind::Bullet);
-        std::string useText;
-        for (int k = 0; k < 20; ++k) {
-            if (load.UsageFlags[static_cast<std::size_t>(k)]) {
-                useText += catalog_.LookupName(k, tab, ListKind::Usage) + ", ";
-            }
-        }
-        if (!useText.empty()) {
-            useText.resize(useText.size() - 2);
-        }
-        const GridData& shownGrid = grid_->Data();
-        const int caliberColumn = shownGrid.Headings.Index.Caliber;
-        const std::string caliberCell =
-            caliberColumn >= 0
-                ? shownGrid
-                      .Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(caliberColumn)]
-                : std::string();
-        const std::string title = "Load: " + Trim(load.LoadNumber) + "    " +
-                                  (traits.gauge ? "Gauge: " : "Caliber: ") + caliberCell +
-                                  "   Brand: " + brand;
-        detail_->ShowLoadTitle(ToQString(title), ToQString(JoinWithAnd(useText)));
-        detail_->SetLoadKeys(brand, styleKey);
+        const LoadDetailHeading heading =
+            BuildLoadDetailHeading(grid_->Data(), row, load, [this, tab](int id, ListKind kind) {
+                return catalog_.LookupName(id, tab, kind);
+            });
+        detail_->ShowLoadTitle(ToQString(heading.Title), ToQString(heading.Usage));
+        detail_->SetLoadKeys(heading.BrandKey, heading.StyleKey);
         if (traits.pelletData) {
             strip_->sbnPelletData->setEnabled(true);
             side_->RefillPelletWindow(recordIndex, settings_.EnglSys);
@@ -681,18 +662,12 @@ void TfrmMain::ExportTableToFile() {
     if (!CatalogShown()) {
         return;
     }
-    QString folder =
-        ToQString(
-            ReadTableDirectory(store_, FromQString(QString::fromStdString(programDir_.string()))))
-            .trimmed();
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    QFileDialog dialog(this, QStringLiteral("Save Table Data"), folder,
+    const std::string folder = TableExportFolder(store_, programDir_);
+    QFileDialog dialog(this, QStringLiteral("Save Table Data"), QString::fromStdString(folder),
                        QStringLiteral("all (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(QString::fromStdString(ProposedTableFileName(folder.toStdString())));
+    dialog.selectFile(QString::fromStdString(ProposedTableFileName(folder)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
@@ -739,16 +714,6 @@ void TfrmMain::ShowExpertLoad(const std::string& loadNumber, const std::string& 
                               CatalogTab section) {
     if (TabIndex(section) < 0 || TabIndex(section) >= kSectionCount) {
         return;
-    }
-    // The expert's slug answers may be shotshell loads.
-    if (section == CatalogTab::Slug) {
-        catalog_.LoadSectionTable(CatalogTab::Shotshell);
-        for (const LoadRecord& r : catalog_.Records(CatalogTab::Shotshell)) {
-            if (r.LoadNumber == loadNumber) {
-                section = CatalogTab::Shotshell;
-                break;
-            }
-        }
     }
     if (CurrentSection() != section || filters_[ControlStrip::PageOf(section)].Filtered()) {
         const QSignalBlocker blocker(TabControl1);

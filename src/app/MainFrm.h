@@ -43,8 +43,8 @@ class TfrmMainReport;
 class TfrmMain : public QWidget, public ExpertHost {
     Q_OBJECT
 public:
-    // Shows the disclaimer and returns its Declined value.
-    using DisclaimerHook = std::function<int(QWidget* owner)>;
+    // Shows the disclaimer; true when the user declined it.
+    using DisclaimerHook = std::function<bool(QWidget* owner)>;
 
     // `programDir` holds Data/ and ProductInfo/. `prompts` may be null for message boxes.
     TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsStore,

@@ -50,7 +50,7 @@ void QuickFindDialog::OfferLoads(const QString& typed) {
     for (std::size_t i : RankQuickFind(entries_, FromQString(typed))) {
         const QuickFindEntry& entry = entries_[i];
         const QString number = ToQString(Trim(entry.LoadNumber));
-        auto* item = new QStandardItem(number + QStringLiteral("   ") + ToQString(entry.Caliber));
+        auto* item = new QStandardItem(ToQString(QuickFindOfferText(entry)));
         item->setData(number, Qt::UserRole);
         item->setEditable(false);
         offers_->appendRow(item);
@@ -72,10 +72,8 @@ void InstallQuickFind(TfrmMain& window, Catalog& catalog) {
         const std::string typed = FromQString(dialog.Entry()->text());
         const std::optional<QuickFindEntry> found = FindLoadNumber(entries, typed);
         if (!found) {
-            if (!Trim(typed).empty()) {
-                QMessageBox::information(&window, QStringLiteral("Find load"),
-                                         QStringLiteral("No load number or caliber holds %1.")
-                                             .arg(ToQString(Trim(typed))));
+            if (const std::string miss = QuickFindMissText(typed); !miss.empty()) {
+                QMessageBox::information(&window, QStringLiteral("Find load"), ToQString(miss));
             }
             return;
         }

@@ -74,4 +74,13 @@ std::optional<QuickFindEntry> FindLoadNumber(const std::vector<QuickFindEntry>& 
     return entries[ranked.front()];
 }
 
+std::string QuickFindOfferText(const QuickFindEntry& entry) {
+    return Trim(entry.LoadNumber) + "   " + entry.Caliber;
+}
+
+std::string QuickFindMissText(const std::string& typed) {
+    const std::string text = Trim(typed);
+    return text.empty() ? std::string() : "No load number or caliber holds " + text + ".";
+}
+
 } // namespace corvane

@@ -31,4 +31,9 @@ std::vector<std::size_t> RankQuickFind(const std::vector<QuickFindEntry>& entrie
 std::optional<QuickFindEntry> FindLoadNumber(const std::vector<QuickFindEntry>& entries,
                                              const std::string& typed);
 
+// How a found load is offered: "number   caliber".
+std::string QuickFindOfferText(const QuickFindEntry& entry);
+// What is said when `typed` finds no load; empty for a blank text, which asked nothing.
+std::string QuickFindMissText(const std::string& typed);
+
 } // namespace corvane

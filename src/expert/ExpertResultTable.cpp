@@ -52,8 +52,18 @@ ExpertResultTable BuildExpertResultTable(Catalog& catalog, const std::vector<Exp
         }
         table.rows.push_back({result.loadNumber, ExpertWeightText(weight, shotgun, englSys),
                               StyleText(catalog, result, record)});
+        table.sections.push_back(result.section);
     }
     return table;
+}
+
+std::optional<ExpertLoadLink> ExpertLoadOfResult(const ExpertResultTable& table, int result) {
+    if (result < 0 || result >= static_cast<int>(table.sections.size()) ||
+        result + 1 >= static_cast<int>(table.rows.size())) {
+        return std::nullopt;
+    }
+    const ExpertRow& row = table.rows[static_cast<std::size_t>(result) + 1];
+    return ExpertLoadLink{row[0], row[2], table.sections[static_cast<std::size_t>(result)]};
 }
 
 ExpertResultTable FinishExpertSearch(Catalog& catalog, int firearmKind, int usageCode,

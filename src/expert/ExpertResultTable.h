@@ -6,6 +6,7 @@
 #include "expert/ExpertSearch.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,20 @@ using ExpertRow = std::array<std::string, 3>;
 // Row 0 holds the headings, row i + 1 result i. No results: no rows at all.
 struct ExpertResultTable {
     std::vector<ExpertRow> rows;
+    std::vector<CatalogTab> sections; // result i's section: slug and shotshell results mix
     bool Empty() const { return rows.empty(); }
 };
+
+// What the catalog needs to show a result: its load number as stored, the text of column 2
+// (a shotshell's shot size text tells its loads apart) and the section it was found in.
+struct ExpertLoadLink {
+    std::string loadNumber;
+    std::string shotKey;
+    CatalogTab section = CatalogTab::Rifle;
+};
+
+// The load of result `result` (0 for the first); none outside the results.
+std::optional<ExpertLoadLink> ExpertLoadOfResult(const ExpertResultTable& table, int result);
 
 // Weight column text: bullet grains (English: whole grains) or slug and shot ounces (English:
 // three decimals); Metric: grams with two decimals. Empty for no weight.

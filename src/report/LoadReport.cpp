@@ -6,6 +6,7 @@
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
+#include "report/LoadHeading.h"
 #include "report/ReportText.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int kUsageCount = 20;
 constexpr std::size_t kNoteLineLength = 56;
 
 // A field never holds the separator: a "|" in catalog data would shift every later field.
@@ -122,23 +122,12 @@ private:
         }
     }
 
-    std::string UsageList() const {
-        std::string list;
-        for (int u = 0; u < kUsageCount; ++u) {
-            if (load_.UsageFlags[static_cast<std::size_t>(u)]) {
-                if (!list.empty()) {
-                    list += ", ";
-                }
-                list += Name(u, ListKind::Usage);
-            }
-        }
-        return JoinWithAnd(list);
-    }
-
     void AddHeader() {
         const bool gauge = section_ >= 3;
         text_.push_back(Title());
-        text_.push_back(Pair("Usage:", UsageList()));
+        text_.push_back(Pair("Usage:", LoadUsageText(load_, [this](int id, ListKind kind) {
+                                 return Name(id, kind);
+                             })));
         text_.push_back(Pair("Corvane Load No.:", Trim(load_.LoadNumber)));
         text_.push_back(
             Pair(gauge ? "Gauge:" : "Caliber:", Name(load_.CaliberId, ListKind::Caliber)));

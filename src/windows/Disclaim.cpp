@@ -98,12 +98,12 @@ void TDisclaimForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDisclaimForm::BitBtn1Click() {
-    declined_ = 0;
+    declined_ = false;
     accept();
 }
 
 void TDisclaimForm::BitBtn2Click() {
-    declined_ = 1;
+    declined_ = true;
     reject();
 }
 

@@ -12,8 +12,8 @@ class TDisclaimForm : public QDialog {
 public:
     explicit TDisclaimForm(QWidget* owner = nullptr);
 
-    // 1 after "No, I Disagree" (or Escape), 0 otherwise.
-    int Declined() const { return declined_; }
+    // True after "No, I Disagree" (or Escape).
+    bool Declined() const { return declined_; }
 
     QPushButton* AgreeButton() const { return BitBtn1; }
     QPushButton* DisagreeButton() const { return BitBtn2; }
@@ -30,7 +30,7 @@ private:
     QLabel* Label6 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
-    int declined_ = 0;
+    bool declined_ = false;
 };
 
 } // namespace corvane

@@ -21,6 +21,9 @@ TEST(LoadFinder, WholeNumbersAndBeginningsFirstThenInsideNumbersAndCaliberNames)
     EXPECT_EQ(RankQuickFind(entries, "gauge"), (std::vector<std::size_t>{5}));
     EXPECT_FALSE(FindLoadNumber(entries, "Z").has_value());
     EXPECT_FALSE(FindLoadNumber(entries, "  ").has_value());
+    EXPECT_EQ(QuickFindOfferText(entries[2]), "H308S125   .308 Winchester");
+    EXPECT_EQ(QuickFindMissText(" zz "), "No load number or caliber holds zz.");
+    EXPECT_EQ(QuickFindMissText("  "), "");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // "Table to file" lines and the whole-or-nothing write.
 #include "report/TableToFile.h"
 #include "ballistics/FixedWidthMeasure.h"
+#include "report/TableExport.h"
+#include "settings/MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,29 @@ TEST(TableToFile, WritesWholeFilesAndReportsFailures) {
     const WriteResult failed = WriteTableFile(missing, HandGrid());
     EXPECT_FALSE(failed.Ok);
     EXPECT_EQ(failed.Error, "Cannot create " + missing.string() + ": " + std::strerror(ENOENT));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(TableExport, ProposesAFreeNameAndRemembersTheFolderOnlyAfterAWrite) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("table-export-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    MemorySettingsBackend store;
+    EXPECT_EQ(TableExportFolder(store, "/opt/corvane"), "/opt/corvane/");
+    store.Put("TableDirectory", StoredValue::OfText(" /tables\xE9 "));
+    EXPECT_EQ(TableExportFolder(store, "/opt/corvane"), "/tables\xC3\xA9/");
+    for (int n = 1; n <= 3; ++n) {
+        std::ofstream(dir / ("data_tbl." + std::to_string(n))) << "x";
+    }
+    EXPECT_EQ(ProposedTableFileName(dir), "data_tbl.4");
+
+    ASSERT_TRUE(ExportTable(dir / "data_tbl.4", HandGrid(), store).Ok);
+    EXPECT_EQ(ReadAll(dir / "data_tbl.4"), TableFileText(HandGrid()));
+    EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");
+    const TableExportResult failed = ExportTable(dir / "missing" / "data_tbl.1", HandGrid(), store);
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
+    EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");
     std::filesystem::remove_all(dir);
 }
 

@@ -175,42 +175,42 @@ void SaveExpertScreens(corvane::TfrmMain& window) {
     SaveWithSideWindow(window, *expert, "expert-over-main-window");
 
     auto choose = [expert](int list, const char* text) {
-        QComboBox* combo = expert->ComboBoxes[static_cast<std::size_t>(list)];
+        QComboBox* combo = expert->ChoiceList(list);
         combo->setCurrentIndex(std::max(0, combo->findText(QString::fromLatin1(text))));
     };
     choose(0, "Centerfire Rifle");
-    expert->bbnNext0Click();
-    expert->bbnNext1Click();
+    expert->ShowPurposes();
+    expert->ShowUsages();
     choose(2, "Medium game");
-    expert->bbnNext2Click();
+    expert->ShowCalibers();
     // The caliber with the most loads, for a full result page.
-    QComboBox* calibers = expert->ComboBoxes[corvane::TFormAmmoExpt::kCaliber];
+    QComboBox* calibers = expert->ChoiceList(corvane::TFormAmmoExpt::kCaliber);
     int best = 0;
     int bestRows = 0;
     for (int i = 0; i < calibers->count(); ++i) {
         calibers->setCurrentIndex(i);
-        expert->bbnFinish3Click();
-        if (expert->StringGrid4->rowCount() > bestRows) {
+        expert->FinishCaliberPage();
+        if (expert->ResultGrid()->rowCount() > bestRows) {
             best = i;
-            bestRows = expert->StringGrid4->rowCount();
+            bestRows = expert->ResultGrid()->rowCount();
         }
-        expert->bbnBack4Click();
+        expert->GoBack();
     }
     calibers->setCurrentIndex(best);
-    expert->bbnFinish3Click();
+    expert->FinishCaliberPage();
     Save(*expert, "expert-rifle-results");
 
-    expert->bbnNew4Click();
+    expert->StartNewSearch();
     choose(0, "Shotgun with smooth bore barrel");
-    expert->bbnNext0Click();
-    expert->bbnNext1Click();
+    expert->ShowPurposes();
+    expert->ShowUsages();
     choose(2, "Small game, upland game, waterfowl");
-    expert->bbnNext2Click();
+    expert->ShowCalibers();
     choose(3, "Turkey");
-    expert->bbnFinish3Click();
+    expert->FinishCaliberPage();
     choose(5, "20");
-    expert->bbnNext5Click();
-    expert->bbnFinish6Click();
+    expert->ShowGuideDistances();
+    expert->ShowGuideResult();
     Save(*expert, "expert-shotgun-guide");
     expert->close();
 }
@@ -235,7 +235,7 @@ int main(int argc, char** argv) {
         corvane::TDisclaimForm form(owner);
         form.show();
         Save(form, "disclaimer");
-        return 0;
+        return false;
     });
     window.show();
     Save(window, "splash");

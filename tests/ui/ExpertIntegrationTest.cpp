@@ -47,7 +47,7 @@ protected:
     }
 
     void Choose(int list, const QString& text) {
-        QComboBox* combo = Wizard().ComboBoxes[static_cast<std::size_t>(list)];
+        QComboBox* combo = Wizard().ChoiceList(list);
         const int index = combo->findText(text);
         ASSERT_GE(index, 0) << text.toStdString();
         combo->setCurrentIndex(index);
@@ -63,7 +63,7 @@ protected:
         Click("bbnNext1");
         Choose(2, usage);
         Click("bbnNext2");
-        QComboBox* calibers = Wizard().ComboBoxes[TFormAmmoExpt::kCaliber];
+        QComboBox* calibers = Wizard().ChoiceList(TFormAmmoExpt::kCaliber);
         ASSERT_GT(calibers->count(), 0);
         int best = -1;
         int bestRows = 0;
@@ -71,7 +71,7 @@ protected:
             calibers->setCurrentIndex(i);
             Click("bbnFinish3");
             ASSERT_EQ(Wizard().CurrentPage(), TFormAmmoExpt::kLoads);
-            const int rows = ResultText(0, 0).isEmpty() ? 0 : Wizard().StringGrid4->rowCount();
+            const int rows = ResultText(0, 0).isEmpty() ? 0 : Wizard().ResultGrid()->rowCount();
             if (rows > bestRows) {
                 best = i;
                 bestRows = rows;
@@ -81,16 +81,16 @@ protected:
         ASSERT_GE(best, 0) << "no caliber with loads for " << usage.toStdString();
         calibers->setCurrentIndex(best);
         Click("bbnFinish3");
-        ASSERT_GE(Wizard().StringGrid4->columnCount(), 3);
+        ASSERT_GE(Wizard().ResultGrid()->columnCount(), 3);
     }
 
     QString ResultText(int row, int column) {
-        const QTableWidgetItem* item = Wizard().StringGrid4->item(row, column);
+        const QTableWidgetItem* item = Wizard().ResultGrid()->item(row, column);
         return item != nullptr ? item->text() : QString();
     }
 
     void DoubleClickResult(int row) {
-        QTableWidget* grid = Wizard().StringGrid4;
+        QTableWidget* grid = Wizard().ResultGrid();
         grid->scrollToItem(grid->item(row, 0));
         const QRect cell = grid->visualRect(grid->model()->index(row, 0));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
@@ -134,7 +134,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
 
     WalkToResults(QStringLiteral("Centerfire Rifle"), QStringLiteral("Hunting"),
                   QStringLiteral("Medium game"));
-    QTableWidget* results = Wizard().StringGrid4;
+    QTableWidget* results = Wizard().ResultGrid();
     // The last row, so that the first load of the section cannot pass by chance.
     const int row = results->rowCount() - 1;
     ASSERT_GT(row, 0);
@@ -153,7 +153,7 @@ TEST_F(ExpertIntegrationTest, RifleResultDoubleClickedFromTheSplashIsSelectedInT
     // Result rows as high as a line of text; the caliber list drops down 10 of its rows.
     EXPECT_EQ(results->rowHeight(0), QFontMetrics(results->font()).height() + 4);
     Click("bbnBack4");
-    QComboBox* calibers = Wizard().ComboBoxes[TFormAmmoExpt::kCaliber];
+    QComboBox* calibers = Wizard().ChoiceList(TFormAmmoExpt::kCaliber);
     ASSERT_GT(calibers->count(), 10);
     calibers->showPopup();
     EXPECT_EQ(calibers->view()->viewport()->height() / calibers->view()->sizeHintForRow(0), 10);
@@ -171,7 +171,7 @@ TEST_F(ExpertIntegrationTest, ShotshellResultFromTheButtonAndTheButtonKeepsAShow
     WalkToResults(QStringLiteral("Shotgun with smooth bore barrel"), QStringLiteral("Hunting"),
                   QStringLiteral("Medium game"));
     // Slugs and shotshells share the list; the first shotshell among them.
-    QTableWidget* results = Wizard().StringGrid4;
+    QTableWidget* results = Wizard().ResultGrid();
     int row = -1;
     for (int r = 0; r < results->rowCount() && row < 0; ++r) {
         if (InShotshellSection(FromQString(ResultText(r, 0)))) {

@@ -54,14 +54,14 @@ protected:
     }
 
     void Choose(int list, const QString& text) {
-        QComboBox* combo = window->ComboBoxes[static_cast<std::size_t>(list)];
+        QComboBox* combo = window->ChoiceList(list);
         const int index = combo->findText(text);
         ASSERT_GE(index, 0) << text.toStdString();
         combo->setCurrentIndex(index);
     }
 
     void DoubleClickRow(int row) {
-        QTableWidget* grid = window->StringGrid4;
+        QTableWidget* grid = window->ResultGrid();
         const QRect cell = grid->visualRect(grid->model()->index(row, 0));
         // A real double click: press and release, then the second press as a double click.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
@@ -77,21 +77,21 @@ protected:
 TEST_F(ExpertWindowTest, WalksToShotgunResultsAndShowsTheDoubleClickedLoad) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane Zora Raduzu"));
     EXPECT_EQ(window->CurrentPage(), TFormAmmoExpt::kFirearm);
-    EXPECT_EQ(window->ComboBoxes[0]->currentText(), QStringLiteral("Centerfire Rifle"));
+    EXPECT_EQ(window->ChoiceList(0)->currentText(), QStringLiteral("Centerfire Rifle"));
 
     Choose(0, QStringLiteral("Shotgun with rifled barrel"));
     Click("bbnNext0");
-    EXPECT_EQ(window->ComboBoxes[1]->count(), 1);
+    EXPECT_EQ(window->ChoiceList(1)->count(), 1);
     Click("bbnNext1");
-    EXPECT_EQ(window->ComboBoxes[2]->currentText(), QStringLiteral("Medium game"));
+    EXPECT_EQ(window->ChoiceList(2)->currentText(), QStringLiteral("Medium game"));
     Click("bbnNext2");
-    EXPECT_EQ(window->LabelSelCal3->text(), QStringLiteral("Select Gauge"));
-    EXPECT_EQ(window->bbnFinish3->text(), QStringLiteral("&Finish"));
-    EXPECT_EQ(window->ComboBoxes[3]->currentText(), QStringLiteral("12 gauge"));
+    EXPECT_EQ(window->CaliberHeading()->text(), QStringLiteral("Select Gauge"));
+    EXPECT_EQ(window->CaliberFinishButton()->text(), QStringLiteral("&Finish"));
+    EXPECT_EQ(window->ChoiceList(3)->currentText(), QStringLiteral("12 gauge"));
     Click("bbnFinish3");
 
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kLoads);
-    QTableWidget* grid = window->StringGrid4;
+    QTableWidget* grid = window->ResultGrid();
     ASSERT_EQ(grid->rowCount(), 3);
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Slug or Shot"));
     EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("bk12"));
@@ -121,13 +121,13 @@ TEST_F(ExpertWindowTest, FinishWithoutCaliberShowsAnEmptyResult) {
     Click("bbnNext0");
     Click("bbnNext1");
     Click("bbnNext2");
-    EXPECT_EQ(window->ComboBoxes[3]->count(), 0);
+    EXPECT_EQ(window->ChoiceList(3)->count(), 0);
     Click("bbnFinish3");
 
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kLoads);
-    EXPECT_EQ(window->StringGrid4->columnCount(), 2);
-    ASSERT_EQ(window->StringGrid4->rowCount(), 1);
-    EXPECT_EQ(window->StringGrid4->item(0, 0)->text(), QString());
+    EXPECT_EQ(window->ResultGrid()->columnCount(), 2);
+    ASSERT_EQ(window->ResultGrid()->rowCount(), 1);
+    EXPECT_EQ(window->ResultGrid()->item(0, 0)->text(), QString());
     DoubleClickRow(0);
     EXPECT_TRUE(host.loads.empty());
     Click("bbnNew4");
@@ -140,23 +140,23 @@ TEST_F(ExpertWindowTest, ShotgunGuideShowsRecommendationsAndTheShotshellSection)
     Click("bbnNext0");
     Click("bbnNext1");
     Click("bbnNext2");
-    EXPECT_EQ(window->LabelSelCal3->text(), QStringLiteral("Select Game"));
-    EXPECT_EQ(window->bbnFinish3->text(), QStringLiteral("&Next"));
+    EXPECT_EQ(window->CaliberHeading()->text(), QStringLiteral("Select Game"));
+    EXPECT_EQ(window->CaliberFinishButton()->text(), QStringLiteral("&Next"));
     Choose(3, QStringLiteral("Rabbit, Squirrel"));
     Click("bbnFinish3");
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kGuideGauge);
     Choose(5, QStringLiteral("410"));
     Click("bbnNext5");
-    ASSERT_EQ(window->ComboBoxes[6]->count(), 1);
-    EXPECT_EQ(window->ComboBoxes[6]->currentText(), QStringLiteral("18 - 27 meters"));
+    ASSERT_EQ(window->ChoiceList(6)->count(), 1);
+    EXPECT_EQ(window->ChoiceList(6)->currentText(), QStringLiteral("18 - 27 meters"));
     EXPECT_EQ(host.shotshellCalls, 0);
     Click("bbnFinish6");
 
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kGuide);
-    EXPECT_EQ(window->lblHeading7->text(), QStringLiteral("Game at 18 - 27 meters using 410:"));
-    EXPECT_EQ(window->StringGrid7->item(0, 1)->text(), QStringLiteral("  4, 5, 6, 7\u00BD"));
-    EXPECT_EQ(window->StringGrid7->item(2, 0)->text(), QStringLiteral("Tungsten Shot"));
-    EXPECT_EQ(window->lblChoke1->text(), QStringLiteral("Improved Cylinder, Modified"));
+    EXPECT_EQ(window->GuideHeading()->text(), QStringLiteral("Game at 18 - 27 meters using 410:"));
+    EXPECT_EQ(window->GuideGrid()->item(0, 1)->text(), QStringLiteral("  4, 5, 6, 7\u00BD"));
+    EXPECT_EQ(window->GuideGrid()->item(2, 0)->text(), QStringLiteral("Tungsten Shot"));
+    EXPECT_EQ(window->ChokeLine(0)->text(), QStringLiteral("Improved Cylinder, Modified"));
     EXPECT_EQ(host.shotshellCalls, 1);
 
     Click("bbnNew7");

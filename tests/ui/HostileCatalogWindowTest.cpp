@@ -7,10 +7,10 @@
 #include "app/FilterCombo.h"
 #include "app/MainFrm.h"
 #include "app/SideWindows.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChartLink.h"
 #include "expert/ui/Ammoexpt.h"
 #include "hostile/HostileTables.h"
+#include "report/TableExport.h"
 #include "report/ui/ReportOutput.h"
 
 #include <QComboBox>
@@ -172,14 +172,14 @@ protected:
         auto toCalibers = [&](int firearm) {
             wizard->close();
             window.ShowExpertWindow();
-            wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->setCurrentIndex(firearm);
+            wizard->ChoiceList(TFormAmmoExpt::kFirearm)->setCurrentIndex(firearm);
             click("bbnNext0");
             click("bbnNext1");
             click("bbnNext2");
             return wizard->CurrentPage() == TFormAmmoExpt::kCaliber;
         };
-        QComboBox* calibers = wizard->ComboBoxes[TFormAmmoExpt::kCaliber];
-        const int firearms = wizard->ComboBoxes[TFormAmmoExpt::kFirearm]->count();
+        QComboBox* calibers = wizard->ChoiceList(TFormAmmoExpt::kCaliber);
+        const int firearms = wizard->ChoiceList(TFormAmmoExpt::kFirearm)->count();
         for (int f = 0; f < firearms; ++f) {
             for (int c = 0; toCalibers(f) && c < calibers->count(); ++c) {
                 calibers->setCurrentIndex(c);
@@ -187,8 +187,8 @@ protected:
                 // A gauge may lead to the shotgun guide instead of a search.
                 if (wizard->CurrentPage() == TFormAmmoExpt::kLoads) {
                     ++searches;
-                    wizard->StringGrid4->setCurrentCell(0, 0);
-                    wizard->StringGrid4DblClick();
+                    wizard->ResultGrid()->setCurrentCell(0, 0);
+                    wizard->ShowChosenLoad();
                 }
             }
         }

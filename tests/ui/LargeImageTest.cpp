@@ -1,7 +1,7 @@
 #include "windows/LargeImage.h"
 
 #include "OffscreenApp.h"
-#include "app/DetailText.h"
+#include "catalog/DetailText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -34,8 +34,8 @@ protected:
 
     void SetUp() override { EnsureOffscreenApp(); }
 
-    // A shown window on `dir` whose disclaimer answers `declined` (0 accepts it).
-    std::unique_ptr<TfrmMain> OpenMainWindow(std::filesystem::path dir, int declined = 0) {
+    // A shown window on `dir` whose disclaimer answers `declined`.
+    std::unique_ptr<TfrmMain> OpenMainWindow(std::filesystem::path dir, bool declined = false) {
         auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
         window->SetDisclaimerHook([declined](QWidget*) { return declined; });
         window->show();

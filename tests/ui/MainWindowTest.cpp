@@ -8,7 +8,6 @@
 #include "app/MainFrm.h"
 #include "app/SplashPage.h"
 #include "app/SteppedSpinBox.h"
-#include "app/TableExport.h"
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
 #include "common/ui/QtText.h"
@@ -18,7 +17,6 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,7 +28,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 
 namespace corvane {
@@ -39,7 +36,7 @@ namespace {
 class MainWindowTest : public test::MainWindowFixture {
 protected:
     // A window on `dir` (the sample catalog by default) whose disclaimer answers `declined`.
-    std::unique_ptr<TfrmMain> Open(int declined = 0,
+    std::unique_ptr<TfrmMain> Open(bool declined = false,
                                    std::filesystem::path dir = CORVANE_BUILT_BIN_DIR) {
         return OpenMainWindow(std::move(dir), declined);
     }
@@ -104,7 +101,7 @@ TEST_F(MainWindowTest, SplashIsFixedAndTheCatalogOpensWithoutHidingTheWindow) {
 }
 
 TEST_F(MainWindowTest, DeclinedDisclaimerEndsTheProgram) {
-    auto window = Open(1);
+    auto window = Open(true);
     ClickArea(*window, 0);
     EXPECT_TRUE(window->Declined());
     EXPECT_FALSE(window->isVisible());
@@ -392,50 +389,12 @@ TEST_F(MainWindowTest, GridModelStaysConsistentAcrossRefills) {
 
 TEST_F(MainWindowTest, MissingCatalogFolderShowsAnEmptySection) {
     QTemporaryDir empty;
-    auto window = Open(0, empty.path().toStdString());
+    auto window = Open(false, empty.path().toStdString());
     window->OpenCatalogSection(CatalogTab::Rifle);
     EXPECT_TRUE(window->CatalogShown());
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
     window->Tabs()->setCurrentIndex(5);
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
-}
-
-} // namespace
-} // namespace corvane
-
-namespace corvane {
-namespace {
-
-TEST_F(MainWindowTest, TableExportWritesTheShownGridAndRemembersTheFolder) {
-    QTemporaryDir dir;
-    const std::filesystem::path folder = dir.path().toStdString();
-    for (int n = 1; n <= 3; ++n) {
-        std::ofstream(folder / ("data_tbl." + std::to_string(n))) << "x";
-    }
-    EXPECT_EQ(ProposedTableFileName(folder), "data_tbl.4");
-
-    auto window = Open();
-    window->OpenCatalogSection(CatalogTab::Slug);
-    const GridData& grid = window->Grid()->Data();
-    const auto file = folder / "data_tbl.4";
-    ASSERT_TRUE(ExportTable(file, grid, store).Ok);
-    QFile written(QString::fromStdString(file.string()));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const std::string text = written.readAll().toStdString();
-    std::size_t lines = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-         at = text.find("\r\n", at + 2)) {
-        ++lines;
-    }
-    // Group line, heading line, one line per load.
-    EXPECT_EQ(lines, window->Shown().Count() + 2);
-    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
-
-    const auto missing = folder / "no-such-folder" / "data_tbl.1";
-    const TableExportResult failed = ExportTable(missing, grid, store);
-    EXPECT_FALSE(failed.Ok);
-    EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
-    EXPECT_EQ(store.Get("TableDirectory").text, folder.string() + "/");
 }
 
 } // namespace
@@ -489,13 +448,13 @@ TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
     EXPECT_EQ(form.DisagreeButton()->text(), QStringLiteral("&No, I Disagree"));
     form.show();
     QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_EQ(form.Declined(), 1);
+    EXPECT_TRUE(form.Declined());
     EXPECT_FALSE(form.isVisible());
 
     TDisclaimForm closed;
     closed.show();
     closed.close();
-    EXPECT_EQ(closed.Declined(), 0);
+    EXPECT_FALSE(closed.Declined());
 }
 
 } // namespace

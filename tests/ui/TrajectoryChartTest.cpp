@@ -41,7 +41,7 @@ protected:
 
     std::unique_ptr<TfrmMain> OpenRifles() {
         auto window = std::make_unique<TfrmMain>(CORVANE_BUILT_BIN_DIR, store);
-        window->SetDisclaimerHook([](QWidget*) { return 0; });
+        window->SetDisclaimerHook([](QWidget*) { return false; });
         window->show();
         window->OpenCatalogSection(CatalogTab::Rifle);
         return window;

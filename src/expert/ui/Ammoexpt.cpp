@@ -54,7 +54,7 @@ TFormAmmoExpt::TFormAmmoExpt(Catalog& catalog, const AppSettings& settings, Expe
     setObjectName(QStringLiteral("FormAmmoExpt"));
     BuildPages();
     for (const std::string& firearm : FirearmTexts()) {
-        ComboBoxes[kFirearm]->addItem(ToQString(firearm));
+        choiceLists_[kFirearm]->addItem(ToQString(firearm));
     }
     resize(kExpertBaseClientWidth, kClientHeight);
     Reset();
@@ -75,12 +75,12 @@ void TFormAmmoExpt::ShowAndReset() {
 void TFormAmmoExpt::Reset() {
     setWindowTitle(QStringLiteral("Corvane Zora Raduzu"));
     SetClientWidth(kExpertBaseClientWidth);
-    NotebookAE->setCurrentIndex(kFirearm);
-    ComboBoxes[kFirearm]->setCurrentIndex(kDefaultFirearmItem);
+    pages_->setCurrentIndex(kFirearm);
+    choiceLists_[kFirearm]->setCurrentIndex(kDefaultFirearmItem);
 }
 
 int TFormAmmoExpt::CurrentPage() const {
-    return NotebookAE->currentIndex();
+    return pages_->currentIndex();
 }
 
 void TFormAmmoExpt::SetClientWidth(int clientWidth) {
@@ -101,54 +101,52 @@ void TFormAmmoExpt::closeEvent(QCloseEvent* event) {
     host_.ExpertWindowClosed();
 }
 
-void TFormAmmoExpt::bbnClose0Click() {
+void TFormAmmoExpt::CloseWizard() {
     close();
 }
 
-void TFormAmmoExpt::bbnNext0Click() {
-    NotebookAE->setCurrentIndex(kPurpose);
-    repeated_[kPurpose][0]->setText(ComboBoxes[kFirearm]->currentText());
-    FirearmKind = FirearmKindOfItem(ComboBoxes[kFirearm]->currentIndex());
-    QComboBox* purposes = ComboBoxes[kPurpose];
-    Fill(purposes, PurposesFor(FirearmKind));
+void TFormAmmoExpt::ShowPurposes() {
+    pages_->setCurrentIndex(kPurpose);
+    repeated_[kPurpose][0]->setText(choiceLists_[kFirearm]->currentText());
+    firearmKind_ = FirearmKindOfItem(choiceLists_[kFirearm]->currentIndex());
+    QComboBox* purposes = choiceLists_[kPurpose];
+    Fill(purposes, PurposesFor(firearmKind_));
     purposes->setCurrentIndex(purposes->findText(QString::fromLatin1(kHuntingPurpose)));
 }
 
-void TFormAmmoExpt::bbnNext1Click() {
-    NotebookAE->setCurrentIndex(kUsage);
-    repeated_[kUsage][0]->setText(ComboBoxes[kFirearm]->currentText());
-    repeated_[kUsage][1]->setText(ComboBoxes[kPurpose]->currentText());
-    Fill(ComboBoxes[kUsage], UsagesFor(Chosen(ComboBoxes[kPurpose]), FirearmKind));
+void TFormAmmoExpt::ShowUsages() {
+    pages_->setCurrentIndex(kUsage);
+    repeated_[kUsage][0]->setText(choiceLists_[kFirearm]->currentText());
+    repeated_[kUsage][1]->setText(choiceLists_[kPurpose]->currentText());
+    Fill(choiceLists_[kUsage], UsagesFor(Chosen(choiceLists_[kPurpose]), firearmKind_));
 }
 
-void TFormAmmoExpt::bbnNext2Click() {
-    NotebookAE->setCurrentIndex(kCaliber);
+void TFormAmmoExpt::ShowCalibers() {
+    pages_->setCurrentIndex(kCaliber);
     for (std::size_t line = 0; line < 3; ++line) {
-        repeated_[kCaliber][line]->setText(ComboBoxes[line]->currentText());
+        repeated_[kCaliber][line]->setText(choiceLists_[line]->currentText());
     }
-    QComboBox* list = ComboBoxes[kCaliber];
+    QComboBox* list = choiceLists_[kCaliber];
     list->clear();
-    UsageCode = UsageCodeOf(Chosen(ComboBoxes[kUsage]));
-    SearchTab = kNoSearchTab;
+    usageCode_ = UsageCodeOf(Chosen(choiceLists_[kUsage]));
     choices_ = {};
 
-    if (UsageCode == kGuideUsageCode) {
-        LabelSelCal3->setText(QStringLiteral("Select Game"));
-        bbnFinish3->setText(QStringLiteral("&Next"));
-        bbnFinish3->setToolTip(QStringLiteral("Continue"));
+    if (usageCode_ == kGuideUsageCode) {
+        caliberHeading_->setText(QStringLiteral("Select Game"));
+        caliberFinish_->setText(QStringLiteral("&Next"));
+        caliberFinish_->setToolTip(QStringLiteral("Continue"));
         Fill(list, GuideGames());
         return;
     }
-    LabelSelCal3->setText(IsShotgunKind(FirearmKind) ? QStringLiteral("Select Gauge")
-                                                     : QStringLiteral("Select Caliber"));
-    bbnFinish3->setText(QStringLiteral("&Finish"));
-    bbnFinish3->setToolTip(QStringLiteral("See results"));
+    caliberHeading_->setText(IsShotgunKind(firearmKind_) ? QStringLiteral("Select Gauge")
+                                                         : QStringLiteral("Select Caliber"));
+    caliberFinish_->setText(QStringLiteral("&Finish"));
+    caliberFinish_->setToolTip(QStringLiteral("See results"));
     try {
-        choices_ = BuildCaliberChoices(catalog_, FirearmKind, UsageCode);
+        choices_ = BuildCaliberChoices(catalog_, firearmKind_, usageCode_);
     } catch (const CatalogFileError& error) {
         ShowCatalogError(error);
     }
-    SearchTab = choices_.searchTab;
     for (const NamedId& entry : choices_.entries) {
         list->addItem(ToQString(entry.name), entry.id);
     }
@@ -157,20 +155,19 @@ void TFormAmmoExpt::bbnNext2Click() {
     }
 }
 
-void TFormAmmoExpt::bbnFinish3Click() {
-    if (UsageCode == kGuideUsageCode) {
-        repeated_[kGuideGauge][0]->setText(ComboBoxes[kFirearm]->currentText());
-        repeated_[kGuideGauge][1]->setText(ComboBoxes[kCaliber]->currentText());
-        NotebookAE->setCurrentIndex(kGuideGauge);
-        Fill(ComboBoxes[kGuideGauge], GuideGauges(Chosen(ComboBoxes[kCaliber])));
+void TFormAmmoExpt::FinishCaliberPage() {
+    if (usageCode_ == kGuideUsageCode) {
+        repeated_[kGuideGauge][0]->setText(choiceLists_[kFirearm]->currentText());
+        repeated_[kGuideGauge][1]->setText(choiceLists_[kCaliber]->currentText());
+        pages_->setCurrentIndex(kGuideGauge);
+        Fill(choiceLists_[kGuideGauge], GuideGauges(Chosen(choiceLists_[kCaliber])));
         return;
     }
-    NotebookAE->setCurrentIndex(kLoads);
-    const int chosenIndex = ComboBoxes[kCaliber]->currentIndex();
-    ChosenCode = chosenIndex >= 0 ? ComboBoxes[kCaliber]->itemData(chosenIndex).toInt() : 0;
+    pages_->setCurrentIndex(kLoads);
+    const int chosenIndex = choiceLists_[kCaliber]->currentIndex();
     ExpertResultTable table;
     try {
-        table = FinishExpertSearch(catalog_, FirearmKind, UsageCode, choices_, chosenIndex,
+        table = FinishExpertSearch(catalog_, firearmKind_, usageCode_, choices_, chosenIndex,
                                    settings_.EnglSys);
     } catch (const CatalogFileError& error) {
         ShowCatalogError(error);
@@ -179,7 +176,8 @@ void TFormAmmoExpt::bbnFinish3Click() {
 }
 
 void TFormAmmoExpt::ShowResults(const ExpertResultTable& table) {
-    QTableWidget* grid = StringGrid4;
+    results_ = table;
+    QTableWidget* grid = resultGrid_;
     grid->clearContents();
     if (table.Empty()) {
         // An empty row under whatever headings the last search left.
@@ -215,56 +213,64 @@ void TFormAmmoExpt::ShowResults(const ExpertResultTable& table) {
     SetClientWidth(ExpertClientWidth(width(), widths));
 }
 
-void TFormAmmoExpt::StringGrid4DblClick() {
-    const int row = StringGrid4->currentRow();
-    const QTableWidgetItem* number = row >= 0 ? StringGrid4->item(row, 0) : nullptr;
+void TFormAmmoExpt::ShowChosenLoad() {
     // The empty result row names no load.
-    if (number == nullptr || number->text().isEmpty() || StringGrid4->columnCount() < 3) {
-        return;
+    if (const auto load = ExpertLoadOfResult(results_, resultGrid_->currentRow())) {
+        host_.ShowExpertLoad(load->loadNumber, load->shotKey, load->section);
     }
-    const QTableWidgetItem* shotKey = StringGrid4->item(row, 2);
-    host_.ShowExpertLoad(FromQString(number->text()),
-                         shotKey ? FromQString(shotKey->text()) : std::string(),
-                         static_cast<CatalogTab>(SearchTab));
 }
 
-void TFormAmmoExpt::bbnBack1Click() {
-    NotebookAE->setCurrentIndex(kFirearm);
-}
-void TFormAmmoExpt::bbnBack2Click() {
-    NotebookAE->setCurrentIndex(kPurpose);
-}
-void TFormAmmoExpt::bbnBack3Click() {
-    NotebookAE->setCurrentIndex(kUsage);
+void TFormAmmoExpt::GoBack() {
+    switch (CurrentPage()) {
+    case kPurpose:
+        pages_->setCurrentIndex(kFirearm);
+        break;
+    case kUsage:
+        pages_->setCurrentIndex(kPurpose);
+        break;
+    case kCaliber:
+        pages_->setCurrentIndex(kUsage);
+        break;
+    case kLoads:
+        SetClientWidth(kExpertBaseClientWidth);
+        pages_->setCurrentIndex(kCaliber);
+        break;
+    case kGuideGauge:
+        pages_->setCurrentIndex(kCaliber);
+        break;
+    case kGuideDistance:
+        pages_->setCurrentIndex(kGuideGauge);
+        break;
+    case kGuide:
+        pages_->setCurrentIndex(kGuideDistance);
+        break;
+    default:
+        break;
+    }
 }
 
-void TFormAmmoExpt::bbnBack4Click() {
+void TFormAmmoExpt::StartNewSearch() {
     SetClientWidth(kExpertBaseClientWidth);
-    NotebookAE->setCurrentIndex(kCaliber);
+    pages_->setCurrentIndex(kFirearm);
 }
 
-void TFormAmmoExpt::bbnNew4Click() {
-    SetClientWidth(kExpertBaseClientWidth);
-    NotebookAE->setCurrentIndex(kFirearm);
-}
-
-void TFormAmmoExpt::bbnNext5Click() {
-    repeated_[kGuideDistance][0]->setText(ComboBoxes[kFirearm]->currentText());
-    repeated_[kGuideDistance][1]->setText(ComboBoxes[kCaliber]->currentText());
-    repeated_[kGuideDistance][2]->setText(ComboBoxes[kGuideGauge]->currentText());
-    NotebookAE->setCurrentIndex(kGuideDistance);
-    Fill(ComboBoxes[kGuideDistance],
-         GuideDistances(Chosen(ComboBoxes[kCaliber]), Chosen(ComboBoxes[kGuideGauge]),
+void TFormAmmoExpt::ShowGuideDistances() {
+    repeated_[kGuideDistance][0]->setText(choiceLists_[kFirearm]->currentText());
+    repeated_[kGuideDistance][1]->setText(choiceLists_[kCaliber]->currentText());
+    repeated_[kGuideDistance][2]->setText(choiceLists_[kGuideGauge]->currentText());
+    pages_->setCurrentIndex(kGuideDistance);
+    Fill(choiceLists_[kGuideDistance],
+         GuideDistances(Chosen(choiceLists_[kCaliber]), Chosen(choiceLists_[kGuideGauge]),
                         settings_.EnglSys));
 }
 
-void TFormAmmoExpt::bbnFinish6Click() {
+void TFormAmmoExpt::ShowGuideResult() {
     const GuideResult result =
-        BuildGuideResult(Chosen(ComboBoxes[kCaliber]), Chosen(ComboBoxes[kGuideGauge]),
-                         Chosen(ComboBoxes[kGuideDistance]), settings_.EnglSys);
-    NotebookAE->setCurrentIndex(kGuide);
+        BuildGuideResult(Chosen(choiceLists_[kCaliber]), Chosen(choiceLists_[kGuideGauge]),
+                         Chosen(choiceLists_[kGuideDistance]), settings_.EnglSys);
+    pages_->setCurrentIndex(kGuide);
 
-    QTableWidget* grid = StringGrid7;
+    QTableWidget* grid = guideGrid_;
     grid->setRowCount(static_cast<int>(result.shotTexts.size()));
     grid->setColumnCount(2);
     const int labelWidth =
@@ -280,21 +286,11 @@ void TFormAmmoExpt::bbnFinish6Click() {
     }
     grid->setFixedHeight(grid->rowHeight(0) * grid->rowCount() + 2 * grid->frameWidth());
 
-    lblGameLine7->setText(ToQString(result.gameLine));
-    lblHeading7->setText(ToQString(result.heading));
-    lblChoke1->setText(ToQString(result.choke1));
-    lblChoke2->setText(ToQString(result.choke2));
+    guideGameLine_->setText(ToQString(result.gameLine));
+    guideHeading_->setText(ToQString(result.heading));
+    chokeLines_[0]->setText(ToQString(result.choke1));
+    chokeLines_[1]->setText(ToQString(result.choke2));
     host_.ShowShotshellSection();
-}
-
-void TFormAmmoExpt::bbnBack5Click() {
-    NotebookAE->setCurrentIndex(kCaliber);
-}
-void TFormAmmoExpt::bbnBack6Click() {
-    NotebookAE->setCurrentIndex(kGuideGauge);
-}
-void TFormAmmoExpt::bbnBack7Click() {
-    NotebookAE->setCurrentIndex(kGuideDistance);
 }
 
 } // namespace corvane

@@ -38,33 +38,30 @@ public:
     int CurrentPage() const;
     int ClientWidth() const { return width(); }
 
-    QStackedWidget* NotebookAE = nullptr;
-    std::array<QComboBox*, 7> ComboBoxes{}; // ComboBox0 .. ComboBox6 (4 unused)
-    QTableWidget* StringGrid4 = nullptr;
-    QTableWidget* StringGrid7 = nullptr;
-    QLabel* LabelSelCal3 = nullptr;
-    QPushButton* bbnFinish3 = nullptr;
-    QLabel* lblGameLine7 = nullptr;
-    QLabel* lblHeading7 = nullptr;
-    QLabel* lblChoke1 = nullptr;
-    QLabel* lblChoke2 = nullptr;
+    // The design's controls, found by tests and the screenshot driver.
+    QComboBox* ChoiceList(int page) const { return choiceLists_[static_cast<std::size_t>(page)]; }
+    QTableWidget* ResultGrid() const { return resultGrid_; }
+    QTableWidget* GuideGrid() const { return guideGrid_; }
+    QLabel* CaliberHeading() const { return caliberHeading_; }
+    QPushButton* CaliberFinishButton() const { return caliberFinish_; }
+    QLabel* GuideGameLine() const { return guideGameLine_; }
+    QLabel* GuideHeading() const { return guideHeading_; }
+    QLabel* ChokeLine(int line) const { return chokeLines_[static_cast<std::size_t>(line)]; }
 
-    void bbnClose0Click();
-    void bbnNext0Click();
-    void bbnBack1Click();
-    void bbnNext1Click();
-    void bbnBack2Click();
-    void bbnNext2Click();
-    void bbnBack3Click();
-    void bbnFinish3Click();
-    void bbnBack4Click();
-    void bbnNew4Click();
-    void StringGrid4DblClick();
-    void bbnBack5Click();
-    void bbnNext5Click();
-    void bbnBack6Click();
-    void bbnFinish6Click();
-    void bbnBack7Click();
+    // The buttons' actions, page by page.
+    void CloseWizard();
+    void ShowPurposes();
+    void ShowUsages();
+    void ShowCalibers();
+    // The caliber page's Finish (Next for the shotgun guide's game).
+    void FinishCaliberPage();
+    // Every page's Back: the page before this one.
+    void GoBack();
+    void StartNewSearch();
+    // The result double-clicked: the catalog shows it.
+    void ShowChosenLoad();
+    void ShowGuideDistances();
+    void ShowGuideResult();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,14 +84,22 @@ private:
     const AppSettings& settings_;
     ExpertHost& host_;
 
-    int FirearmKind = 0;
-    int UsageCode = 0;
-    int SearchTab = -1;
-    int ChosenCode = 0;
-    CaliberChoices choices_;
-
+    QStackedWidget* pages_ = nullptr;
+    std::array<QComboBox*, 7> choiceLists_{}; // one per page; the results page has none
+    QTableWidget* resultGrid_ = nullptr;
+    QTableWidget* guideGrid_ = nullptr;
+    QLabel* caliberHeading_ = nullptr;
+    QPushButton* caliberFinish_ = nullptr;
+    QLabel* guideGameLine_ = nullptr;
+    QLabel* guideHeading_ = nullptr;
+    std::array<QLabel*, 2> chokeLines_{};
     // The earlier choices repeated at the top of pages 1-3, 5 and 6: [page][line].
     std::array<std::array<QLabel*, 3>, 8> repeated_{};
+
+    int firearmKind_ = 0;
+    int usageCode_ = 0;
+    CaliberChoices choices_;
+    ExpertResultTable results_; // the results on show
 };
 
 } // namespace corvane

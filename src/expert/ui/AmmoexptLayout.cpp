@@ -35,7 +35,7 @@ QLabel* BoldLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-QComboBox* ChoiceList(const QString& name, QWidget* parent) {
+QComboBox* NewChoiceList(const QString& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -94,7 +94,7 @@ QComboBox* AddRepeatedChoices(const PageParts& parts, int index, const char* con
         parts.content->addWidget(value);
     }
     parts.content->addStretch(1);
-    auto* combo = ChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
+    auto* combo = NewChoiceList(QStringLiteral("ComboBox%1").arg(index), parts.page);
     slot = combo;
     parts.content->addWidget(combo);
     parts.content->addStretch(1);
@@ -119,20 +119,20 @@ QPushButton* TFormAmmoExpt::AddButton(QWidget* panel, const QString& name, const
 }
 
 void TFormAmmoExpt::BuildPages() {
-    NotebookAE = new QStackedWidget(this);
-    NotebookAE->setObjectName(QStringLiteral("NotebookAE"));
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("NotebookAE"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(NotebookAE);
+    layout->addWidget(pages_);
 
-    NotebookAE->addWidget(BuildFirearmPage());
-    NotebookAE->addWidget(BuildChoicePage(kPurpose, QStringLiteral("Select Purpose"), 1));
-    NotebookAE->addWidget(BuildChoicePage(kUsage, QStringLiteral("Select Usage"), 2));
-    NotebookAE->addWidget(BuildChoicePage(kCaliber, QStringLiteral("Select Caliber"), 3));
-    NotebookAE->addWidget(BuildLoadsPage());
-    NotebookAE->addWidget(BuildGuideChoicePage(kGuideGauge, QStringLiteral("Select Gauge")));
-    NotebookAE->addWidget(BuildGuideChoicePage(kGuideDistance, QStringLiteral("Select Distance")));
-    NotebookAE->addWidget(BuildGuideResultPage());
+    pages_->addWidget(BuildFirearmPage());
+    pages_->addWidget(BuildChoicePage(kPurpose, QStringLiteral("Select Purpose"), 1));
+    pages_->addWidget(BuildChoicePage(kUsage, QStringLiteral("Select Usage"), 2));
+    pages_->addWidget(BuildChoicePage(kCaliber, QStringLiteral("Select Caliber"), 3));
+    pages_->addWidget(BuildLoadsPage());
+    pages_->addWidget(BuildGuideChoicePage(kGuideGauge, QStringLiteral("Select Gauge")));
+    pages_->addWidget(BuildGuideChoicePage(kGuideDistance, QStringLiteral("Select Distance")));
+    pages_->addWidget(BuildGuideResultPage());
 }
 
 QWidget* TFormAmmoExpt::BuildFirearmPage() {
@@ -156,14 +156,14 @@ QWidget* TFormAmmoExpt::BuildFirearmPage() {
     parts.content->addWidget(intro);
     parts.content->addStretch(1);
 
-    ComboBoxes[0] = ChoiceList(QStringLiteral("ComboBox0"), parts.page);
-    parts.content->addWidget(ComboBoxes[0]);
+    choiceLists_[0] = NewChoiceList(QStringLiteral("ComboBox0"), parts.page);
+    parts.content->addWidget(choiceLists_[0]);
     parts.content->addStretch(1);
 
     AddButton(parts.buttons, QStringLiteral("bbnClose0"), QStringLiteral("&Close"),
-              QStringLiteral("Close Zora Raduzu"), &TFormAmmoExpt::bbnClose0Click);
+              QStringLiteral("Close Zora Raduzu"), &TFormAmmoExpt::CloseWizard);
     AddButton(parts.buttons, QStringLiteral("bbnNext0"), QStringLiteral("&Next"),
-              QStringLiteral("Continue"), &TFormAmmoExpt::bbnNext0Click);
+              QStringLiteral("Continue"), &TFormAmmoExpt::ShowPurposes);
     return parts.page;
 }
 
@@ -173,27 +173,26 @@ QWidget* TFormAmmoExpt::BuildChoicePage(int index, const QString& heading, int r
     static const char* const kTitles[] = {"  Firearm:", "  Purpose:", "  Usage:"};
     QComboBox* combo = AddRepeatedChoices(parts, index, kTitles, repeated,
                                           repeated_[static_cast<std::size_t>(index)],
-                                          ComboBoxes[static_cast<std::size_t>(index)]);
+                                          choiceLists_[static_cast<std::size_t>(index)]);
 
     using Handler = void (TFormAmmoExpt::*)();
-    static const Handler kBack[] = {nullptr, &TFormAmmoExpt::bbnBack1Click,
-                                    &TFormAmmoExpt::bbnBack2Click, &TFormAmmoExpt::bbnBack3Click};
-    static const Handler kNext[] = {nullptr, &TFormAmmoExpt::bbnNext1Click,
-                                    &TFormAmmoExpt::bbnNext2Click, &TFormAmmoExpt::bbnFinish3Click};
+    static const Handler kNext[] = {nullptr, &TFormAmmoExpt::ShowUsages,
+                                    &TFormAmmoExpt::ShowCalibers,
+                                    &TFormAmmoExpt::FinishCaliberPage};
     AddButton(parts.buttons, QStringLiteral("bbnBack%1").arg(index), QStringLiteral("&Back"),
-              QStringLiteral("See prior selection"), kBack[index]);
+              QStringLiteral("See prior selection"), &TFormAmmoExpt::GoBack);
     QPushButton* next = AddButton(
         parts.buttons,
         index == kCaliber ? QStringLiteral("bbnFinish3") : QStringLiteral("bbnNext%1").arg(index),
         QStringLiteral("&Next"), QStringLiteral("Continue"), kNext[index]);
     if (index == kCaliber) {
-        LabelSelCal3 = parts.heading;
-        LabelSelCal3->setObjectName(QStringLiteral("LabelSelCal3"));
+        caliberHeading_ = parts.heading;
+        caliberHeading_->setObjectName(QStringLiteral("LabelSelCal3"));
         // The style's own drop-down lists every entry up to the screen's height; the plain list
         // shows the design's 10 rows and scrolls.
         combo->setMaxVisibleItems(10);
         combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-        bbnFinish3 = next;
+        caliberFinish_ = next;
     }
     return parts.page;
 }
@@ -203,19 +202,19 @@ QWidget* TFormAmmoExpt::BuildLoadsPage() {
     auto* hint = new QLabel(QStringLiteral("Double click load to view it in catalog"), parts.page);
     hint->setAlignment(Qt::AlignCenter);
     parts.content->addWidget(hint);
-    StringGrid4 = Grid(QStringLiteral("StringGrid4"), parts.page);
-    StringGrid4->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGrid4->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid4->horizontalHeader()->setFont(StringGrid4->font());
-    StringGrid4->horizontalHeader()->setHighlightSections(false);
-    parts.content->addWidget(StringGrid4, 1);
-    connect(StringGrid4, &QTableWidget::doubleClicked, this,
-            [this](const QModelIndex&) { StringGrid4DblClick(); });
+    resultGrid_ = Grid(QStringLiteral("StringGrid4"), parts.page);
+    resultGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultGrid_->horizontalHeader()->setFont(resultGrid_->font());
+    resultGrid_->horizontalHeader()->setHighlightSections(false);
+    parts.content->addWidget(resultGrid_, 1);
+    connect(resultGrid_, &QTableWidget::doubleClicked, this,
+            [this](const QModelIndex&) { ShowChosenLoad(); });
 
     AddButton(parts.buttons, QStringLiteral("bbnBack4"), QStringLiteral("&Back"),
-              QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack4Click);
+              QStringLiteral("See prior selection"), &TFormAmmoExpt::GoBack);
     AddButton(parts.buttons, QStringLiteral("bbnNew4"), QStringLiteral("&New"),
-              QStringLiteral("Start new search"), &TFormAmmoExpt::bbnNew4Click);
+              QStringLiteral("Start new search"), &TFormAmmoExpt::StartNewSearch);
     return parts.page;
 }
 
@@ -225,52 +224,52 @@ QWidget* TFormAmmoExpt::BuildGuideChoicePage(int index, const QString& heading) 
     static const char* const kTitles[] = {"  Firearm:", "  Hunting:", "  Gauge:"};
     AddRepeatedChoices(parts, index, kTitles, index == kGuideGauge ? 2 : 3,
                        repeated_[static_cast<std::size_t>(index)],
-                       ComboBoxes[static_cast<std::size_t>(index)]);
+                       choiceLists_[static_cast<std::size_t>(index)]);
 
     if (index == kGuideGauge) {
         AddButton(parts.buttons, QStringLiteral("bbnBack5"), QStringLiteral("&Back"),
-                  QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack5Click);
+                  QStringLiteral("See prior selection"), &TFormAmmoExpt::GoBack);
         AddButton(parts.buttons, QStringLiteral("bbnNext5"), QStringLiteral("&Next"),
-                  QStringLiteral("Continue"), &TFormAmmoExpt::bbnNext5Click);
+                  QStringLiteral("Continue"), &TFormAmmoExpt::ShowGuideDistances);
     } else {
         AddButton(parts.buttons, QStringLiteral("bbnBack6"), QStringLiteral("&Back"),
-                  QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack6Click);
+                  QStringLiteral("See prior selection"), &TFormAmmoExpt::GoBack);
         AddButton(parts.buttons, QStringLiteral("bbnFinish6"), QStringLiteral("&Finish"),
-                  QStringLiteral("See results"), &TFormAmmoExpt::bbnFinish6Click);
+                  QStringLiteral("See results"), &TFormAmmoExpt::ShowGuideResult);
     }
     return parts.page;
 }
 
 QWidget* TFormAmmoExpt::BuildGuideResultPage() {
     PageParts parts = NewPage(QString(), this);
-    lblGameLine7 = parts.heading;
-    lblGameLine7->setObjectName(QStringLiteral("lblGameLine7"));
-    lblHeading7 = new QLabel(parts.page);
-    lblHeading7->setObjectName(QStringLiteral("lblHeading7"));
-    lblHeading7->setWordWrap(true);
-    parts.content->addWidget(lblHeading7);
+    guideGameLine_ = parts.heading;
+    guideGameLine_->setObjectName(QStringLiteral("lblGameLine7"));
+    guideHeading_ = new QLabel(parts.page);
+    guideHeading_->setObjectName(QStringLiteral("lblHeading7"));
+    guideHeading_->setWordWrap(true);
+    parts.content->addWidget(guideHeading_);
     parts.content->addWidget(BoldLabel(QStringLiteral("Recommend Shot Sizes"), parts.page));
-    StringGrid7 = Grid(QStringLiteral("StringGrid7"), parts.page);
-    StringGrid7->horizontalHeader()->hide();
+    guideGrid_ = Grid(QStringLiteral("StringGrid7"), parts.page);
+    guideGrid_->horizontalHeader()->hide();
     // The texts column fills the grid, whatever width the page had when the result was built.
-    StringGrid7->horizontalHeader()->setStretchLastSection(true);
-    StringGrid7->setSelectionMode(QAbstractItemView::NoSelection);
-    StringGrid7->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    parts.content->addWidget(StringGrid7);
+    guideGrid_->horizontalHeader()->setStretchLastSection(true);
+    guideGrid_->setSelectionMode(QAbstractItemView::NoSelection);
+    guideGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    guideGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    parts.content->addWidget(guideGrid_);
     parts.content->addWidget(BoldLabel(QStringLiteral("Recommended Choke"), parts.page));
-    lblChoke1 = new QLabel(parts.page);
-    lblChoke1->setObjectName(QStringLiteral("lblChoke1"));
-    lblChoke2 = new QLabel(parts.page);
-    lblChoke2->setObjectName(QStringLiteral("lblChoke2"));
-    parts.content->addWidget(lblChoke1);
-    parts.content->addWidget(lblChoke2);
+    chokeLines_[0] = new QLabel(parts.page);
+    chokeLines_[0]->setObjectName(QStringLiteral("lblChoke1"));
+    chokeLines_[1] = new QLabel(parts.page);
+    chokeLines_[1]->setObjectName(QStringLiteral("lblChoke2"));
+    parts.content->addWidget(chokeLines_[0]);
+    parts.content->addWidget(chokeLines_[1]);
     parts.content->addStretch(1);
 
     AddButton(parts.buttons, QStringLiteral("bbnBack7"), QStringLiteral("&Back"),
-              QStringLiteral("See prior selection"), &TFormAmmoExpt::bbnBack7Click);
+              QStringLiteral("See prior selection"), &TFormAmmoExpt::GoBack);
     AddButton(parts.buttons, QStringLiteral("bbnNew7"), QStringLiteral("&New"),
-              QStringLiteral("Start new search"), &TFormAmmoExpt::bbnNew4Click);
+              QStringLiteral("Start new search"), &TFormAmmoExpt::StartNewSearch);
     return parts.page;
 }
 

@@ -9,9 +9,8 @@ namespace corvane {
 class ExpertHost {
 public:
     virtual ~ExpertHost() = default;
-    // Switches the catalog to the load's section (slug may mean a shotshell of that load
-    // number, told apart by the shot key) and selects the load; a section out of range does
-    // nothing.
+    // Switches the catalog to the load's section (0-5) and selects the load; a shotshell load
+    // number is told apart by its shot key.
     virtual void ShowExpertLoad(const std::string& loadNumber, const std::string& shotKey,
                                 CatalogTab section) = 0;
     // Shows the shotshell section unless it is already on show.

@@ -1,14 +1,14 @@
 #include "report/ui/MainReport.h"
 
+#include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPreview.h"
 #include "report/ui/ReportSetup.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPrinter>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -30,9 +30,7 @@ TfrmMainReport::TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QStri
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(panel1_);
     resize(240, 60);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    PlaceWindow(*this, nullptr, Placement::Centred);
 
     exitTimer1_ = new QTimer(this);
     exitTimer1_->setInterval(kExitInterval);

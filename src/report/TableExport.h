@@ -1,6 +1,6 @@
 #pragma once
-// "Table to file": the proposed file name and the write that remembers the folder only after
-// a successful write.
+// "Table to file": the folder and file name the save dialog proposes, and the write that
+// remembers the folder only after a successful write. Paths are UTF-8.
 #include "ballistics/GridData.h"
 #include "settings/SettingsBackend.h"
 
@@ -8,6 +8,10 @@
 #include <string>
 
 namespace corvane {
+
+// The folder the save dialog opens in: the remembered table folder, else the program's folder,
+// always ending in "/".
+std::string TableExportFolder(SettingsBackend& store, const std::filesystem::path& programDir);
 
 // "data_tbl.N" with the first N from 1 whose file is not in `folder`; 1000 is proposed
 // without a check.

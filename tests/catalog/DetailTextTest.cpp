@@ -1,5 +1,5 @@
 // The text rules of the load detail area, measured with a fixed-width fake font.
-#include "app/DetailText.h"
+#include "catalog/DetailText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,22 @@
-#include "app/TableExport.h"
+#include "report/TableExport.h"
 
 #include "catalog/TableFile.h"
 #include "common/Cp1252.h"
+#include "common/TextUtil.h"
 #include "report/TableToFile.h"
 #include "settings/SettingsStore.h"
 
 namespace corvane {
+
+std::string TableExportFolder(SettingsBackend& store, const std::filesystem::path& programDir) {
+    // The store keeps Windows-1252 texts.
+    std::string folder =
+        Cp1252ToUtf8(Trim(ReadTableDirectory(store, Utf8ToCp1252(programDir.string()))));
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
 
 std::string ProposedTableFileName(const std::filesystem::path& folder) {
     int n = 1;

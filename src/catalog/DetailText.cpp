@@ -1,4 +1,4 @@
-#include "app/DetailText.h"
+#include "catalog/DetailText.h"
 
 #include "common/TextUtil.h"
 
