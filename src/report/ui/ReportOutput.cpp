@@ -6,18 +6,14 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 
 namespace corvane {
 
 namespace {
-
-constexpr double kReportMargin = 0.5;
 
 QString InDir(const QString& dir, const QString& name) {
     return QDir(dir).filePath(name);
@@ -57,38 +53,6 @@ QPageSize ReportPaperSize() {
         return printer.defaultPageSize();
     }
     return QPageSize(QPageSize::Letter);
-}
-
-void PrepareReportPrinter(QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Print Report"));
-    printer.setPageSize(ReportPaperSize());
-    printer.setPageMargins(QMarginsF(kReportMargin, kReportMargin, kReportMargin, kReportMargin),
-                           QPageLayout::Inch);
-}
-
-ReportPageSize ReportPageSizeOf(const QPrinter& printer) {
-    const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Inch);
-    const QMarginsF margins = layout.margins(QPageLayout::Inch);
-    return {paper.width(),   paper.height(), margins.left(),
-            margins.right(), margins.top(),  margins.bottom()};
-}
-
-bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
-                     const std::function<void(int)>& onNewPage) {
-    const ReportPageSize size = ReportPageSizeOf(printer);
-    // The engine places everything from the paper's corner; the report keeps its own margins.
-    printer.setFullPage(true);
-    if (onNewPage) {
-        onNewPage(1);
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    ReportEngine engine(painter, size);
-    page.Compose(engine);
-    return painter.end();
 }
 
 bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
@@ -132,8 +96,8 @@ bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QStr
     return true;
 }
 
-bool RenderReportToPdf(const std::vector<std::string>& text, const QString& productInfoDir,
-                       bool colorPrinting, const QString& pdfPath, QString* error) {
+bool RenderReportToPdf(const LoadReport& report, const QString& productInfoDir, bool colorPrinting,
+                       const QString& pdfPath, QString* error) {
     QString message;
     ReportPictures pictures;
     if (!LoadReportPictures(productInfoDir, colorPrinting, pictures, message)) {
@@ -143,12 +107,10 @@ bool RenderReportToPdf(const std::vector<std::string>& text, const QString& prod
         return false;
     }
     LoadReportPage page;
-    page.SetReportText(text);
+    page.SetReport(report);
     page.SetPictures(pictures.Header, pictures.Footer);
     page.SetColorPrinting(colorPrinting);
-    return WriteReportPdf(page,
-                          text.empty() ? QStringLiteral("Load report") : ToQString(text.front()),
-                          pdfPath, error);
+    return WriteReportPdf(page, ToQString(report.Title), pdfPath, error);
 }
 
 } // namespace corvane
