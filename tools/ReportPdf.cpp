@@ -1,6 +1,6 @@
 #include "ReportPdf.h"
 
-#ifdef CORVANE_TOOL_HAS_UI
+#ifdef CORVANE_TOOL_HAS_PDF
 #include "report/ui/ReportOutput.h"
 
 #include <QByteArray>
@@ -12,7 +12,7 @@
 
 namespace corvane::tool {
 
-#ifdef CORVANE_TOOL_HAS_UI
+#ifdef CORVANE_TOOL_HAS_PDF
 
 bool ReportPdfAvailable() {
     return true;

@@ -8,8 +8,11 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinterInfo>
 #include <QSaveFile>
+
+#include <cups/cups.h>
+
+#include <string>
 
 namespace corvane {
 
@@ -48,11 +51,39 @@ bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, Repor
 }
 
 QPageSize ReportPaperSize() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull() && printer.defaultPageSize().isValid()) {
-        return printer.defaultPageSize();
+    QPageSize paper(QPageSize::Letter);
+    cups_dest_t* printer = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (printer == nullptr) {
+        return paper;
     }
-    return QPageSize(QPageSize::Letter);
+    // The user's own choice for the queue first, else the queue's default ("media-default").
+    std::string media;
+    if (const char* chosen = cupsGetOption("media", printer->num_options, printer->options)) {
+        media = chosen;
+    } else {
+        ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        char uri[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                         "/printers/%s", printer->name);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                     "media-default");
+        ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        const char* name =
+            ippGetString(ippFindAttribute(response, "media-default", IPP_TAG_ZERO), 0, nullptr);
+        media = name != nullptr ? name : "";
+        ippDelete(response);
+    }
+    cupsFreeDests(1, printer);
+    pwg_media_t* size = pwgMediaForPWG(media.c_str());
+    if (size == nullptr) {
+        size = pwgMediaForPPD(media.c_str());
+    }
+    if (size != nullptr && size->width > 0 && size->length > 0) {
+        // Hundredths of millimetres; a standard size is matched, so Letter stays 612 x 792 points.
+        paper = QPageSize(QSizeF(size->width / 100.0, size->length / 100.0), QPageSize::Millimeter);
+    }
+    return paper;
 }
 
 bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,

@@ -25,7 +25,7 @@ QString ReportAbortedMessage(const QString& missingPath);
 bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, ReportPictures& pictures,
                         QString& error);
 
-// The report's paper: the default printer's, Letter when there is no
+// The report's paper: the default printer's (as CUPS reports it), Letter when there is no
 // printer. The preview, the printer and every PDF of the report (the program's and the tool's)
 // take it from here, so they all show the same page.
 QPageSize ReportPaperSize();
