@@ -13,13 +13,14 @@ target_compile_definitions(project_options INTERFACE
 target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 
 # corvane_core_module(name SOURCES... DEPS...) - one static library per core folder, standard
-# C++ only. Sources are globbed so a new file needs no CMake edit.
+# C++ only. The sources are listed by name (relative to the folder), so where a file goes is a
+# choice made in review.
 function(corvane_core_module name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  list(FILTER _sources EXCLUDE REGEX ".*/ui/.*")
-  if(_sources)
-    add_library(corvane_${name} STATIC ${_sources})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  set(_compiled ${ARG_SOURCES})
+  list(FILTER _compiled INCLUDE REGEX "\\.cpp$")
+  if(_compiled)
+    add_library(corvane_${name} STATIC ${ARG_SOURCES})
     target_link_libraries(corvane_${name} PUBLIC project_options ${ARG_DEPS})
   else()
     add_library(corvane_${name} INTERFACE)

@@ -12,6 +12,8 @@ packages=(
   # Qt Charts' CMake package asks for Qt6OpenGL, which qt6-charts-dev does not pull in
   libqt6opengl6-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
+  # the report's paper is the default CUPS queue's
+  libcups2-dev
   # the interface font and the metric-compatible families the grid and the report name
   fontconfig fonts-liberation2
   # tests and benchmarks

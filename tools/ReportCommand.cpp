@@ -10,6 +10,7 @@
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
 #include "report/LoadReport.h"
+#include "report/ReportLines.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -109,19 +110,19 @@ int RunReport(const Args& args) {
             return Failure("no load " + parsed.Positional[2] + " in section " +
                            std::to_string(*sectionNumber));
         }
-        const LoadReportText text =
-            BuildLoadReportText(catalog, grid, *row, conditions.Panel, conditions.Settings);
+        const std::optional<LoadReport> report =
+            BuildLoadReport(catalog, grid, *row, conditions.Panel, conditions.Settings);
         std::string out;
-        for (const std::string& line : text) {
+        for (const std::string& line : report ? ReportLines(*report) : LoadReportText()) {
             out += Cp1252ToUtf8(line) + "\n";
         }
         if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() ||
             std::fflush(stdout) != 0) {
             return Failure("cannot write the output");
         }
-        if (pdfPath) {
-            const std::string error = WriteReportPdf(text, (*programDir / "ProductInfo").string(),
-                                                     colorPrinting, *pdfPath);
+        if (pdfPath && report) {
+            const std::string error = WriteReportPdf(
+                *report, (*programDir / "ProductInfo").string(), colorPrinting, *pdfPath);
             if (!error.empty()) {
                 return Failure(error);
             }

@@ -1,6 +1,6 @@
 #include "ReportPdf.h"
 
-#ifdef CORVANE_TOOL_HAS_UI
+#ifdef CORVANE_TOOL_HAS_PDF
 #include "report/ui/ReportOutput.h"
 
 #include <QByteArray>
@@ -12,13 +12,13 @@
 
 namespace corvane::tool {
 
-#ifdef CORVANE_TOOL_HAS_UI
+#ifdef CORVANE_TOOL_HAS_PDF
 
 bool ReportPdfAvailable() {
     return true;
 }
 
-std::string WriteReportPdf(const std::vector<std::string>& text, const std::string& productInfoDir,
+std::string WriteReportPdf(const LoadReport& report, const std::string& productInfoDir,
                            bool colorPrinting, const std::string& pdfPath) {
     // Fonts and painting need a GUI application; the tool never opens a window.
     std::unique_ptr<QGuiApplication> app;
@@ -30,7 +30,7 @@ std::string WriteReportPdf(const std::vector<std::string>& text, const std::stri
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     QString error;
-    if (!RenderReportToPdf(text, QString::fromStdString(productInfoDir), colorPrinting,
+    if (!RenderReportToPdf(report, QString::fromStdString(productInfoDir), colorPrinting,
                            QString::fromStdString(pdfPath), &error)) {
         return error.isEmpty() ? std::string("cannot write the PDF") : error.toStdString();
     }
@@ -43,8 +43,7 @@ bool ReportPdfAvailable() {
     return false;
 }
 
-std::string WriteReportPdf(const std::vector<std::string>&, const std::string&, bool,
-                           const std::string&) {
+std::string WriteReportPdf(const LoadReport&, const std::string&, bool, const std::string&) {
     return "--pdf is not available in this build";
 }
 

@@ -39,6 +39,7 @@ class SplashPage;
 class TFormAmmoExpt;
 class TrajectoryChartLink;
 class TfrmMainReport;
+struct LoadReport;
 
 class TfrmMain : public QWidget, public ExpertHost {
     Q_OBJECT
@@ -55,9 +56,8 @@ public:
     // Shows a settings dialog modally (exec() unless replaced, e.g. by a test).
     using ModalHook = std::function<void(QDialog& dialog)>;
     void SetModalHook(ModalHook hook) { modalHook_ = std::move(hook); }
-    // Shows the report window holding `text` modally (exec() unless replaced).
-    using ReportHook =
-        std::function<void(TfrmMainReport& window, const std::vector<std::string>& text)>;
+    // Shows the report window holding `report` modally (exec() unless replaced).
+    using ReportHook = std::function<void(TfrmMainReport& window, const LoadReport& report)>;
     void SetReportHook(ReportHook hook) { reportHook_ = std::move(hook); }
 
     // Entries for the other windows.

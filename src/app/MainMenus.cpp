@@ -22,6 +22,7 @@
 #include <QToolButton>
 
 #include <exception>
+#include <optional>
 
 namespace corvane {
 namespace {
@@ -153,15 +154,15 @@ void TfrmMain::WriteLoadReport(bool showSetup) {
     if (!CatalogShown() || Traits(CurrentSection()).IsComponents() || row < 1) {
         return;
     }
-    LoadReportText text;
+    std::optional<LoadReport> made;
     try {
-        text = BuildLoadReportText(catalog_, grid_->Data(), row, strip_->Panel->Texts(), settings_);
+        made = BuildLoadReport(catalog_, grid_->Data(), row, strip_->Panel->Texts(), settings_);
     } catch (const std::exception& error) {
         // An unreadable shot-size index or name list abandons the report.
         prompts_.ShowError(error.what());
         return;
     }
-    if (text.empty()) {
+    if (!made) {
         return;
     }
     TfrmMainReport report(this, prompts_,
@@ -169,9 +170,9 @@ void TfrmMain::WriteLoadReport(bool showSetup) {
                           settings_.ColorPrinting);
     report.SetShowSetup(showSetup);
     report.SetEnglSys(settings_.EnglSys); // the preview rulers follow the user's units
-    report.SetReportText(text);
+    report.SetReport(*made);
     if (reportHook_) {
-        reportHook_(report, text);
+        reportHook_(report, *made);
     } else {
         report.exec();
     }

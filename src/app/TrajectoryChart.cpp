@@ -297,17 +297,16 @@ void TrajectoryChart::FillTable() {
     table_->clear();
     table_->clearSpans();
     const int rowCount = static_cast<int>(rows_.size());
-    const int columnCount = rows_.empty() ? 0 : static_cast<int>(rows_.front().size());
+    const int columnCount = rows_.empty() ? 0 : static_cast<int>(rows_.front().Cells.size());
     table_->setRowCount(rowCount);
     table_->setColumnCount(columnCount);
     QFont bold = table_->font();
     bold.setBold(true);
     for (int r = 0; r < rowCount; ++r) {
-        const auto& row = rows_[static_cast<std::size_t>(r)];
-        // Row 0, then per quantity a heading row followed by one row per load.
-        const bool heading = r == 0 || (r - 1) % (static_cast<int>(request_.Loads.size()) + 1) == 0;
+        const ComparisonRow& row = rows_[static_cast<std::size_t>(r)];
+        const bool heading = row.Heading;
         for (int c = 0; c < columnCount; ++c) {
-            auto* item = new QTableWidgetItem(ToQString(row[static_cast<std::size_t>(c)]));
+            auto* item = new QTableWidgetItem(ToQString(row.Cells[static_cast<std::size_t>(c)]));
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                           : Qt::AlignRight | Qt::AlignVCenter);
             if (heading) {

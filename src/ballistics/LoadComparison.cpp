@@ -97,13 +97,13 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
     ComparisonRows rows;
     std::vector<std::string> heading{"LOAD NO.", "MUZZLE"};
     heading.insert(heading.end(), labels.begin(), labels.end());
-    rows.push_back(heading);
+    rows.push_back({heading, true});
     const std::size_t width = heading.size();
     for (Quantity quantity :
          {Quantity::Velocity, Quantity::Energy, Quantity::Drift, Quantity::Trajectory}) {
         std::vector<std::string> group(width);
         group[0] = GroupText(quantity, words, panel, sightHeight);
-        rows.push_back(group);
+        rows.push_back({group, true});
         for (const ComputedLoad& load : computed) {
             std::vector<std::string> row(width);
             row[0] = load.LoadNumber;
@@ -111,7 +111,7 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
                 row[static_cast<std::size_t>(point) + 1] =
                     ValueText(quantity, load, point, zeroIndex, english);
             }
-            rows.push_back(std::move(row));
+            rows.push_back({std::move(row)});
         }
     }
     return rows;
@@ -137,12 +137,12 @@ std::string ComparisonCsvText(const ComparisonRows& rows,
     for (const std::string& condition : conditions) {
         text += "# " + condition + "\r\n";
     }
-    for (const std::vector<std::string>& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
+    for (const ComparisonRow& row : rows) {
+        for (std::size_t i = 0; i < row.Cells.size(); ++i) {
             if (i > 0) {
                 text += ',';
             }
-            text += CsvField(row[i]);
+            text += CsvField(row.Cells[i]);
         }
         text += "\r\n";
     }

@@ -15,7 +15,11 @@ inline constexpr int kMaxComparedLoads = 4;
 // velocity, energy, wind drift and trajectory in turn, a row with the grid's group heading
 // followed by one row per load: its load number and its values. Drift and trajectory have no
 // muzzle value; the zero range reads "zero"; a load that cannot be computed has empty values.
-using ComparisonRows = std::vector<std::vector<std::string>>;
+struct ComparisonRow {
+    std::vector<std::string> Cells;
+    bool Heading = false; // row 0 and the group headings
+};
+using ComparisonRows = std::vector<ComparisonRow>;
 
 // `sightHeight` in inches; `loads` in the order marked (only the first kMaxComparedLoads count).
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,

@@ -134,20 +134,6 @@ std::vector<std::vector<std::string>> PelletGridCells(const PelletTable& table) 
     return cells;
 }
 
-std::vector<std::string> ShotReportRows(const PelletTable& table) {
-    std::vector<std::string> lines;
-    lines.reserve(table.rows.size());
-    for (const ShotRow& row : table.rows) {
-        std::string line = row.name;
-        if (row.count) {
-            line += "|" + row.countText;
-        }
-        line += "|" + row.diameterText;
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
 std::optional<double> PelletDiameter(const LoadRecord& load, const std::vector<int>& index,
                                      bool englSys) {
     for (int id = kFirstShotSizeId; id <= kLastShotSizeId; ++id) {

@@ -59,9 +59,6 @@ ReadResult<PelletTable> BuildPelletTable(Catalog& catalog, int loadIndex, bool e
 // name after four blanks, the count and the diameter after eight blanks each.
 std::vector<std::vector<std::string>> PelletGridCells(const PelletTable& table);
 
-// The report's shot rows: name|count|diameter, or name|diameter when the material is None.
-std::vector<std::string> ShotReportRows(const PelletTable& table);
-
 // Diameter of the first set shot size of a load (inches, or centimeters when !englSys); 0 when
 // no flag is set, nothing when that shot size has no usable index line.
 std::optional<double> PelletDiameter(const LoadRecord& load, const std::vector<int>& index,

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 namespace corvane {
 
@@ -26,19 +27,8 @@ std::string Field(std::string_view text) {
     return field;
 }
 
-std::string Pair(std::string_view label, std::string_view value) {
-    return std::string(label) + "|" + Field(value);
-}
-
-std::string JoinFields(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) {
-            line += '|';
-        }
-        line += fields[i];
-    }
-    return line;
+ReportPair Pair(std::string_view label, std::string_view value) {
+    return {std::string(label), Field(value)};
 }
 
 // Shortest decimal form with up to 12 significant digits and no trailing zeros.
@@ -76,21 +66,19 @@ public:
         : request_(request), load_(load), section_(section), english_(request.Settings.EnglSys),
           sightHeight_(request.Settings.SightHeightOf(section)) {}
 
-    LoadReportText Build() {
+    LoadReport Build() {
+        report_.Section = section_;
         AddHeader();
-        text_.push_back("ENDHEADER");
-        text_.push_back("TABNUMBER|" + std::to_string(section_));
         if (section_ <= 3) {
             AddRangeBlock();
         } else if (!IsBuckshotLoad(load_)) {
-            text_.push_back("SHOTDATA|");
-            text_.push_back(english_ ? "Shot Size|Typical Pellet Count|Pellet Diameter in inches"
-                                     : "Shot Size|Typical Pellet Count|Pellet Diameter in "
-                                       "Centimeters");
-            AddShotRows(load_, Name(load_.MaterialId, ListKind::Material), ShotSizeIndex(),
-                        english_, text_);
+            report_.Shots = ReportShotTable{
+                {"Shot Size", "Typical Pellet Count",
+                 english_ ? "Pellet Diameter in inches" : "Pellet Diameter in Centimeters"},
+                ShotRows(load_, Name(load_.MaterialId, ListKind::Material), ShotSizeIndex(),
+                         english_)};
         }
-        return std::move(text_);
+        return std::move(report_);
     }
 
 private:
@@ -124,55 +112,61 @@ private:
 
     void AddHeader() {
         const bool gauge = section_ >= 3;
-        text_.push_back(Title());
-        text_.push_back(Pair("Usage:", LoadUsageText(load_, [this](int id, ListKind kind) {
-                                 return Name(id, kind);
-                             })));
-        text_.push_back(Pair("Corvane Load No.:", Trim(load_.LoadNumber)));
-        text_.push_back(
+        report_.Title = Title();
+        report_.Header.push_back(Pair("Usage:", LoadUsageText(load_, [this](int id, ListKind kind) {
+                                           return Name(id, kind);
+                                       })));
+        report_.Header.push_back(Pair("Corvane Load No.:", Trim(load_.LoadNumber)));
+        report_.Header.push_back(
             Pair(gauge ? "Gauge:" : "Caliber:", Name(load_.CaliberId, ListKind::Caliber)));
         if (gauge) {
-            text_.push_back(Pair("Shell Length:", LengthText(load_.ShellLength, english_, 1)));
+            report_.Header.push_back(
+                Pair("Shell Length:", LengthText(load_.ShellLength, english_, 1)));
         }
         if (section_ == 4) {
             AddShotshellHeader();
         } else {
             AddBulletHeader();
         }
-        const std::string note = Left("Note:|" + Field(load_.Note), kNoteLineLength);
-        if (note.size() > 6) {
-            text_.push_back(note);
+        // The note's line holds 56 characters, its label's included.
+        const std::string note = Left(Field(load_.Note), kNoteLineLength - 6);
+        if (!note.empty()) {
+            report_.Header.push_back({"Note:", note});
         }
     }
 
     void AddBulletHeader() {
         const bool slug = section_ == 3;
         if (slug) {
-            text_.push_back(Pair("Slug Weight:", OunceWeightText(load_.SlugWeight, english_)));
+            report_.Header.push_back(
+                Pair("Slug Weight:", OunceWeightText(load_.SlugWeight, english_)));
         } else {
-            text_.push_back(
+            report_.Header.push_back(
                 Pair("Bullet Weight:",
                      english_ ? FormatFixed(load_.BulletWeight, 0) + " Grains"
                               : FormatFixed(load_.BulletWeight * kGramsPerGrain, 2) + " Grams"));
         }
-        text_.push_back(
+        report_.Header.push_back(
             Pair(slug ? "Slug Style:" : "Bullet Style:",
                  Name(slug ? load_.SlugStyleId : load_.BulletStyleId, ListKind::Bullet)));
         const double coefficient = load_.BallisticCoefficient;
-        text_.push_back(Pair("Ballistic Coefficient:", std::isfinite(coefficient)
-                                                           ? FormatFixed(coefficient, 3)
-                                                           : std::string()));
+        report_.Header.push_back(Pair("Ballistic Coefficient:", std::isfinite(coefficient)
+                                                                    ? FormatFixed(coefficient, 3)
+                                                                    : std::string()));
         if (section_ <= 1) {
-            text_.push_back(Pair("Factory Primer No.:", load_.PrimerNumber));
+            report_.Header.push_back(Pair("Factory Primer No.:", load_.PrimerNumber));
         }
         const PanelTexts& panel = request_.Panel;
-        text_.push_back(Pair("Barrel Length:", LengthText(load_.BarrelLength, english_, 2)));
-        text_.push_back(Pair("Altitude Above Sea Level:",
-                             Trim(panel.Altitude) + (english_ ? " Feet" : " Meters")));
-        text_.push_back(Pair("Temperature:", Trim(panel.Temperature) +
-                                                 (english_ ? "\xBA Fahrenheit" : "\xBA Celsius")));
-        text_.push_back(Pair("Crosswind Speed:", panel.CrossWind + (english_ ? " MPH" : " MPS")));
-        text_.push_back(
+        report_.Header.push_back(
+            Pair("Barrel Length:", LengthText(load_.BarrelLength, english_, 2)));
+        report_.Header.push_back(Pair("Altitude Above Sea Level:",
+                                      Trim(panel.Altitude) + (english_ ? " Feet" : " Meters")));
+        report_.Header.push_back(
+            Pair("Temperature:",
+                 Trim(panel.Temperature) + (english_ ? "\xBA Fahrenheit" : "\xBA Celsius")));
+        report_.Header.push_back(
+            Pair("Crosswind Speed:", panel.CrossWind + (english_ ? " MPH" : " MPS")));
+        report_.Header.push_back(
             Pair("Sight Height:",
                  english_ ? FormatFixed(sightHeight_, 1) + " Inches"
                           : FormatFixed(sightHeight_ * kCentimetersPerInch, 1) + " Centimeters"));
@@ -180,27 +174,27 @@ private:
 
     void AddShotshellHeader() {
         const bool pellets = IsBuckshotLoad(load_);
-        text_.push_back(Pair(pellets ? "Typical Weight:" : "Weight:",
-                             OunceWeightText(load_.ShotWeight, english_)));
-        text_.push_back(
+        report_.Header.push_back(Pair(pellets ? "Typical Weight:" : "Weight:",
+                                      OunceWeightText(load_.ShotWeight, english_)));
+        report_.Header.push_back(
             Pair("Muzzle Velocity:",
                  english_ ? std::to_string(load_.MuzzleVelocity) + " feet per second"
                           : Integer(load_.MuzzleVelocity * kMetersPerFoot) + " meters per second"));
-        text_.push_back(Pair("Muzzle Energy:",
-                             english_
-                                 ? std::to_string(load_.MuzzleEnergy) + " Foot-pounds"
-                                 : Integer(load_.MuzzleEnergy * kJoulesPerFootPound) + " Joules"));
+        report_.Header.push_back(
+            Pair("Muzzle Energy:",
+                 english_ ? std::to_string(load_.MuzzleEnergy) + " Foot-pounds"
+                          : Integer(load_.MuzzleEnergy * kJoulesPerFootPound) + " Joules"));
         const std::string sizes = CollapseBlanks(load_.ShotSizeText);
-        text_.push_back(Pair(pellets ? "Pellet Count - Size:" : "Shot Size:", sizes));
+        report_.Header.push_back(Pair(pellets ? "Pellet Count - Size:" : "Shot Size:", sizes));
         const std::string material = Name(load_.MaterialId, ListKind::Material);
         if (!pellets) {
-            text_.push_back(Pair("Shot Material:", material));
+            report_.Header.push_back(Pair("Shot Material:", material));
             return;
         }
-        text_.push_back(Pair("Pellet Material:", material));
+        report_.Header.push_back(Pair("Pellet Material:", material));
         // A shot size without a usable index line leaves the diameter empty.
         const std::optional<double> diameter = PelletDiameter(load_, ShotSizeIndex(), english_);
-        text_.push_back(
+        report_.Header.push_back(
             Pair("Pellet Diameter:",
                  diameter ? FormatFixed(*diameter, 3) + (english_ ? " Inches" : " Centimeters")
                           : std::string()));
@@ -223,14 +217,13 @@ private:
     }
 
     // Label, then `count` cells from `first` on, after the given leading values.
-    std::string DataLine(std::string label, std::vector<std::string> leading, int first,
-                         int count) const {
-        std::vector<std::string> fields{std::move(label)};
-        fields.insert(fields.end(), leading.begin(), leading.end());
+    ReportRow DataRow(std::string label, std::vector<std::string> leading, int first,
+                      int count) const {
+        ReportRow row{std::move(label), std::move(leading)};
         for (int k = 0; k < count; ++k) {
-            fields.push_back(Cell(first + k));
+            row.Values.push_back(Cell(first + k));
         }
-        return JoinFields(fields);
+        return row;
     }
 
     void AddRangeBlock() {
@@ -244,42 +237,40 @@ private:
             return;
         }
         const int n = static_cast<int>(headings.RangeLabels.size());
-        text_.push_back("RANGECOUNT|" + std::to_string(n));
+        ReportRangeTable& table = report_.Ranges.emplace();
 
         // Without a muzzle column (only drift or trajectory shown) the headings are built from
-        // the range labels so that they stay aligned with the data lines.
-        std::vector<std::string> rangeHeadings;
+        // the range labels so that they stay aligned with the rows.
         if (velocity || energy) {
             const int first = velocity ? index.Velocity : index.Energy;
             for (int k = 0; k <= n; ++k) {
-                rangeHeadings.push_back(Heading(first + k));
+                table.Headings.push_back(Heading(first + k));
             }
         } else {
-            rangeHeadings.push_back("Muzzle");
+            table.Headings.push_back("Muzzle");
             for (const std::string& label : headings.RangeLabels) {
-                rangeHeadings.push_back(Field(TitleCase(label)));
+                table.Headings.push_back(Field(TitleCase(label)));
             }
         }
-        text_.push_back(JoinFields(rangeHeadings));
 
         if (velocity) {
-            text_.push_back(DataLine(english_ ? "Velocity (f/s)" : "Velocity (m/s)", {},
-                                     index.Velocity, n + 1));
+            table.Rows.push_back(
+                DataRow(english_ ? "Velocity (f/s)" : "Velocity (m/s)", {}, index.Velocity, n + 1));
         }
         if (energy) {
-            text_.push_back(DataLine(english_ ? "Energy (ft-lbs.)" : "Energy (Joules)", {},
-                                     index.Energy, n + 1));
+            table.Rows.push_back(DataRow(english_ ? "Energy (ft-lbs.)" : "Energy (Joules)", {},
+                                         index.Energy, n + 1));
         }
         if (drift) {
-            text_.push_back(
-                DataLine(english_ ? "Wind Drift (in)" : "Wind Drift (cm)", {"0"}, index.Drift, n));
+            table.Rows.push_back(
+                DataRow(english_ ? "Wind Drift (in)" : "Wind Drift (cm)", {"0"}, index.Drift, n));
         }
         if (trajectory) {
             const double muzzle = english_ ? -sightHeight_ : -sightHeight_ * kCentimetersPerInch;
-            text_.push_back(DataLine(english_ ? "Trajectory (in)" : "Trajectory (cm)",
-                                     {FormatFixed(muzzle, 1)}, index.Trajectory, n));
-            text_.push_back(ZeroAdjustmentLine(load_, static_cast<CatalogTab>(section_),
-                                               request_.Panel, english_, sightHeight_, n));
+            table.Rows.push_back(DataRow(english_ ? "Trajectory (in)" : "Trajectory (cm)",
+                                         {FormatFixed(muzzle, 1)}, index.Trajectory, n));
+            table.Rows.push_back(ZeroAdjustmentRow(load_, static_cast<CatalogTab>(section_),
+                                                   request_.Panel, english_, sightHeight_, n));
         }
     }
 
@@ -289,22 +280,22 @@ private:
     bool english_;
     double sightHeight_;
     std::optional<std::vector<int>> index_;
-    LoadReportText text_;
+    LoadReport report_;
 };
 
 } // namespace
 
-std::string ZeroAdjustmentLine(const LoadRecord& load, CatalogTab section, const PanelTexts& panel,
-                               bool englSys, double sightHeight, int rangePoints) {
+ReportRow ZeroAdjustmentRow(const LoadRecord& load, CatalogTab section, const PanelTexts& panel,
+                            bool englSys, double sightHeight, int rangePoints) {
     const PanelRanges ranges = ReadPanelRanges(panel);
     const std::int32_t increment = ranges.Increment;
     const std::int32_t zeroAt = ranges.ZeroAt;
     // K equals the grid's N while the panel keeps its invariants; never more, so the line
     // stays aligned with the table.
     const int k = std::clamp(ranges.RangeCount(), 0, std::max(rangePoints, 0));
-    std::string line = "Zero Adj. (moa)|n/a";
+    ReportRow row{"Zero Adj. (moa)", {"n/a"}};
     if (k == 0) {
-        return line;
+        return row;
     }
 
     EngineInputs inputs = EngineInputsFromPanel(panel, section, load, englSys, sightHeight);
@@ -325,41 +316,61 @@ std::string ZeroAdjustmentLine(const LoadRecord& load, CatalogTab section, const
     };
     const double zeroAngle = zeroKnown ? angle(zeroPoint, zeroAt) : 0;
     for (int i = 1; i <= k; ++i) {
-        line += '|';
+        std::string& value = row.Values.emplace_back();
         if (zeroKnown && reached(i)) {
             // The distance as a whole number first, so that the zero point gives exactly 0.
-            line += FormatFixed(
+            value = FormatFixed(
                 angle(i, static_cast<double>(std::int64_t{i} * increment)) - zeroAngle, 1);
         }
     }
-    return line;
+    return row;
 }
 
-void AddShotRows(const LoadRecord& load, std::string_view materialName,
-                 const std::vector<int>& index, bool englSys, LoadReportText& text) {
-    const PelletTable table = BuildPelletTable(load, index, materialName, englSys);
-    for (std::string& row : ShotReportRows(table)) {
-        text.push_back(std::move(row));
+std::vector<ReportShotRow> ShotRows(const LoadRecord& load, std::string_view materialName,
+                                    const std::vector<int>& index, bool englSys) {
+    std::vector<ReportShotRow> rows;
+    for (const ShotRow& row : BuildPelletTable(load, index, materialName, englSys).rows) {
+        rows.push_back(
+            {row.name, row.count ? std::optional(row.countText) : std::nullopt, row.diameterText});
     }
+    return rows;
 }
 
-LoadReportText BuildLoadReportText(const LoadReportRequest& request) {
+std::pair<ReportRangeTable, ReportRangeTable> SplitRangeTable(const ReportRangeTable& table) {
+    const std::size_t half = table.Headings.size() / 2 + table.Headings.size() % 2;
+    const auto cut = [half](const std::vector<std::string>& values) {
+        const auto middle =
+            values.begin() + static_cast<std::ptrdiff_t>(std::min(half, values.size()));
+        return std::pair(std::vector<std::string>(values.begin(), middle),
+                         std::vector<std::string>(middle, values.end()));
+    };
+    std::pair<ReportRangeTable, ReportRangeTable> halves;
+    std::tie(halves.first.Headings, halves.second.Headings) = cut(table.Headings);
+    for (const ReportRow& row : table.Rows) {
+        auto [first, second] = cut(row.Values);
+        halves.first.Rows.push_back({row.Label, std::move(first)});
+        halves.second.Rows.push_back({row.Label, std::move(second)});
+    }
+    return halves;
+}
+
+std::optional<LoadReport> BuildLoadReport(const LoadReportRequest& request) {
     const int section = TabIndex(request.Grid.Section);
     const GridData& grid = request.Grid;
     if (section < 0 || section > 4 || request.Row < 1 || request.Row >= grid.RowCount() ||
         request.Row >= static_cast<int>(grid.RecordIndexes.size())) {
-        return {};
+        return std::nullopt;
     }
     const int record = grid.RecordIndexes[static_cast<std::size_t>(request.Row)];
     if (record < 0 || record >= static_cast<int>(request.Records.size())) {
-        return {};
+        return std::nullopt;
     }
     ReportBuilder builder(request, request.Records[static_cast<std::size_t>(record)], section);
     return builder.Build();
 }
 
-LoadReportText BuildLoadReportText(Catalog& catalog, const GridData& grid, int row,
-                                   const PanelTexts& panel, const AppSettings& settings) {
+std::optional<LoadReport> BuildLoadReport(Catalog& catalog, const GridData& grid, int row,
+                                          const PanelTexts& panel, const AppSettings& settings) {
     const CatalogTab tab = grid.Section;
     catalog.LoadSectionTable(tab);
     const LoadReportRequest request{
@@ -372,7 +383,7 @@ LoadReportText BuildLoadReportText(Catalog& catalog, const GridData& grid, int r
         .Settings = settings,
         .DataDir = catalog.DataDir(),
     };
-    return BuildLoadReportText(request);
+    return BuildLoadReport(request);
 }
 
 } // namespace corvane

@@ -26,17 +26,19 @@ TEST(LoadComparison, ValuesSideBySideWithTheGridTexts) {
     const ComparisonRows rows = LoadComparisonRows(
         CatalogTab::Rifle, {Load("R30061 ", 3000), Load("R270", 0)}, kPanel, true, 1.5);
     ASSERT_EQ(rows.size(), 13U); // heading + 4 x (group + 2 loads)
-    EXPECT_EQ(rows[0], (Row{"LOAD NO.", "MUZZLE", "100 YDS.", "200 YDS.", "300 YDS.", "400 YDS.",
-                            "500 YDS."}));
-    EXPECT_EQ(rows[1], (Row{"VELOCITY IN FEET PER SECOND", "", "", "", "", "", ""}));
-    EXPECT_EQ(rows[2], (Row{"R30061", "3000", "2763", "2539", "2325", "2122", "1929"}));
-    EXPECT_EQ(rows[3], (Row{"R270", "", "", "", "", "", ""})); // cannot be computed
-    EXPECT_EQ(rows[4][0], "ENERGY IN FOOT-POUNDS");
-    EXPECT_EQ(rows[5], (Row{"R30061", "2998", "2544", "2148", "1801", "1500", "1240"}));
-    EXPECT_EQ(rows[7][0], "WIND DRIFT IN INCHES FOR 10 MPH CROSSWIND");
-    EXPECT_EQ(rows[8], (Row{"R30061", "", "0.7", "3.1", "7.2", "13.4", "21.9"}));
-    EXPECT_EQ(rows[10][0], "TRAJECTORY IN INCHES FOR 1.5 INCH SIGHT HEIGHT");
-    EXPECT_EQ(rows[11], (Row{"R30061", "", "1.5", "zero", "-6.9", "-20.3", "-41.5"}));
+    EXPECT_EQ(rows[0].Cells, (Row{"LOAD NO.", "MUZZLE", "100 YDS.", "200 YDS.", "300 YDS.",
+                                  "400 YDS.", "500 YDS."}));
+    EXPECT_EQ(rows[1].Cells, (Row{"VELOCITY IN FEET PER SECOND", "", "", "", "", "", ""}));
+    EXPECT_TRUE(rows[0].Heading && rows[1].Heading && rows[4].Heading && rows[10].Heading);
+    EXPECT_FALSE(rows[2].Heading || rows[3].Heading || rows[12].Heading);
+    EXPECT_EQ(rows[2].Cells, (Row{"R30061", "3000", "2763", "2539", "2325", "2122", "1929"}));
+    EXPECT_EQ(rows[3].Cells, (Row{"R270", "", "", "", "", "", ""})); // cannot be computed
+    EXPECT_EQ(rows[4].Cells[0], "ENERGY IN FOOT-POUNDS");
+    EXPECT_EQ(rows[5].Cells, (Row{"R30061", "2998", "2544", "2148", "1801", "1500", "1240"}));
+    EXPECT_EQ(rows[7].Cells[0], "WIND DRIFT IN INCHES FOR 10 MPH CROSSWIND");
+    EXPECT_EQ(rows[8].Cells, (Row{"R30061", "", "0.7", "3.1", "7.2", "13.4", "21.9"}));
+    EXPECT_EQ(rows[10].Cells[0], "TRAJECTORY IN INCHES FOR 1.5 INCH SIGHT HEIGHT");
+    EXPECT_EQ(rows[11].Cells, (Row{"R30061", "", "1.5", "zero", "-6.9", "-20.3", "-41.5"}));
 }
 
 TEST(LoadComparison, MetricWordsAndAtMostFourLoads) {
@@ -47,19 +49,21 @@ TEST(LoadComparison, MetricWordsAndAtMostFourLoads) {
     }
     const ComparisonRows rows = LoadComparisonRows(CatalogTab::Rifle, loads, metric, false, 1.5);
     ASSERT_EQ(rows.size(), 1U + 4 * 5);
-    EXPECT_EQ(rows[0], (Row{"LOAD NO.", "MUZZLE", "100 MTS.", "200 MTS.", "300 MTS."}));
-    EXPECT_EQ(rows[1][0], "VELOCITY IN METERS PER SECOND");
-    EXPECT_EQ(rows[2][0], "L0");
-    EXPECT_EQ(rows[2][1], "853"); // 2800 ft/s
-    EXPECT_EQ(rows[5][0], "L3");
-    EXPECT_EQ(rows[6][0], "ENERGY IN JOULES");
-    EXPECT_EQ(rows[11][0], "WIND DRIFT IN CENTIMETERS FOR 3 MPS CROSSWIND");
-    EXPECT_EQ(rows[16][0], "TRAJECTORY IN CENTIMETERS FOR 3.8 CM SIGHT HEIGHT");
-    EXPECT_EQ(rows[17][2], "zero");
+    EXPECT_EQ(rows[0].Cells, (Row{"LOAD NO.", "MUZZLE", "100 MTS.", "200 MTS.", "300 MTS."}));
+    EXPECT_EQ(rows[1].Cells[0], "VELOCITY IN METERS PER SECOND");
+    EXPECT_EQ(rows[2].Cells[0], "L0");
+    EXPECT_EQ(rows[2].Cells[1], "853"); // 2800 ft/s
+    EXPECT_EQ(rows[5].Cells[0], "L3");
+    EXPECT_EQ(rows[6].Cells[0], "ENERGY IN JOULES");
+    EXPECT_TRUE(rows[6].Heading && !rows[5].Heading);
+    EXPECT_EQ(rows[11].Cells[0], "WIND DRIFT IN CENTIMETERS FOR 3 MPS CROSSWIND");
+    EXPECT_EQ(rows[16].Cells[0], "TRAJECTORY IN CENTIMETERS FOR 3.8 CM SIGHT HEIGHT");
+    EXPECT_EQ(rows[17].Cells[2], "zero");
 }
 
 TEST(LoadComparison, CsvStartsWithTheConditionsAndQuotesOnlyWhatNeedsIt) {
-    const ComparisonRows rows{{"LOAD NO.", "MUZZLE"}, {"A,1", "say \"hi\""}, {"-1.5", ""}};
+    const ComparisonRows rows{
+        {{"LOAD NO.", "MUZZLE"}, true}, {{"A,1", "say \"hi\""}}, {{"-1.5", ""}}};
     EXPECT_EQ(ComparisonCsvText(rows, {"Altitude: 0 Feet", "Units: English"}),
               "# Altitude: 0 Feet\r\n# Units: English\r\n"
               "LOAD NO.,MUZZLE\r\n\"A,1\",\"say \"\"hi\"\"\"\r\n-1.5,\r\n");

@@ -6,6 +6,7 @@
 // page went to the printer while the "Report Status" window said so.
 #include "common/Cp1252.h"
 #include "common/UserPrompts.h"
+#include "report/ReportLines.h"
 #include "report/ui/MainReport.h"
 #include "support/ReportStatusWatcher.h"
 
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,7 +79,8 @@ int main(int argc, char** argv) {
     for (std::string line; std::getline(in, line);) {
         text.push_back(corvane::Utf8ToCp1252(line));
     }
-    if (text.empty()) {
+    const std::optional<corvane::LoadReport> report = corvane::ReadReportLines(text);
+    if (!report) {
         std::fprintf(stderr, "no report text in %s\n", argv[2]);
         return 2;
     }
@@ -85,7 +88,7 @@ int main(int argc, char** argv) {
     StderrPrompts prompts;
     corvane::test::ReportStatusWatcher status;
     corvane::TfrmMainReport window(nullptr, prompts, QString::fromLocal8Bit(argv[1]), true);
-    window.SetReportText(text);
+    window.SetReport(*report);
     window.SetShowSetup(true);
     bool setupSeen = false;
     QTimer poll;

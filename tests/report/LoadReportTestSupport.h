@@ -3,8 +3,10 @@
 // would show for them and a data folder holding "t4indx.lst".
 #include "ballistics/FixedWidthMeasure.h"
 #include "ballistics/GridData.h"
+#include "catalog/TextFile.h"
 #include "common/TextUtil.h"
 #include "report/LoadReport.h"
+#include "report/ReportLines.h"
 
 #include <atomic>
 #include <chrono>
@@ -78,10 +80,10 @@ struct OneLoadReport {
         grid = BuildGridData(request);
     }
 
-    LoadReportText Report(int row = 1) const {
+    std::optional<LoadReport> Report(int row = 1) const {
         const LoadReportRequest request{grid,  row,      records,    &TestName,
                                         panel, settings, data.Path()};
-        return BuildLoadReportText(request);
+        return BuildLoadReport(request);
     }
 
     // The trimmed cells of the load's row in `count` columns from `first` on.
@@ -101,5 +103,10 @@ struct OneLoadReport {
     GridData grid;
     ReportDataDir data;
 };
+
+// The lines of tests/data/report/<name> (Windows-1252).
+inline LoadReportText ExpectedLines(const std::string& name) {
+    return ReadTextLines(std::filesystem::path(CORVANE_TEST_DATA_DIR) / "report" / name).Value();
+}
 
 } // namespace corvane::test

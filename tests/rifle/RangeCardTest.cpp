@@ -3,7 +3,6 @@
 #include "rifle/RangeCard.h"
 
 #include "common/NumberText.h"
-#include "common/TextUtil.h"
 #include "report/LoadReport.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +20,6 @@ LoadRecord RifleLoad() {
     return load;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
-        fields.push_back(line.substr(start, bar - start));
-        start = bar + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 // At the grid's range points the card shows the grid's path and velocity and the report's zero
 // adjustments, whether its rows step by the grid's increment or finer.
 TEST(RangeCard, AgreesWithTheGridAndTheReportAtTheGridsPoints) {
@@ -46,9 +34,10 @@ TEST(RangeCard, AgreesWithTheGridAndTheReportAtTheGridsPoints) {
         const EngineInputs grid =
             EngineInputsFromPanel(c.panel, CatalogTab::Rifle, RifleLoad(), c.english, sightHeight);
         const BallisticResults table = ComputeBallistics(grid);
-        const std::vector<std::string> zeroAdjustments = Fields(
-            ZeroAdjustmentLine(RifleLoad(), CatalogTab::Rifle, c.panel, c.english, sightHeight, 5));
-        ASSERT_EQ(zeroAdjustments.size(), 7u);
+        const std::vector<std::string> zeroAdjustments =
+            ZeroAdjustmentRow(RifleLoad(), CatalogTab::Rifle, c.panel, c.english, sightHeight, 5)
+                .Values;
+        ASSERT_EQ(zeroAdjustments.size(), 6u); // "n/a" at the muzzle, then the five ranges
         const double length = c.english ? 1.0 : 2.54;
 
         for (const std::int32_t step : {100, 25}) {
@@ -69,7 +58,7 @@ TEST(RangeCard, AgreesWithTheGridAndTheReportAtTheGridsPoints) {
                 EXPECT_EQ(row.velocity / (c.english ? 1.0 : 0.3048), table.Velocity[index]);
                 ASSERT_TRUE(row.comeUp.has_value());
                 EXPECT_EQ(FormatFixed(*row.comeUp, 1),
-                          zeroAdjustments[static_cast<std::size_t>(point) + 1])
+                          zeroAdjustments[static_cast<std::size_t>(point)])
                     << row.range;
             }
         }

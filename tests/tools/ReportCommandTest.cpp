@@ -22,7 +22,7 @@ TEST(ReportCommand, RefusesWhatItCannotReport) {
 
 // The one-page report rendered by the program's own report painter, written whole.
 TEST(ReportCommand, RendersThePdfBesideTheText) {
-#ifndef CORVANE_TOOL_HAS_UI
+#ifndef CORVANE_TOOL_HAS_PDF
     GTEST_SKIP() << "a tool built without the UI has no --pdf";
 #endif
     const TempDir dir("report-pdf");

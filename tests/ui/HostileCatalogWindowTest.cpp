@@ -90,12 +90,12 @@ protected:
         const Watchdog watchdog(what, std::chrono::seconds(90));
         auto window = OpenMainWindow(root);
         window->resize(1000, 700);
-        window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
+        window->SetReportHook([this](TfrmMainReport&, const LoadReport& report) {
             // The page goes through the same painter as the preview and the printer.
             QString error;
             reportsMade += RenderReportToPdf(
-                               text, QString::fromStdString((root / "ProductInfo").string()), true,
-                               QString::fromStdString((root / "report.pdf").string()), &error)
+                               report, QString::fromStdString((root / "ProductInfo").string()),
+                               true, QString::fromStdString((root / "report.pdf").string()), &error)
                                ? 1
                                : 0;
         });

@@ -6,6 +6,7 @@
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "common/TextUtil.h"
+#include "report/ReportLines.h"
 #include "report/ui/MainReport.h"
 #include "settings/SettingsStore.h"
 #include "settings/ui/ColorsFontSize.h"
@@ -35,8 +36,8 @@ protected:
     // The catalog open on `section` with grid row `row` selected.
     std::unique_ptr<TfrmMain> Open(int section, int row, fs::path dir = CORVANE_BUILT_BIN_DIR) {
         auto window = OpenMainWindow(std::move(dir));
-        window->SetReportHook([this](TfrmMainReport&, const std::vector<std::string>& text) {
-            reports.push_back(text);
+        window->SetReportHook([this](TfrmMainReport&, const LoadReport& report) {
+            reports.push_back(ReportLines(report));
         });
         window->OpenCatalogSection(static_cast<CatalogTab>(section));
         window->SelectGridRow(row - 1);
@@ -115,9 +116,9 @@ TEST_F(MainMenusTest, ColorsOkStoresAndAppliesTheGridLook) {
 TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
     auto window = Open(0, 2);
     bool rulersInInches = false;
-    window->SetReportHook([&](TfrmMainReport& report, const std::vector<std::string>& text) {
+    window->SetReportHook([&](TfrmMainReport& report, const LoadReport& made) {
         rulersInInches = report.EnglSys();
-        reports.push_back(text);
+        reports.push_back(ReportLines(made));
     });
     const int trajectory = window->Grid()->Data().Headings.Index.Trajectory;
     ASSERT_GE(trajectory, 0);
@@ -207,7 +208,7 @@ TEST_F(MainMenusTest, UnreadableShotSizeIndexAbandonsTheReportWithItsMessage) {
 
 TEST_F(MainMenusTest, MissingReportPictureAbortsTheReportOnly) {
     auto window = Open(0, 1, CatalogWithout({"ProductInfo/RprtClr.bmp", "ProductInfo/RprtBW.bmp"}));
-    window->SetReportHook([](TfrmMainReport& report, const std::vector<std::string>&) {
+    window->SetReportHook([](TfrmMainReport& report, const LoadReport&) {
         report.exec(); // closes itself through its timer after the message
     });
     window->PrintSelectedLoad();

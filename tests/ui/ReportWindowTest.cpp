@@ -5,6 +5,7 @@
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPage.h"
 #include "report/ui/ReportPreview.h"
+#include "report/ui/ReportPrinting.h"
 #include "support/ReportStatusWatcher.h"
 
 #include <QAbstractSpinBox>
@@ -38,53 +39,47 @@ namespace {
 
 constexpr int kDpi = 60;
 
-using Lines = std::vector<std::string>;
-
-Lines HeaderLines(const std::string& usage) {
-    return {"Corvane Centerfire Rifle",       "Usage:|" + usage,
-            "Corvane Load No.:|R308W1",       "Caliber:|308 Winchester",
-            "Bullet Weight:|150 Grains",      "Bullet Style:|Pointed Soft Point",
-            "Ballistic Coefficient:|0.314",   "Factory Primer No.:|9-1/2",
-            "Barrel Length:|24 Inches",       "Altitude Above Sea Level:|0 Feet",
-            "Temperature:|59\xBA Fahrenheit", "Crosswind Speed:|10 MPH",
-            "Sight Height:|1.5 Inches",       "ENDHEADER"};
-}
-
 // A rifle report with `points` range points after the muzzle.
-Lines RifleReport(int points, const std::string& usage = "Deer and Elk") {
-    Lines lines = HeaderLines(usage);
-    lines.push_back("TABNUMBER|0");
-    lines.push_back("RANGECOUNT|" + std::to_string(points));
-    std::string headings = "Muzzle";
-    std::string velocity = "Velocity (f/s)|2820";
-    std::string drift = "Wind Drift (in)|0";
+LoadReport RifleReport(int points, const std::string& usage = "Deer and Elk") {
+    LoadReport report{
+        0,
+        "Corvane Centerfire Rifle",
+        {{"Usage:", usage},
+         {"Corvane Load No.:", "R308W1"},
+         {"Caliber:", "308 Winchester"},
+         {"Bullet Weight:", "150 Grains"},
+         {"Bullet Style:", "Pointed Soft Point"},
+         {"Ballistic Coefficient:", "0.314"},
+         {"Factory Primer No.:", "9-1/2"},
+         {"Barrel Length:", "24 Inches"},
+         {"Altitude Above Sea Level:", "0 Feet"},
+         {"Temperature:", "59\xBA Fahrenheit"},
+         {"Crosswind Speed:", "10 MPH"},
+         {"Sight Height:", "1.5 Inches"}},
+        ReportRangeTable{{"Muzzle"}, {{"Velocity (f/s)", {"2820"}}, {"Wind Drift (in)", {"0"}}}},
+        std::nullopt};
     for (int i = 1; i <= points; ++i) {
-        headings += "|" + std::to_string(100 * i) + " Yds.";
-        velocity += "|" + std::to_string(2820 - 200 * i);
-        drift += "|" + std::to_string(i) + ".5";
+        report.Ranges->Headings.push_back(std::to_string(100 * i) + " Yds.");
+        report.Ranges->Rows[0].Values.push_back(std::to_string(2820 - 200 * i));
+        report.Ranges->Rows[1].Values.push_back(std::to_string(i) + ".5");
     }
-    lines.push_back(headings);
-    lines.push_back(velocity);
-    lines.push_back(drift);
-    return lines;
+    return report;
 }
 
-Lines ShotshellReport() {
-    return {"Corvane",
-            "Usage:|Upland Game",
-            "Corvane Load No.:|S12U",
-            "Gauge:|12 Gauge",
-            "Shell Length:|2.75 Inches",
-            "Weight:|1.25 Ounces",
-            "Shot Size:|6",
-            "Shot Material:|Lead",
-            "ENDHEADER",
-            "TABNUMBER|4",
-            "SHOTDATA|",
-            "Shot Size|Typical Pellet Count|Pellet Diameter in inches",
-            "6|281|0.110",
-            "7 1/2|438|0.095",
-            "BB|0.180"};
+LoadReport ShotshellReport() {
+    return {4,
+            "Corvane",
+            {{"Usage:", "Upland Game"},
+             {"Corvane Load No.:", "S12U"},
+             {"Gauge:", "12 Gauge"},
+             {"Shell Length:", "2.75 Inches"},
+             {"Weight:", "1.25 Ounces"},
+             {"Shot Size:", "6"},
+             {"Shot Material:", "Lead"}},
+            std::nullopt,
+            ReportShotTable{
+                {"Shot Size", "Typical Pellet Count", "Pellet Diameter in inches"},
+                {{"6", "281", "0.110"}, {"7 1/2", "438", "0.095"}, {"BB", std::nullopt, "0.180"}}}};
 }
 
 QImage WhitePage(double width, double height) {
@@ -107,10 +102,10 @@ struct Rendered {
     ReportPageResult Result;
 };
 
-Rendered Render(const Lines& text, bool color = true, double pageHeight = 11.0,
+Rendered Render(const LoadReport& report, bool color = true, double pageHeight = 11.0,
                 const QImage& footer = QImage()) {
     LoadReportPage page;
-    page.SetReportText(text);
+    page.SetReport(report);
     page.SetPictures(SolidPicture(Qt::blue), footer);
     page.SetColorPrinting(color);
     Rendered rendered{WhitePage(8.5, pageHeight), {}};
@@ -139,47 +134,6 @@ protected:
     void SetUp() override { test::EnsureOffscreenApp(); }
 };
 
-TEST_F(ReportWindowTest, ParsesTheTextParts) {
-    LoadReportPage page;
-    page.SetReportText(RifleReport(3));
-    EXPECT_EQ(page.LastHeaderLine(), 12);
-    EXPECT_EQ(page.Section(), 0);
-    EXPECT_TRUE(page.HasRangeTable());
-    EXPECT_EQ(page.RangeHeadingLine(), 16);
-    EXPECT_EQ(page.ShotHeadingLine(), 0);
-
-    page.SetReportText(ShotshellReport());
-    EXPECT_EQ(page.Section(), 4);
-    EXPECT_FALSE(page.HasRangeTable());
-    EXPECT_EQ(page.ShotHeadingLine(), 11);
-
-    // No end of header, a bare "RANGECOUNT|" as the last line: nothing to print past the title.
-    page.SetReportText({"Title", "Usage:|x", "RANGECOUNT|3"});
-    EXPECT_EQ(page.LastHeaderLine(), 2);
-    EXPECT_EQ(page.RangeHeadingLine(), 0);
-    page.SetReportText({});
-    QImage image = WhitePage(8.5, 11);
-    QPainter painter(&image);
-    ReportEngine engine(painter, ReportPageSize{});
-    EXPECT_EQ(page.Compose(engine).RangeTables, 0);
-}
-
-TEST_F(ReportWindowTest, SplitRangeTableKeepsLabelsInBothHalves) {
-    Lines lines = {"x", "Muzzle|100|200|300|400|500|600", "V|1|2|3|4|5|6|7",
-                   "Zero Adj. (moa)|n/a|a|b|c|d|e|f"};
-    SplitRangeTable(lines, 1);
-    const Lines expected = {"x",
-                            "Muzzle|100|200|300|",
-                            "V|1|2|3|4|",
-                            "Zero Adj. (moa)|n/a|a|b|c|",
-                            "400|500|600|",
-                            "V|5|6|7|",
-                            "Zero Adj. (moa)|d|e|f|"};
-    EXPECT_EQ(lines, expected);
-    EXPECT_EQ(SplitReportFields("Usage:|"), (Lines{"Usage:"}));
-    EXPECT_EQ(SplitReportFields("a||b"), (Lines{"a", "", "b"}));
-}
-
 TEST_F(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
     std::map<int, double> bottoms;
     for (const int points : {5, 6, 12}) {
@@ -206,6 +160,14 @@ TEST_F(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
     // The second table adds an empty line, two blank lines, its heading and two data rows.
     EXPECT_NEAR(bottoms[6] - bottoms[5], 6 * 11.0 / 72 * 1.15, 0.1);
     EXPECT_DOUBLE_EQ(bottoms[12], bottoms[6]);
+    EXPECT_EQ(Render(LoadReport{}).Result.RangeTables, 0);
+
+    // A row whose last value is empty keeps its last cell, framed like the others.
+    LoadReport open = RifleReport(3);
+    open.Ranges->Rows[0].Values.back() = "";
+    LoadReport blank = open;
+    blank.Ranges->Rows[0].Values.back() = " ";
+    EXPECT_EQ(Render(open).Image, Render(blank).Image);
 }
 
 TEST_F(ReportWindowTest, LongUsageBreaksOnceAtALastBlankWithinTheLimit) {
@@ -271,7 +233,7 @@ TEST_F(ReportWindowTest, MissingHeaderPictureAbortsWithItsMessage) {
     RecordingPrompts prompts;
     // Black and white printing needs "RprtBW.bmp", which is missing.
     TfrmMainReport window(nullptr, prompts, dir.path(), false);
-    window.SetReportText(RifleReport(3));
+    window.SetReport(RifleReport(3));
     window.SetPdfDestination(dir.filePath(QStringLiteral("out.pdf")));
     window.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 3000));
@@ -293,7 +255,7 @@ TEST_F(ReportWindowTest, WritesPdfFromTheWindowAndTheRenderFunction) {
     RecordingPrompts prompts;
     test::ReportStatusWatcher status;
     TfrmMainReport window(nullptr, prompts, dir.path(), true);
-    window.SetReportText(ShotshellReport());
+    window.SetReport(ShotshellReport());
     const QString windowPdf = dir.filePath(QStringLiteral("window.pdf"));
     window.SetPdfDestination(windowPdf);
     window.show();
@@ -350,7 +312,7 @@ TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     for (const bool english : {true, false}) {
         SCOPED_TRACE(english);
         TfrmMainReport window(nullptr, prompts, dir.path(), true);
-        window.SetReportText(RifleReport(4));
+        window.SetReport(RifleReport(4));
         window.SetEnglSys(english);
         QString title;
         int pages = -1;
@@ -382,7 +344,7 @@ TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     }
     {
         TfrmMainReport window(nullptr, prompts, dir.path(), true);
-        window.SetReportText(RifleReport(4));
+        window.SetReport(RifleReport(4));
         window.SetShowSetup(true);
         QString title;
         std::set<std::string> offered;

@@ -4,6 +4,7 @@
 #include "common/ui/QtText.h"
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPreview.h"
+#include "report/ui/ReportPrinting.h"
 #include "report/ui/ReportSetup.h"
 
 #include <QCoreApplication>
@@ -39,10 +40,6 @@ TfrmMainReport::TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QStri
         accept();
     });
     page_.SetColorPrinting(colorPrinting_);
-}
-
-void TfrmMainReport::SetReportText(const std::vector<std::string>& text) {
-    page_.SetReportText(text);
 }
 
 void TfrmMainReport::showEvent(QShowEvent* event) {

@@ -8,9 +8,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <string>
-#include <vector>
-
 class QLabel;
 class QPrinter;
 class QTimer;
@@ -27,8 +24,8 @@ public:
     TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QString& productInfoDir,
                    bool colorPrinting);
 
-    // Copies the load report text; call before the window is shown.
-    void SetReportText(const std::vector<std::string>& text);
+    // Copies the load report; call before the window is shown.
+    void SetReport(const LoadReport& report) { page_.SetReport(report); }
     // Shows the "Report Setup" print dialog before the report is produced.
     void SetShowSetup(bool showSetup) { showSetup_ = showSetup; }
     // Sends the report to this PDF file instead of the preview (scripted output and tests).

@@ -6,18 +6,17 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
+
+#include <cups/cups.h>
+
+#include <string>
 
 namespace corvane {
 
 namespace {
-
-constexpr double kReportMargin = 0.5;
 
 QString InDir(const QString& dir, const QString& name) {
     return QDir(dir).filePath(name);
@@ -52,43 +51,39 @@ bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, Repor
 }
 
 QPageSize ReportPaperSize() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull() && printer.defaultPageSize().isValid()) {
-        return printer.defaultPageSize();
+    QPageSize paper(QPageSize::Letter);
+    cups_dest_t* printer = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (printer == nullptr) {
+        return paper;
     }
-    return QPageSize(QPageSize::Letter);
-}
-
-void PrepareReportPrinter(QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Print Report"));
-    printer.setPageSize(ReportPaperSize());
-    printer.setPageMargins(QMarginsF(kReportMargin, kReportMargin, kReportMargin, kReportMargin),
-                           QPageLayout::Inch);
-}
-
-ReportPageSize ReportPageSizeOf(const QPrinter& printer) {
-    const QPageLayout layout = printer.pageLayout();
-    const QRectF paper = layout.fullRect(QPageLayout::Inch);
-    const QMarginsF margins = layout.margins(QPageLayout::Inch);
-    return {paper.width(),   paper.height(), margins.left(),
-            margins.right(), margins.top(),  margins.bottom()};
-}
-
-bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
-                     const std::function<void(int)>& onNewPage) {
-    const ReportPageSize size = ReportPageSizeOf(printer);
-    // The engine places everything from the paper's corner; the report keeps its own margins.
-    printer.setFullPage(true);
-    if (onNewPage) {
-        onNewPage(1);
+    // The user's own choice for the queue first, else the queue's default ("media-default").
+    std::string media;
+    if (const char* chosen = cupsGetOption("media", printer->num_options, printer->options)) {
+        media = chosen;
+    } else {
+        ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        char uri[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                         "/printers/%s", printer->name);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                     "media-default");
+        ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+        const char* name =
+            ippGetString(ippFindAttribute(response, "media-default", IPP_TAG_ZERO), 0, nullptr);
+        media = name != nullptr ? name : "";
+        ippDelete(response);
     }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
+    cupsFreeDests(1, printer);
+    pwg_media_t* size = pwgMediaForPWG(media.c_str());
+    if (size == nullptr) {
+        size = pwgMediaForPPD(media.c_str());
     }
-    ReportEngine engine(painter, size);
-    page.Compose(engine);
-    return painter.end();
+    if (size != nullptr && size->width > 0 && size->length > 0) {
+        // Hundredths of millimetres; a standard size is matched, so Letter stays 612 x 792 points.
+        paper = QPageSize(QSizeF(size->width / 100.0, size->length / 100.0), QPageSize::Millimeter);
+    }
+    return paper;
 }
 
 bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
@@ -132,8 +127,8 @@ bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QStr
     return true;
 }
 
-bool RenderReportToPdf(const std::vector<std::string>& text, const QString& productInfoDir,
-                       bool colorPrinting, const QString& pdfPath, QString* error) {
+bool RenderReportToPdf(const LoadReport& report, const QString& productInfoDir, bool colorPrinting,
+                       const QString& pdfPath, QString* error) {
     QString message;
     ReportPictures pictures;
     if (!LoadReportPictures(productInfoDir, colorPrinting, pictures, message)) {
@@ -143,12 +138,10 @@ bool RenderReportToPdf(const std::vector<std::string>& text, const QString& prod
         return false;
     }
     LoadReportPage page;
-    page.SetReportText(text);
+    page.SetReport(report);
     page.SetPictures(pictures.Header, pictures.Footer);
     page.SetColorPrinting(colorPrinting);
-    return WriteReportPdf(page,
-                          text.empty() ? QStringLiteral("Load report") : ToQString(text.front()),
-                          pdfPath, error);
+    return WriteReportPdf(page, ToQString(report.Title), pdfPath, error);
 }
 
 } // namespace corvane

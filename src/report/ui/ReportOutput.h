@@ -1,16 +1,11 @@
 #pragma once
-// Where the report page goes: its pictures, a printer (real or preview) and a PDF file.
+// The report's pictures, its paper and its PDF file: Qt GUI only, so the tool renders the same
+// page without the widgets. Printing is in ReportPrinting.h.
 #include "report/ui/ReportPage.h"
 
 #include <QImage>
 #include <QPageSize>
 #include <QString>
-
-#include <functional>
-#include <string>
-#include <vector>
-
-class QPrinter;
 
 namespace corvane {
 
@@ -30,31 +25,19 @@ QString ReportAbortedMessage(const QString& missingPath);
 bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, ReportPictures& pictures,
                         QString& error);
 
-// The report's paper: the default printer's, Letter when there is no printer. The preview, the
-// printer and every PDF of the report (the program's and the tool's) take it from here, so they
-// all show the same page.
+// The report's paper: the default printer's (as CUPS reports it), Letter when there is no
+// printer. The preview, the printer and every PDF of the report (the program's and the tool's)
+// take it from here, so they all show the same page.
 QPageSize ReportPaperSize();
-
-// A printer set up for the report: its paper, margins of 0.5 inch on all sides and the
-// document name "Print Report".
-void PrepareReportPrinter(QPrinter& printer);
-
-// The report's page: the printer's paper and its margins.
-ReportPageSize ReportPageSizeOf(const QPrinter& printer);
-
-// Paints the page on a printer or a preview's printer (full-page mode). `onNewPage` is told the
-// number of each page before it is painted. False when the printer could not be started.
-bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
-                     const std::function<void(int)>& onNewPage = {});
 
 // Writes the page as a one-page PDF file on the report's paper. False with a message in `error`
 // when the file cannot be written.
 bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
                     QString* error);
 
-// The one-page report of `text` as a PDF file (WriteReportPdf). False with a message in `error`
-// when the header picture is missing or the file cannot be written. Needs a QGuiApplication.
-bool RenderReportToPdf(const std::vector<std::string>& text, const QString& productInfoDir,
-                       bool colorPrinting, const QString& pdfPath, QString* error);
+// The one-page report as a PDF file (WriteReportPdf). False with a message in `error` when the
+// header picture is missing or the file cannot be written. Needs a QGuiApplication.
+bool RenderReportToPdf(const LoadReport& report, const QString& productInfoDir, bool colorPrinting,
+                       const QString& pdfPath, QString* error);
 
 } // namespace corvane

@@ -26,83 +26,7 @@ void NextRowShade(ReportEngine& r, bool& shadeToggle) {
     shadeToggle = !shadeToggle;
 }
 
-std::string Field(const std::vector<std::string>& fields, std::size_t index) {
-    return index < fields.size() ? fields[index] : std::string();
-}
-
-std::string JoinFields(const std::vector<std::string>& fields, std::size_t from, std::size_t to) {
-    std::string joined;
-    for (std::size_t i = from; i < to && i < fields.size(); ++i) {
-        joined += fields[i];
-        joined += '|';
-    }
-    return joined;
-}
-
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 } // namespace
-
-std::vector<std::string> SplitReportFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const std::size_t bar = line.find('|', start);
-        if (bar == std::string::npos) {
-            fields.push_back(line.substr(start));
-            break;
-        }
-        fields.push_back(line.substr(start, bar - start));
-        start = bar + 1;
-    }
-    return fields;
-}
-
-void SplitRangeTable(std::vector<std::string>& lines, int headingLine) {
-    if (headingLine < 0 || headingLine >= static_cast<int>(lines.size())) {
-        return;
-    }
-    const std::size_t count = lines.size();
-    const auto heading = static_cast<std::size_t>(headingLine);
-    const std::vector<std::string> headings = SplitReportFields(lines[heading]);
-    const std::size_t half = headings.size() / 2 + headings.size() % 2;
-    lines[heading] = JoinFields(headings, 0, half);
-    lines.push_back(JoinFields(headings, half, headings.size()));
-    for (std::size_t j = heading + 1; j < count; ++j) {
-        const std::vector<std::string> fields = SplitReportFields(lines[j]);
-        lines[j] = JoinFields(fields, 0, half + 1);
-        lines.push_back(Field(fields, 0) + '|' + JoinFields(fields, half + 1, fields.size()));
-    }
-}
-
-void LoadReportPage::SetReportText(const std::vector<std::string>& text) {
-    reportLines_ = text;
-    hasRangeTable_ = true;
-    section_ = -1;
-    rangeHeadingLine_ = 0;
-    shotHeadingLine_ = 0;
-    const auto end = std::find(reportLines_.begin(), reportLines_.end(), "ENDHEADER");
-    const int endHeader = static_cast<int>(end - reportLines_.begin());
-    lastHeaderLine_ = endHeader - 1;
-    const int count = static_cast<int>(reportLines_.size());
-    for (int i = endHeader + 1; i < count; ++i) {
-        const std::string& line = reportLines_[static_cast<std::size_t>(i)];
-        if (StartsWith(line, "TABNUMBER|")) {
-            std::string digits = line.size() > 10 ? line.substr(10, 4) : std::string();
-            std::erase(digits, ' ');
-            section_ = TryParseInt(digits).value_or(-1);
-            if (section_ == 4) {
-                hasRangeTable_ = false;
-            }
-        } else if (StartsWith(line, "RANGECOUNT|") && i + 1 < count) {
-            rangeHeadingLine_ = i + 1;
-        } else if (StartsWith(line, "SHOTDATA|") && i + 1 < count) {
-            shotHeadingLine_ = i + 1;
-        }
-    }
-}
 
 void LoadReportPage::SetPictures(const QImage& header, const QImage& footer) {
     headerBitmap_ = header;
@@ -124,30 +48,26 @@ ReportPageResult LoadReportPage::Compose(ReportEngine& r) const {
     r.SetFont(kTimes, 16);
     r.SetYPos(1.65);
     r.SetBold(true);
-    if (!reportLines_.empty()) {
-        r.PrintCenter(ToQString(reportLines_.front()), layout.CenterX);
-    }
+    r.PrintCenter(ToQString(report_.Title), layout.CenterX);
 
     PrintHeaderBlock(r, layout);
 
     bool footerAllowed = true;
-    if (hasRangeTable_ && rangeHeadingLine_ > 0) {
-        std::vector<std::string> lines = reportLines_;
-        const int count = static_cast<int>(lines.size());
-        const auto headings =
-            SplitReportFields(lines[static_cast<std::size_t>(rangeHeadingLine_)]).size();
-        if (static_cast<double>(headings) < std::trunc(layout.PrintWidth + 0.1)) {
-            PrintRangeTable(r, layout, lines, rangeHeadingLine_, count);
+    if (report_.Ranges) {
+        const ReportRangeTable& table = *report_.Ranges;
+        const auto headings = static_cast<double>(table.Headings.size());
+        if (headings < std::trunc(layout.PrintWidth + 0.1)) {
+            PrintRangeTable(r, layout, table);
             result.RangeTables = 1;
         } else {
-            SplitRangeTable(lines, rangeHeadingLine_);
-            PrintRangeTable(r, layout, lines, rangeHeadingLine_, count);
+            const auto [first, second] = SplitRangeTable(table);
+            PrintRangeTable(r, layout, first);
             r.NewLine();
-            PrintRangeTable(r, layout, lines, count, static_cast<int>(lines.size()));
+            PrintRangeTable(r, layout, second);
             result.RangeTables = 2;
             footerAllowed = layout.PrintHeight >= kFooterMinPrintHeight;
         }
-    } else if (shotHeadingLine_ > 0) {
+    } else if (report_.Shots) {
         PrintShotTable(r, layout);
         result.ShotTable = true;
     }
@@ -171,11 +91,7 @@ void LoadReportPage::PrintHeaderBlock(ReportEngine& r, const Layout& layout) con
     r.SetTab(std::nullopt, TabJustify::Left, width, 0.05, BoxLineNone, 0);
     const auto limit = static_cast<std::size_t>(RoundHalfEven(layout.PrintWidth / 0.15));
 
-    for (int i = 1; i <= lastHeaderLine_; ++i) {
-        const std::vector<std::string> fields =
-            SplitReportFields(reportLines_[static_cast<std::size_t>(i)]);
-        const std::string label = Field(fields, 0);
-        const std::string value = Field(fields, 1);
+    for (const auto& [label, value] : report_.Header) {
         r.SetBold(true);
         r.PrintTab(QLatin1Char('\t') + ToQString(label));
         r.SetBold(false);
@@ -193,11 +109,8 @@ void LoadReportPage::PrintHeaderBlock(ReportEngine& r, const Layout& layout) con
 }
 
 void LoadReportPage::PrintRangeTable(ReportEngine& r, const Layout& layout,
-                                     const std::vector<std::string>& lines, int first,
-                                     int stop) const {
-    const std::vector<std::string> headings =
-        SplitReportFields(lines[static_cast<std::size_t>(first)]);
-    const auto columns = static_cast<int>(headings.size()) + 1;
+                                     const ReportRangeTable& table) const {
+    const auto columns = static_cast<int>(table.Headings.size()) + 1;
     r.NewLine();
     r.NewLine();
     const double tableWidth = kLabelColumnWidth + columns * kValueColumnWidth;
@@ -214,7 +127,7 @@ void LoadReportPage::PrintRangeTable(ReportEngine& r, const Layout& layout,
     r.SetBold(true);
     NextRowShade(r, shadeToggle);
     QString headingRow;
-    for (const std::string& heading : headings) {
+    for (const std::string& heading : table.Headings) {
         headingRow += QLatin1Char('\t') + ToQString(heading);
     }
     r.PrintlnTab(headingRow);
@@ -225,13 +138,13 @@ void LoadReportPage::PrintRangeTable(ReportEngine& r, const Layout& layout,
         r.SetTab(std::nullopt, TabJustify::Right, kValueColumnWidth, kCellMargin, BoxLineAll,
                  layout.Shade);
     }
-    for (int j = first + 1; j < stop; ++j) {
+    for (const ReportRow& row : table.Rows) {
         NextRowShade(r, shadeToggle);
-        const std::vector<std::string> fields =
-            SplitReportFields(lines[static_cast<std::size_t>(j)]);
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            r.SetBold(f == 0);
-            r.PrintTab(QLatin1Char('\t') + ToQString(fields[f]));
+        r.SetBold(true);
+        r.PrintTab(QLatin1Char('\t') + ToQString(row.Label));
+        r.SetBold(false);
+        for (const std::string& value : row.Values) {
+            r.PrintTab(QLatin1Char('\t') + ToQString(value));
         }
         r.NewLine();
     }
@@ -244,11 +157,11 @@ void LoadReportPage::PrintShotTable(ReportEngine& r, const Layout& layout) const
     bool shadeToggle = true;
     NextRowShade(r, shadeToggle);
 
-    const std::vector<std::string> titles =
-        SplitReportFields(reportLines_[static_cast<std::size_t>(shotHeadingLine_)]);
+    const ReportShotTable& table = *report_.Shots;
     QStringList framed;
     for (std::size_t i = 0; i < 3; ++i) {
-        framed << QLatin1Char(' ') + ToQString(Field(titles, i)) + QLatin1Char(' ');
+        const std::string title = i < table.Headings.size() ? table.Headings[i] : std::string();
+        framed << QLatin1Char(' ') + ToQString(title) + QLatin1Char(' ');
     }
     r.SetBold(true);
     const double wa = r.TextWidth(framed[0]);
@@ -267,17 +180,12 @@ void LoadReportPage::PrintShotTable(ReportEngine& r, const Layout& layout) const
     r.SetTab(std::nullopt, TabJustify::Right, wb, 0.45 * wb, BoxLineAll, layout.Shade);
     r.SetTab(std::nullopt, TabJustify::Right, wc, 0.40 * wc, BoxLineAll, layout.Shade);
     r.SetBold(false);
-    const int lineCount = static_cast<int>(reportLines_.size());
-    for (int j = shotHeadingLine_ + 1; j < lineCount; ++j) {
+    for (const ReportShotRow& row : table.Rows) {
         NextRowShade(r, shadeToggle);
-        const std::vector<std::string> fields =
-            SplitReportFields(reportLines_[static_cast<std::size_t>(j)]);
-        // A row without a pellet count (unknown material) keeps its diameter in the last
-        // column and leaves the count cell empty.
-        const std::string count = fields.size() == 2 ? std::string() : Field(fields, 1);
-        const std::string diameter = fields.size() == 2 ? fields[1] : Field(fields, 2);
-        r.PrintlnTab(QLatin1Char('\t') + ToQString(Field(fields, 0)) + QLatin1Char('\t') +
-                     ToQString(count) + QLatin1Char('\t') + ToQString(diameter));
+        // A row without a pellet count (unknown material) leaves the count cell empty.
+        r.PrintlnTab(QLatin1Char('\t') + ToQString(row.Size) + QLatin1Char('\t') +
+                     ToQString(row.Count.value_or(std::string())) + QLatin1Char('\t') +
+                     ToQString(row.Diameter));
     }
 }
 
