@@ -3,6 +3,8 @@
 // usages, the lists and the product information.
 #include "tools/ToolRunner.h"
 
+#include "catalog/CatalogTestSupport.h"
+
 #include "catalog/Descriptions.h"
 #include "catalog/RecordLayout.h"
 #include "common/NumberText.h"
@@ -13,7 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <set>
 
@@ -32,26 +33,6 @@ std::string WithoutCr(std::string text) {
     return text;
 }
 
-// One dumped section as rows of named fields.
-struct Table {
-    std::vector<std::map<std::string, std::string>> rows;
-
-    int Int(std::size_t row, const std::string& field) const {
-        return ParseIntDef(rows.at(row).at(field), -999);
-    }
-    std::set<int> Flags(std::size_t row, const std::string& field) const {
-        std::set<int> ids;
-        std::string text = rows.at(row).at(field);
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = std::min(text.find(';', start), text.size());
-            ids.insert(ParseIntDef(text.substr(start, end - start), -999));
-            start = end + 1;
-        }
-        return ids;
-    }
-};
-
 class SampleCatalog : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -59,36 +40,38 @@ protected:
         build_ = RunTool({"build", kSource.string(), out_->Path().string()});
         for (int tab = 0; tab < 6; ++tab) {
             dumps_[tab] = RunTool({"dump", (out_->Path() / "Data").string(), std::to_string(tab)});
-            const auto csv = SplitCsv(dumps_[tab].out);
-            for (std::size_t r = 1; r < csv.size(); ++r) {
-                std::map<std::string, std::string> row;
-                for (std::size_t f = 0; f < csv[0].size() && f < csv[r].size(); ++f) {
-                    row[csv[0][f]] = csv[r][f];
-                }
-                tables_[tab].rows.push_back(row);
-            }
         }
+        catalog_ = std::make_unique<Catalog>(out_->Path(), prompts_);
     }
-    static void TearDownTestSuite() { out_.reset(); }
+    static void TearDownTestSuite() {
+        catalog_.reset();
+        out_.reset();
+    }
 
     static std::vector<std::string> List(const std::string& name) {
         return SplitLines(ReadFileBytes(out_->Path() / "Data" / name));
     }
-    static std::string ListName(int tab, const char* kind, int line) {
-        const auto lines = List("t" + std::to_string(tab) + kind + ".lst");
-        return line >= 1 && line <= static_cast<int>(lines.size()) ? lines[line - 1] : "";
+    // The section's loads as the program reads them.
+    static std::vector<LoadRecord> Loads(CatalogTab tab) {
+        std::vector<LoadRecord> loads;
+        for (int i = 0; i < catalog_->LoadSectionTable(tab); ++i) {
+            loads.push_back(catalog_->Record(tab, i));
+        }
+        return loads;
     }
 
     static std::unique_ptr<TempDir> out_;
     static ToolResult build_;
     static std::array<ToolResult, 6> dumps_;
-    static std::array<Table, 6> tables_;
+    static RecordingPrompts prompts_;
+    static std::unique_ptr<Catalog> catalog_;
 };
 
 std::unique_ptr<TempDir> SampleCatalog::out_;
 ToolResult SampleCatalog::build_;
 std::array<ToolResult, 6> SampleCatalog::dumps_;
-std::array<Table, 6> SampleCatalog::tables_;
+RecordingPrompts SampleCatalog::prompts_;
+std::unique_ptr<Catalog> SampleCatalog::catalog_;
 
 TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
     ASSERT_EQ(build_.exitCode, 0) << build_.err;
@@ -98,7 +81,7 @@ TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
         ASSERT_EQ(dumps_[tab].exitCode, 0) << dumps_[tab].err;
         EXPECT_EQ(dumps_[tab].out, WithoutCr(ReadFileBytes(kSource / "loads" / kLoadSources[tab])));
         const SectionInfo& info = Section(static_cast<CatalogTab>(tab));
-        const std::size_t count = tables_[tab].rows.size();
+        const std::size_t count = Loads(static_cast<CatalogTab>(tab)).size();
         EXPECT_EQ(fs::file_size(out_->Path() / "Data" / info.tableFile), count * info.recordSize);
         EXPECT_GE(count, minimum[tab]);
         EXPECT_LE(count, info.capacity);
@@ -117,18 +100,24 @@ TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
 TEST_F(SampleCatalog, EveryBrandAndUsageIdNamesALineOfItsList) {
     std::set<int> usages;
     for (int tab = 0; tab <= 4; ++tab) {
-        const Table& t = tables_[tab];
-        for (std::size_t r = 0; r < t.rows.size(); ++r) {
-            SCOPED_TRACE("section " + std::to_string(tab) + " load " + t.rows[r].at("LoadNumber"));
-            EXPECT_NE(ListName(tab, "br", t.Int(r, "BrandId") - 1), "");
-            for (int id : tab == 4 ? t.Flags(r, "ShotSizeFlags") : std::set<int>{}) {
-                EXPECT_NE(ListName(tab, "bu", id), ""); // the pellet data reads these
+        const auto section = static_cast<CatalogTab>(tab);
+        for (const LoadRecord& load : Loads(section)) {
+            SCOPED_TRACE("section " + std::to_string(tab) + " load " + load.LoadNumber);
+            const auto name = [&](int id, ListKind kind) {
+                return catalog_->LookupName(id, section, kind);
+            };
+            EXPECT_NE(name(load.BrandId, ListKind::Brand), "");
+            for (int id = 0; id < 30; ++id) {
+                if (tab == 4 && load.ShotSizeFlags[id]) {
+                    EXPECT_NE(name(id, ListKind::Bullet), ""); // the pellet data reads these
+                }
+                if (id < 20 && load.UsageFlags[id]) {
+                    EXPECT_NE(name(id, ListKind::Usage), "") << id;
+                    usages.insert(id);
+                }
             }
-            EXPECT_FALSE(t.Flags(r, "UsageFlags").empty());
-            for (int id : t.Flags(r, "UsageFlags")) {
-                EXPECT_NE(ListName(tab, "us", id), "") << id;
-                usages.insert(id);
-            }
+            EXPECT_TRUE(std::find(load.UsageFlags.begin(), load.UsageFlags.end(), true) !=
+                        load.UsageFlags.end());
         }
         // Usage IDs 1 to 7 mean the same in every section.
         const auto list = List("t" + std::to_string(tab) + "us.lst");
@@ -181,8 +170,8 @@ TEST_F(SampleCatalog, DescribesAndPicturesEveryBrandAndStyle) {
         std::vector<std::string> styles = List("t" + std::to_string(tab) + "bu.lst");
         if (tab == 4) { // shot is described by its shot size text
             styles.clear();
-            for (const auto& row : tables_[4].rows) {
-                styles.push_back(row.at("ShotSizeText"));
+            for (const LoadRecord& load : Loads(section)) {
+                styles.push_back(load.ShotSizeText);
             }
         }
         for (const std::string& style : styles) {
