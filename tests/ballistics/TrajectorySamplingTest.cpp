@@ -74,12 +74,8 @@ TEST(TrajectorySampling, MeetsTheTableAtEveryRangePoint) {
 }
 
 TEST(TrajectorySampling, CutOffLoadEndsAtTheLastPointTheTableShows) {
-    const Case slow{"cut off",
-                    CatalogTab::Rimfire,
-                    Load(400, 0.02, 40),
-                    {"0", "59", "10", "50", "350", "100"},
-                    true,
-                    10};
+    const PanelTexts panel{"0", "59", "10", "50", "350", "100"};
+    const Case slow{"cut off", CatalogTab::Rimfire, Load(400, 0.02, 40), panel, true, 10};
     const EngineInputs table =
         EngineInputsFromPanel(slow.Panel, slow.Section, slow.Record, true, 1.5);
     const BallisticResults expected = ComputeBallistics(table);
