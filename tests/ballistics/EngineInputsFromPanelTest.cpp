@@ -37,30 +37,8 @@ void ExpectClose(const std::array<double, kTrajectoryCapacity>& a,
     }
 }
 
-TEST(EngineInputsFromPanel, EnglishPanelAndRecord) {
-    const PanelTexts panel = Panel(" 100 ", "500", "200");
-    const EngineInputs in = EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), true, 1.5);
-    EXPECT_EQ(in.RangeCount, 5);
-    EXPECT_EQ(in.Increment, 300.0);
-    EXPECT_EQ(in.ZeroRange, 200.0);
-    EXPECT_EQ(in.MuzzleVelocity, 3000.0);
-    EXPECT_EQ(in.BallisticCoefficient, 0.4);
-    EXPECT_EQ(in.BulletWeight, 150.0);
-    EXPECT_EQ(in.Pressure, 29.53);
-    EXPECT_EQ(in.Temperature, 59.0);
-    EXPECT_EQ(in.Crosswind, 10.0);
-    EXPECT_EQ(in.SightHeight, 1.5);
-}
-
-TEST(EngineInputsFromPanel, SlugWeightInOunces) {
-    LoadRecord slug = RifleLoad();
-    slug.BulletWeight = 0;
-    slug.SlugWeight = 1.125;
-    const EngineInputs in =
-        EngineInputsFromPanel(Panel("25", "150", "50"), CatalogTab::Slug, slug, true, 0.5);
-    EXPECT_EQ(in.BulletWeight, 1.125 * 437.5);
-}
-
+// The English panel and the record's fields, slug weights included, reach the engine as the
+// golden tables of every section show to the last digit; here the texts and units they cannot.
 TEST(EngineInputsFromPanel, TextsThatDoNotConvert) {
     PanelTexts panel = Panel("100", "500", "two hundred");
     panel.Altitude = "high";

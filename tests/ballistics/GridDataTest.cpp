@@ -43,61 +43,38 @@ GridData Build(CatalogTab tab, const std::vector<LoadRecord>& records, const App
     return BuildGridData(request);
 }
 
-std::vector<std::string> Cells(const GridData& g, int row, int first, int count) {
-    const auto& cells = g.Cells[static_cast<std::size_t>(row)];
-    return {cells.begin() + first, cells.begin() + first + count};
-}
-
-TEST(GridData, WorkedExampleRow) {
+// Cell texts are pinned by the golden tables of every section and by the cell text tests; what
+// is left here is what the sample cannot show.
+TEST(GridData, ColumnsZeroAndLoadsThatCannotBeComputed) {
     const GridData g = Build(CatalogTab::Rifle, {RifleLoad(5)}, AppSettings{});
     const ColumnIndexes& ix = g.Headings.Index;
     ASSERT_EQ(g.RowCount(), 2);
     EXPECT_EQ(g.ZeroIndex, 2);
-    EXPECT_EQ(Cells(g, 1, ix.Velocity, 6),
-              (std::vector<std::string>{"   3000", "   2763", "   2539", "   2325", "   2122",
-                                        "   1929"}));
-    EXPECT_EQ(Cells(g, 1, ix.Energy, 6),
-              (std::vector<std::string>{"   2998", "   2544", "   2148", "   1801", "   1500",
-                                        "   1240"}));
-    EXPECT_EQ(Cells(g, 1, ix.Drift, 5),
-              (std::vector<std::string>{"        0.7", "        3.1", "        7.2", "      13.4",
-                                        "      21.9"}));
-    EXPECT_EQ(Cells(g, 1, ix.Trajectory, 5),
-              (std::vector<std::string>{"        1.5", "    zero", "       -6.9", "     -20.3",
-                                        "     -41.5"}));
-    EXPECT_EQ(g.Cells[1][ix.LoadNumber], " R5");
+    EXPECT_EQ(g.Cells[1][ix.Trajectory + 1], "    zero");
     EXPECT_EQ(g.Cells[1][ix.Caliber], " CAL5");
     EXPECT_EQ(g.Cells[1][ix.Style], " NAME2");
-    EXPECT_EQ(g.Cells[1][ix.Weight], std::string(8, ' ') + "150");
-    EXPECT_EQ(g.Cells[1][ix.Coefficient], "       0.400");
-    EXPECT_EQ(g.Cells[1][ix.PrimerNumber], "     210");
-    EXPECT_EQ(g.Cells[1][ix.TestBarrel], std::string(5, ' ') + "24.00");
     // No marks and no notes: neither optional column is shown.
     EXPECT_EQ(ix.FootNote, -1);
     EXPECT_EQ(ix.Note, -1);
     for (const std::string& heading : g.Cells[0]) {
         EXPECT_EQ(heading, "");
     }
-}
 
-TEST(GridData, MetricRowAndBadLoads) {
     AppSettings metric;
     metric.EnglSys = false;
-    // A load without velocity keeps its ballistics cells empty, the rest of its row filled.
-    const GridData g =
+    // A load without velocity or coefficient keeps its ballistics cells empty, the rest of its
+    // row filled.
+    const GridData bad =
         Build(CatalogTab::Rifle, {RifleLoad(5), RifleLoad(6, 0), RifleLoad(7, 2800, 0)}, metric,
               {"0", "15", "4", "100", "500", "200"});
-    const ColumnIndexes& ix = g.Headings.Index;
-    EXPECT_EQ(g.Cells[1][ix.Weight], std::string(12, ' ') + "9.72");
-    EXPECT_EQ(g.Cells[1][ix.Velocity], "    914");
-    EXPECT_EQ(g.Cells[1][ix.Trajectory + 1], "    zero");
+    const ColumnIndexes& bx = bad.Headings.Index;
     for (int row : {2, 3}) {
         SCOPED_TRACE(row);
-        for (int c = ix.Velocity; c < ix.TestBarrel; ++c) {
-            EXPECT_EQ(g.Cells[row][c], "");
+        for (int c = bx.Velocity; c < bx.TestBarrel; ++c) {
+            EXPECT_EQ(bad.Cells[row][c], "");
         }
-        EXPECT_EQ(g.Cells[row][ix.TestBarrel], std::string(5, ' ') + "60.96");
-        EXPECT_FALSE(g.Cells[row][ix.LoadNumber].empty());
+        EXPECT_EQ(bad.Cells[row][bx.TestBarrel], std::string(5, ' ') + "60.96");
+        EXPECT_FALSE(bad.Cells[row][bx.LoadNumber].empty());
     }
 }
 
@@ -128,33 +105,6 @@ TEST(GridData, SeparatorsMarksAndLegends) {
     EXPECT_FALSE(empty.LegendLine2Visible);
 }
 
-TEST(GridData, ShotshellSection) {
-    LoadRecord shell;
-    shell.LoadNumber = "S12";
-    shell.CaliberId = 1;
-    shell.ShellLength = 2.75;
-    shell.DramEquivalent = "3 1/4";
-    shell.MuzzleVelocity = 1290;
-    shell.ShotWeight = 1.125;
-    shell.ShotSizeText = "4, 5*";
-    shell.YearIntroduced = 2005;
-    shell.MaterialId = 3;
-    LoadRecord light = shell;
-    light.ShotWeight = 0;
-    light.YearIntroduced = 0;
-    const GridData g = Build(CatalogTab::Shotshell, {shell, light}, AppSettings{}, {});
-    const ColumnIndexes& ix = g.Headings.Index;
-    EXPECT_EQ(ix.Energy, -1); // the heading builder never shows shotshell energy
-    EXPECT_EQ(g.Cells[1][ix.FootNote], " New*");
-    EXPECT_EQ(g.Cells[1][ix.Velocity], "   1290");
-    EXPECT_EQ(g.Cells[1][ix.Weight], std::string(7, ' ') + "1.125");
-    EXPECT_EQ(g.Cells[2][ix.Weight], "");
-    EXPECT_EQ(g.Cells[1][ix.Dram], " 3 1/4");
-    EXPECT_EQ(g.Cells[1][ix.Style], " 4, 5* ");
-    EXPECT_EQ(g.Cells[1][ix.Material], " NAME3 ");
-    EXPECT_EQ(g.Cells[1][ix.ShellLength], std::string(7, ' ') + "2.75");
-}
-
 TEST(GridData, ComponentsSection) {
     LoadRecord primer;
     primer.ComponentTypeId = 1;
@@ -168,8 +118,6 @@ TEST(GridData, ComponentsSection) {
     const ColumnIndexes& ix = g.Headings.Index;
     EXPECT_EQ(ix.Gauge, -1);
     EXPECT_EQ(g.Cells[1][ix.Diameter], "   ");
-    EXPECT_EQ(g.Cells[1][ix.Number], " 209");
-    EXPECT_EQ(g.Cells[1][ix.ComponentUsage], " Hunting, target");
     EXPECT_EQ(g.RowSeparators, (std::vector<bool>{false, false}));
     // Fitted on the text without its leading blank: 15 x 8 + 12.
     EXPECT_EQ(g.Headings.Columns[ix.ComponentUsage].Width, 132);

@@ -57,44 +57,16 @@ void ExpectSameAtRangePoints(const Case& c) {
 }
 
 TEST(TrajectorySampling, MeetsTheTableAtEveryRangePoint) {
+    using enum CatalogTab;
     const LoadRecord rifle = Load(3000, 0.4, 150);
+    const LoadRecord flat = Load(2650, 0.27, 180);
     const Case cases[] = {
-        {"english rifle",
-         CatalogTab::Rifle,
-         rifle,
-         {"0", "59", "10", "100", "500", "200"},
-         true,
-         20},
-        {"metric rifle at altitude",
-         CatalogTab::Rifle,
-         rifle,
-         {"1500", "-5", "4", "100", "1000", "300"},
-         false,
-         10},
-        {"zero at the last point",
-         CatalogTab::Rifle,
-         Load(2650, 0.27, 180),
-         {"0", "59", "10", "100", "300", "300"},
-         true,
-         20},
-        {"metric zero at the last point",
-         CatalogTab::Rifle,
-         Load(2650, 0.27, 180),
-         {"0", "15", "3", "50", "600", "600"},
-         false,
-         8},
-        {"handgun",
-         CatalogTab::Pistol,
-         Load(1150, 0.15, 124),
-         {"0", "59", "10", "25", "150", "50"},
-         true,
-         5},
-        {"slug",
-         CatalogTab::Slug,
-         Load(1600, 0.08, 0),
-         {"0", "59", "10", "10", "120", "20"},
-         true,
-         2},
+        {"english rifle", Rifle, rifle, {"0", "59", "10", "100", "500", "200"}, true, 20},
+        {"metric at altitude", Rifle, rifle, {"1500", "-5", "4", "100", "1000", "300"}, false, 10},
+        {"zero at the last point", Rifle, flat, {"0", "59", "10", "100", "300", "300"}, true, 20},
+        {"metric zero at the last", Rifle, flat, {"0", "15", "3", "50", "600", "600"}, false, 8},
+        {"handgun", Pistol, Load(1150, 0.15, 124), {"0", "59", "10", "25", "150", "50"}, true, 5},
+        {"slug", Slug, Load(1600, 0.08, 0), {"0", "59", "10", "10", "120", "20"}, true, 2},
     };
     for (const Case& c : cases) {
         ExpectSameAtRangePoints(c);
@@ -102,12 +74,8 @@ TEST(TrajectorySampling, MeetsTheTableAtEveryRangePoint) {
 }
 
 TEST(TrajectorySampling, CutOffLoadEndsAtTheLastPointTheTableShows) {
-    const Case slow{"cut off",
-                    CatalogTab::Rimfire,
-                    Load(400, 0.02, 40),
-                    {"0", "59", "10", "50", "350", "100"},
-                    true,
-                    10};
+    const PanelTexts panel{"0", "59", "10", "50", "350", "100"};
+    const Case slow{"cut off", CatalogTab::Rimfire, Load(400, 0.02, 40), panel, true, 10};
     const EngineInputs table =
         EngineInputsFromPanel(slow.Panel, slow.Section, slow.Record, true, 1.5);
     const BallisticResults expected = ComputeBallistics(table);

@@ -14,33 +14,29 @@ protected:
     }
 };
 
-TEST_F(CatalogNames, EachListKindHasItsIdBase) {
+TEST_F(CatalogNames, EachListKindHasItsIdBaseAndIdsWithoutALineNameNothing) {
     List("t1br.lst", "BrandA\r\nBrandB\r\n");
     List("t1ca.lst", "Cal1\r\nCal2\r\n");
     List("t1bu.lst", "Bul1\r\n");
     List("t1us.lst", "Use1\nUse2");
     List("t4pm.lst", "Lead\r\nSteel\r\n");
-
-    EXPECT_EQ(catalog.LookupName(2, CatalogTab::Pistol, ListKind::Brand), "BrandA");
-    EXPECT_EQ(catalog.LookupName(3, CatalogTab::Pistol, ListKind::Brand), "BrandB");
-    EXPECT_EQ(catalog.LookupName(1, CatalogTab::Pistol, ListKind::Caliber), "Cal1");
-    EXPECT_EQ(catalog.LookupName(1, CatalogTab::Pistol, ListKind::Bullet), "Bul1");
-    EXPECT_EQ(catalog.LookupName(2, CatalogTab::Pistol, ListKind::Usage), "Use2");
-    EXPECT_EQ(catalog.LookupName(0, CatalogTab::Shotshell, ListKind::Material), "Lead");
-    EXPECT_EQ(catalog.LookupName(1, CatalogTab::Shotshell, ListKind::Material), "Steel");
-}
-
-TEST_F(CatalogNames, IdsWithoutALineGiveEmptyNames) {
-    List("t0br.lst", "BrandA\r\n");
-    List("t0ca.lst", "Cal1\r\n");
-    List("t4pm.lst", "Lead\r\n");
-    for (int id : {0, 1, 3, -5, 1000000}) {
-        EXPECT_EQ(catalog.LookupName(id, CatalogTab::Rifle, ListKind::Brand), "") << id;
+    const auto name = [&](int id, CatalogTab tab, ListKind kind) {
+        return catalog.LookupName(id, tab, kind);
+    };
+    EXPECT_EQ(name(2, CatalogTab::Pistol, ListKind::Brand), "BrandA");
+    EXPECT_EQ(name(3, CatalogTab::Pistol, ListKind::Brand), "BrandB");
+    EXPECT_EQ(name(1, CatalogTab::Pistol, ListKind::Caliber), "Cal1");
+    EXPECT_EQ(name(1, CatalogTab::Pistol, ListKind::Bullet), "Bul1");
+    EXPECT_EQ(name(2, CatalogTab::Pistol, ListKind::Usage), "Use2");
+    EXPECT_EQ(name(0, CatalogTab::Shotshell, ListKind::Material), "Lead");
+    EXPECT_EQ(name(1, CatalogTab::Shotshell, ListKind::Material), "Steel");
+    for (int id : {0, 1, 4, -5, 1000000}) {
+        EXPECT_EQ(name(id, CatalogTab::Pistol, ListKind::Brand), "") << id;
     }
-    EXPECT_EQ(catalog.LookupName(0, CatalogTab::Rifle, ListKind::Caliber), "");
-    EXPECT_EQ(catalog.LookupName(2, CatalogTab::Rifle, ListKind::Caliber), "");
-    EXPECT_EQ(catalog.LookupName(-1, CatalogTab::Shotshell, ListKind::Material), "");
-    EXPECT_EQ(catalog.LookupName(1, CatalogTab::Shotshell, ListKind::Material), "");
+    EXPECT_EQ(name(0, CatalogTab::Pistol, ListKind::Caliber), "");
+    EXPECT_EQ(name(3, CatalogTab::Pistol, ListKind::Caliber), "");
+    EXPECT_EQ(name(-1, CatalogTab::Shotshell, ListKind::Material), "");
+    EXPECT_EQ(name(2, CatalogTab::Shotshell, ListKind::Material), "");
 }
 
 TEST_F(CatalogNames, ListsAreKeptOnceReadAndReadAgainWhileEmpty) {

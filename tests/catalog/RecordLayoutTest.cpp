@@ -1,167 +1,139 @@
 #include "CatalogTestSupport.h"
 
+#include <functional>
+
 namespace corvane::test {
 namespace {
 
-// Bytes of the four load families' common head (offsets 0-59).
-std::vector<std::uint8_t> LoadHead(std::size_t size) {
-    std::vector<std::uint8_t> bytes(size, 0);
-    PutInt(bytes, 0, 2005);
-    PutText(bytes, 4, "NP");
-    bytes[15 + 3] = 1;
-    bytes[15 + 19] = 0xFF; // any non-zero byte is true
-    PutText(bytes, 35, "AB12");
-    PutInt(bytes, 56, 7);
-    return bytes;
-}
+using R = LoadRecord;
 
-void ExpectLoadHead(const LoadRecord& r) {
-    EXPECT_EQ(r.YearIntroduced, 2005);
+// Fields placed by hand at their offsets, each remembering what the decoder must give back.
+class Placed {
+public:
+    explicit Placed(std::size_t size) : bytes_(size, 0) {}
+
+    Placed& Int(std::size_t at, std::int32_t R::*field, std::int32_t value) {
+        PutInt(bytes_, at, value);
+        return Expect(at, field, value);
+    }
+    Placed& Real(std::size_t at, double R::*field, double value) {
+        PutDouble(bytes_, at, value);
+        return Expect(at, field, value);
+    }
+    Placed& Text(std::size_t at, std::string R::*field, const std::string& value) {
+        PutText(bytes_, at, value);
+        return Expect(at, field, value);
+    }
+    // The common head of the four load families (offsets 0-59); any non-zero flag byte is true.
+    Placed& LoadHead() {
+        Int(0, &R::YearIntroduced, 2005).Text(4, &R::MarkCode, "NP");
+        bytes_[15 + 3] = 1;
+        bytes_[15 + 19] = 0xFF;
+        trueFlags_.push_back(15 + 19);
+        return Text(35, &R::LoadNumber, "AB12").Int(56, &R::CaliberId, 7);
+    }
+    std::vector<std::uint8_t>& Bytes() { return bytes_; }
+
+    // Decodes, checks every placed field, and encodes back to the same bytes, except that true
+    // flags are written as 1.
+    LoadRecord Check(RecordFamily family, std::vector<std::size_t> trueFlags = {}) {
+        const LoadRecord r = DecodeRecord(family, bytes_);
+        for (const auto& check : checks_) {
+            check(r);
+        }
+        trueFlags.insert(trueFlags.end(), trueFlags_.begin(), trueFlags_.end());
+        std::vector<std::uint8_t> expected = bytes_;
+        for (std::size_t offset : trueFlags) {
+            expected[offset] = 1;
+        }
+        EXPECT_EQ(EncodeRecord(family, r), expected);
+        return r;
+    }
+
+private:
+    template <typename T, typename V> Placed& Expect(std::size_t at, T R::*field, V value) {
+        checks_.push_back([=](const R& r) { EXPECT_EQ(r.*field, value) << "offset " << at; });
+        return *this;
+    }
+
+    std::vector<std::uint8_t> bytes_;
+    std::vector<std::size_t> trueFlags_;
+    std::vector<std::function<void(const R&)>> checks_;
+};
+
+TEST(RecordLayout, BulletLoadAndRimfireFields) {
+    const LoadRecord r = Placed(162)
+                             .LoadHead()
+                             .Int(60, &R::BulletWeight, 150)
+                             .Real(64, &R::BallisticCoefficient, 0.415)
+                             .Int(72, &R::BulletStyleId, 4)
+                             .Text(76, &R::PrimerNumber, "210")
+                             .Int(87, &R::MuzzleVelocity, 2910)
+                             .Real(91, &R::BarrelLength, 24.0)
+                             .Text(99, &R::Note, "a note")
+                             .Int(158, &R::BrandId, -3)
+                             .Check(RecordFamily::BulletLoad);
     EXPECT_TRUE(r.IsNew());
-    EXPECT_EQ(r.MarkCode, "NP");
     for (int u = 0; u < 20; ++u) {
         EXPECT_EQ(r.UsageFlags[u], u == 3 || u == 19) << "usage flag " << u;
     }
-    EXPECT_EQ(r.LoadNumber, "AB12");
-    EXPECT_EQ(r.CaliberId, 7);
+    Placed(151)
+        .LoadHead()
+        .Int(60, &R::BulletWeight, 40)
+        .Real(64, &R::BallisticCoefficient, 0.138)
+        .Int(72, &R::BulletStyleId, 2)
+        .Int(76, &R::MuzzleVelocity, 1255)
+        .Real(80, &R::BarrelLength, 18.5)
+        .Text(88, &R::Note, "rim")
+        .Int(147, &R::BrandId, 9)
+        .Check(RecordFamily::Rimfire);
 }
 
-// Encoding what was decoded from zero-filled bytes must give the same bytes back, except that
-// true flags are written as 1.
-void ExpectReencodes(RecordFamily family, std::vector<std::uint8_t> bytes,
-                     std::vector<std::size_t> trueFlags = {}) {
-    const auto encoded = EncodeRecord(family, DecodeRecord(family, bytes));
-    if (family != RecordFamily::Component) {
-        trueFlags.push_back(15 + 19);
-    }
-    for (std::size_t offset : trueFlags) {
-        bytes[offset] = 1;
-    }
-    EXPECT_EQ(encoded, bytes);
-}
+TEST(RecordLayout, SlugAndShotshellFields) {
+    Placed(179)
+        .LoadHead()
+        .Real(60, &R::SlugWeight, 1.125)
+        .Real(68, &R::BallisticCoefficient, 0.105)
+        .Int(76, &R::SlugStyleId, 5)
+        .Int(80, &R::MuzzleVelocity, 1600)
+        .Real(84, &R::BarrelLength, 30.0)
+        .Real(92, &R::ShellLength, 2.75)
+        .Text(100, &R::DramEquivalent, "Max Dram 15ch")
+        .Text(116, &R::Note, std::string(58, 'n'))
+        .Int(175, &R::BrandId, 11)
+        .Check(RecordFamily::Slug);
 
-TEST(RecordLayout, BulletLoadFields) {
-    auto bytes = LoadHead(162);
-    PutInt(bytes, 60, 150);
-    PutDouble(bytes, 64, 0.415);
-    PutInt(bytes, 72, 4);
-    PutText(bytes, 76, "210");
-    PutInt(bytes, 87, 2910);
-    PutDouble(bytes, 91, 24.0);
-    PutText(bytes, 99, "a note");
-    PutInt(bytes, 158, -3);
-    const LoadRecord r = DecodeRecord(RecordFamily::BulletLoad, bytes);
-    ExpectLoadHead(r);
-    EXPECT_EQ(r.BulletWeight, 150);
-    EXPECT_EQ(r.BallisticCoefficient, 0.415);
-    EXPECT_EQ(r.BulletStyleId, 4);
-    EXPECT_EQ(r.PrimerNumber, "210");
-    EXPECT_EQ(r.MuzzleVelocity, 2910);
-    EXPECT_EQ(r.BarrelLength, 24.0);
-    EXPECT_EQ(r.Note, "a note");
-    EXPECT_EQ(r.BrandId, -3);
-    ExpectReencodes(RecordFamily::BulletLoad, bytes);
-}
-
-TEST(RecordLayout, RimfireFields) {
-    auto bytes = LoadHead(151);
-    PutInt(bytes, 60, 40);
-    PutDouble(bytes, 64, 0.138);
-    PutInt(bytes, 72, 2);
-    PutInt(bytes, 76, 1255);
-    PutDouble(bytes, 80, 18.5);
-    PutText(bytes, 88, "rim");
-    PutInt(bytes, 147, 9);
-    const LoadRecord r = DecodeRecord(RecordFamily::Rimfire, bytes);
-    ExpectLoadHead(r);
-    EXPECT_EQ(r.BulletWeight, 40);
-    EXPECT_EQ(r.BallisticCoefficient, 0.138);
-    EXPECT_EQ(r.BulletStyleId, 2);
-    EXPECT_EQ(r.PrimerNumber, "");
-    EXPECT_EQ(r.MuzzleVelocity, 1255);
-    EXPECT_EQ(r.BarrelLength, 18.5);
-    EXPECT_EQ(r.Note, "rim");
-    EXPECT_EQ(r.BrandId, 9);
-    ExpectReencodes(RecordFamily::Rimfire, bytes);
-}
-
-TEST(RecordLayout, SlugFields) {
-    auto bytes = LoadHead(179);
-    PutDouble(bytes, 60, 1.125);
-    PutDouble(bytes, 68, 0.105);
-    PutInt(bytes, 76, 5);
-    PutInt(bytes, 80, 1600);
-    PutDouble(bytes, 84, 30.0);
-    PutDouble(bytes, 92, 2.75);
-    PutText(bytes, 100, "Max Dram 15ch");
-    PutText(bytes, 116, std::string(58, 'n'));
-    PutInt(bytes, 175, 11);
-    const LoadRecord r = DecodeRecord(RecordFamily::Slug, bytes);
-    ExpectLoadHead(r);
-    EXPECT_EQ(r.SlugWeight, 1.125);
-    EXPECT_EQ(r.BallisticCoefficient, 0.105);
-    EXPECT_EQ(r.SlugStyleId, 5);
-    EXPECT_EQ(r.MuzzleVelocity, 1600);
-    EXPECT_EQ(r.BarrelLength, 30.0);
-    EXPECT_EQ(r.ShellLength, 2.75);
-    EXPECT_EQ(r.DramEquivalent, "Max Dram 15ch");
-    EXPECT_EQ(r.Note, std::string(58, 'n'));
-    EXPECT_EQ(r.BrandId, 11);
-    ExpectReencodes(RecordFamily::Slug, bytes);
-}
-
-TEST(RecordLayout, ShotshellFields) {
-    auto bytes = LoadHead(238);
-    PutDouble(bytes, 60, 1.25);
-    PutText(bytes, 68, "1 1/4 oz - 4");
-    bytes[109 + 3] = 1;
-    bytes[109 + 29] = 7;
-    PutInt(bytes, 139, 1330);
-    PutInt(bytes, 143, 2100);
-    PutDouble(bytes, 147, 3.0);
-    PutText(bytes, 155, "3 3/4");
-    PutText(bytes, 171, "shot");
-    PutInt(bytes, 230, 12);
-    PutInt(bytes, 234, 2);
-    const LoadRecord r = DecodeRecord(RecordFamily::Shotshell, bytes);
-    ExpectLoadHead(r);
-    EXPECT_EQ(r.ShotWeight, 1.25);
-    EXPECT_EQ(r.ShotSizeText, "1 1/4 oz - 4");
+    Placed shell(238);
+    shell.LoadHead()
+        .Real(60, &R::ShotWeight, 1.25)
+        .Text(68, &R::ShotSizeText, "1 1/4 oz - 4")
+        .Int(139, &R::MuzzleVelocity, 1330)
+        .Int(143, &R::MuzzleEnergy, 2100)
+        .Real(147, &R::ShellLength, 3.0)
+        .Text(155, &R::DramEquivalent, "3 3/4")
+        .Text(171, &R::Note, "shot")
+        .Int(230, &R::BrandId, 12)
+        .Int(234, &R::MaterialId, 2);
+    shell.Bytes()[109 + 3] = 1;
+    shell.Bytes()[109 + 29] = 7;
+    const LoadRecord r = shell.Check(RecordFamily::Shotshell, {109 + 29});
     for (int k = 0; k < 30; ++k) {
         EXPECT_EQ(r.ShotSizeFlags[k], k == 3 || k == 29) << "shot size flag " << k;
     }
-    EXPECT_EQ(r.MuzzleVelocity, 1330);
-    EXPECT_EQ(r.MuzzleEnergy, 2100);
-    EXPECT_EQ(r.ShellLength, 3.0);
-    EXPECT_EQ(r.DramEquivalent, "3 3/4");
-    EXPECT_EQ(r.Note, "shot");
-    EXPECT_EQ(r.BrandId, 12);
-    EXPECT_EQ(r.MaterialId, 2);
-    ExpectReencodes(RecordFamily::Shotshell, bytes, {109 + 29});
 }
 
 TEST(RecordLayout, ComponentFields) {
-    std::vector<std::uint8_t> bytes(194, 0);
-    PutInt(bytes, 0, 77);
-    PutInt(bytes, 4, 10);
-    PutText(bytes, 8, " P-210 ");
-    PutText(bytes, 21, "12 ga");
-    PutDouble(bytes, 32, 0.2105);
-    PutText(bytes, 40, "Primer");
-    PutText(bytes, 51, "Sample Brand");
-    PutText(bytes, 92, "Large rifle");
-    PutText(bytes, 133, std::string(60, 'u'));
-    const LoadRecord r = DecodeRecord(RecordFamily::Component, bytes);
-    EXPECT_EQ(r.Reserved, 77);
-    EXPECT_EQ(r.ComponentTypeId, 10);
-    EXPECT_EQ(r.ItemNumber, " P-210 ");
-    EXPECT_EQ(r.Gauge, "12 ga");
-    EXPECT_EQ(r.PrimerDiameter, 0.2105);
-    EXPECT_EQ(r.Product, "Primer");
-    EXPECT_EQ(r.BrandName, "Sample Brand");
-    EXPECT_EQ(r.Description, "Large rifle");
-    EXPECT_EQ(r.UsageText, std::string(60, 'u'));
-    ExpectReencodes(RecordFamily::Component, bytes);
+    Placed(194)
+        .Int(0, &R::Reserved, 77)
+        .Int(4, &R::ComponentTypeId, 10)
+        .Text(8, &R::ItemNumber, " P-210 ")
+        .Text(21, &R::Gauge, "12 ga")
+        .Real(32, &R::PrimerDiameter, 0.2105)
+        .Text(40, &R::Product, "Primer")
+        .Text(51, &R::BrandName, "Sample Brand")
+        .Text(92, &R::Description, "Large rifle")
+        .Text(133, &R::UsageText, std::string(60, 'u'))
+        .Check(RecordFamily::Component);
 }
 
 TEST(RecordLayout, LengthByteDecidesTheText) {

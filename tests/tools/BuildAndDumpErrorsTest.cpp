@@ -32,25 +32,22 @@ protected:
         SCOPED_TRACE(message);
         const fs::path path = src() / "loads" / file;
         const std::string original = ReadFileBytes(path);
-        auto rows = SplitCsv(original);
-        edit(rows);
-        std::string text;
-        for (const auto& row : rows) {
-            text += JoinCsv(row) + "\n";
-        }
-        WriteFileBytes(path, text);
+        const auto rewrite = [](const fs::path& target, const std::string& source, auto change) {
+            auto rows = SplitCsv(source);
+            change(rows);
+            std::string text;
+            for (const auto& row : rows) {
+                text += JoinCsv(row) + "\n";
+            }
+            WriteFileBytes(target, text);
+        };
+        rewrite(path, original, edit);
         // A valid change to the rifle table, which is built first: a build that wrote as it
         // went would leave a new rifle table behind.
         const fs::path rifle = src() / "loads" / "t0-rifle.txt";
         const std::string rifleSource = ReadFileBytes(rifle);
         if (path != rifle) {
-            auto rifleRows = SplitCsv(rifleSource);
-            rifleRows[1][9] = "1234";
-            std::string changed;
-            for (const auto& row : rifleRows) {
-                changed += JoinCsv(row) + "\n";
-            }
-            WriteFileBytes(rifle, changed);
+            rewrite(rifle, rifleSource, [](auto& rows) { rows[1][9] = "1234"; });
         }
         const ToolResult result = RunTool({"build", src().string(), out().string()});
         EXPECT_EQ(result.exitCode, 1);

@@ -3,7 +3,7 @@
 #include "settings/ui/SetSightHeight.h"
 
 #include "OffscreenApp.h"
-#include "common/UserPrompts.h"
+#include "catalog/CatalogTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,16 +19,6 @@
 
 namespace corvane {
 namespace {
-
-class RecordingPrompts : public UserPrompts {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    AbortRetryAnswer AskAbortRetry(const std::string&) override { return AbortRetryAnswer::Abort; }
-    void ProcessEvents() override {}
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-};
 
 class SettingsDialogsTest : public ::testing::Test {
 protected:
@@ -51,7 +41,7 @@ protected:
         QTest::keyClicks(edit, QString::fromLatin1(text));
     }
 
-    RecordingPrompts prompts_;
+    test::RecordingPrompts prompts_;
 };
 
 TEST_F(SettingsDialogsTest, BallisticsEntryOutOfRangeIsRefusedWhenLeft) {
@@ -276,32 +266,23 @@ TEST_F(SettingsDialogsTest, ColorsChooserRestoreAndOk) {
     EXPECT_EQ(stored.clVelocity, MakeColor(10, 20, 30));
     EXPECT_EQ(stored.clHeading, AppSettings{}.clHeading);
     EXPECT_EQ(stored.GridFontSize, 6);
-}
 
-TEST_F(SettingsDialogsTest, ColorsRestoreDefaultsThenCancelOrOk) {
-    AppSettings settings;
+    // Restore gives every row its factory colour; Escape then stores nothing, Enter all.
     for (const GridColorRow& row : kGridColorRows) {
         settings.*row.setting = MakeColor(9, 9, 9);
     }
-    settings.GridFontSize = 14;
-    {
-        TfrmColorsFontSize dialog(settings);
-        ShowActive(dialog);
-        dialog.RestoreButton()->click();
-        EXPECT_EQ(dialog.FontSizeUpDown()->value(), 9);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.Cancelled());
+    for (const bool escape : {true, false}) {
+        TfrmColorsFontSize again(settings);
+        ShowActive(again);
+        again.RestoreButton()->click();
+        EXPECT_EQ(again.FontSizeUpDown()->value(), 9);
+        QTest::keyClick(&again, escape ? Qt::Key_Escape : Qt::Key_Return);
+        EXPECT_EQ(again.Cancelled(), escape);
+        stored = settings;
+        again.ApplyTo(stored);
     }
-    TfrmColorsFontSize dialog(settings);
-    ShowActive(dialog);
-    dialog.RestoreButton()->click();
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    EXPECT_FALSE(dialog.Cancelled());
-    AppSettings stored = settings;
-    dialog.ApplyTo(stored);
-    const AppSettings factory;
     for (const GridColorRow& row : kGridColorRows) {
-        EXPECT_EQ(stored.*row.setting, factory.*row.setting) << row.label;
+        EXPECT_EQ(stored.*row.setting, AppSettings{}.*row.setting) << row.label;
     }
     EXPECT_EQ(stored.GridFontSize, 9);
 }

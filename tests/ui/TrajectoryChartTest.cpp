@@ -7,6 +7,7 @@
 #include "app/MainFrm.h"
 #include "app/QuickFind.h"
 #include "app/TrajectoryChartLink.h"
+#include "catalog/CatalogTestSupport.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtText.h"
 #include "settings/MemorySettingsBackend.h"
@@ -202,14 +203,7 @@ TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
 // Typing in quick find offers the loads the core finds, with their caliber names.
 TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
     test::EnsureOffscreenApp();
-    struct NoPrompts : UserPrompts {
-        void ShowMessage(const std::string&) override {}
-        void ShowError(const std::string& text) override { ADD_FAILURE() << text; }
-        AbortRetryAnswer AskAbortRetry(const std::string&) override {
-            return AbortRetryAnswer::Abort;
-        }
-        void ProcessEvents() override {}
-    } prompts;
+    test::RecordingPrompts prompts;
     Catalog catalog(CORVANE_BUILT_BIN_DIR, prompts);
     const std::vector<QuickFindEntry> entries = QuickFindEntries(catalog);
     QuickFindDialog dialog(entries, nullptr);
@@ -219,6 +213,7 @@ TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
     for (int row = 0; row < dialog.Offers()->rowCount(); ++row) {
         EXPECT_TRUE(dialog.Offers()->item(row)->text().contains(QStringLiteral(".308 Winchester")));
     }
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 } // namespace
