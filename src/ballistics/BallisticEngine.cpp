@@ -58,6 +58,47 @@ double PointDistance(int i, double increment, int perIncrement) {
     return whole * increment + part * (increment / perIncrement);
 }
 
+// The drag table interval of standard velocity u. Beyond the table the last interval
+// extrapolates; below it (or not a number) the first.
+int DragIntervalIndex(double u) {
+    const double interval = std::trunc(u / 50);
+    if (interval >= kLastInterval) {
+        return kLastInterval;
+    }
+    return interval > 0 ? static_cast<int>(interval) : 0;
+}
+
+// The interval of the previous evaluation. The velocity stays many steps in one interval, so
+// the retarding factor is computed with the interval kept from before while the division that
+// finds the interval only confirms it: the flight does not wait for the look-up.
+struct DragInterval {
+    int Index = -1;
+    double Start = 0; // Index x 50
+    double A = 0;
+    double B = 0;
+};
+
+FlightState Derivatives(const FlightState& state, const ScaledDrag& drag, double machFactor,
+                        DragInterval& interval) {
+    const double v = state.Velocity;
+    const double u = v * machFactor;
+    const int j = DragIntervalIndex(u);
+    if (j != interval.Index) [[unlikely]] {
+        const auto index = static_cast<std::size_t>(j);
+        interval = {j, static_cast<double>(j * 50), drag.A[index], drag.B[index]};
+    }
+    const double r = (u - interval.Start) * interval.B + interval.A;
+    const double dragDeceleration = r * v / machFactor;
+    const double sine = std::sin(state.Angle);
+    const double cosine = std::cos(state.Angle);
+    FlightState rates;
+    rates.Velocity = -(kGravity * sine + dragDeceleration);
+    rates.Angle = -kGravity * cosine / v;
+    rates.X = v * cosine;
+    rates.Y = v * sine;
+    return rates;
+}
+
 struct GillStage {
     double a;
     double b;
@@ -80,13 +121,13 @@ void GillUpdate(double& variable, double& accumulator, double derivative, double
 
 // One Runge-Kutta-Gill step; `derivatives` holds those of `state` on entry and on return.
 void GillStep(FlightState& state, FlightState& accumulators, FlightState& derivatives, double h,
-              const ScaledDrag& drag, double machFactor) {
+              const ScaledDrag& drag, double machFactor, DragInterval& interval) {
     for (const GillStage& stage : kGillStages) {
         GillUpdate(state.Velocity, accumulators.Velocity, derivatives.Velocity, h, stage);
         GillUpdate(state.Angle, accumulators.Angle, derivatives.Angle, h, stage);
         GillUpdate(state.X, accumulators.X, derivatives.X, h, stage);
         GillUpdate(state.Y, accumulators.Y, derivatives.Y, h, stage);
-        derivatives = EvaluateDerivatives(state, drag, machFactor);
+        derivatives = Derivatives(state, drag, machFactor, interval);
     }
 }
 
@@ -162,27 +203,8 @@ ScaledDrag BuildDragTable(double ballisticCoefficient, double densityRatio) {
 
 FlightState EvaluateDerivatives(const FlightState& state, const ScaledDrag& drag,
                                 double machFactor) {
-    const double v = state.Velocity;
-    const double u = v * machFactor;
-    // Beyond the table the last interval extrapolates; below it (or not a number) the first.
-    const double interval = std::trunc(u / 50);
-    int j = 0;
-    if (interval >= kLastInterval) {
-        j = kLastInterval;
-    } else if (interval > 0) {
-        j = static_cast<int>(interval);
-    }
-    const auto index = static_cast<std::size_t>(j);
-    const double r = (u - j * 50) * drag.B[index] + drag.A[index];
-    const double dragDeceleration = r * v / machFactor;
-    const double sine = std::sin(state.Angle);
-    const double cosine = std::cos(state.Angle);
-    FlightState rates;
-    rates.Velocity = -(kGravity * sine + dragDeceleration);
-    rates.Angle = -kGravity * cosine / v;
-    rates.X = v * cosine;
-    rates.Y = v * sine;
-    return rates;
+    DragInterval interval;
+    return Derivatives(state, drag, machFactor, interval);
 }
 
 void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, double machFactor,
@@ -207,7 +229,8 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
 
     FlightState state{inputs.MuzzleVelocity, 0, 0, 0};
     FlightState accumulators{};
-    FlightState derivatives = EvaluateDerivatives(state, drag, machFactor);
+    DragInterval interval;
+    FlightState derivatives = Derivatives(state, drag, machFactor, interval);
     std::int64_t m = 0;
     double xBefore = 0;
     double yBefore = 0;
@@ -229,7 +252,7 @@ void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, dou
             yBefore = state.Y;
             vBefore = state.Velocity;
             ++m;
-            GillStep(state, accumulators, derivatives, h, drag, machFactor);
+            GillStep(state, accumulators, derivatives, h, drag, machFactor, interval);
             // A flight that stopped being numbers (a velocity through zero, an absurd drag) is
             // cut off here rather than passing NaN or infinities on to the cells.
             if (!std::isfinite(state.Velocity) || !std::isfinite(state.Angle) ||
