@@ -1,5 +1,6 @@
 // Time of one ComputeBallistics for a rifle load at the default conditions (100 yd steps to
-// 500 yd) and out to 1000 yd.
+// 500 yd) and out to 1000 yd, and of two loads computed together as the grid does ("per_flight"
+// is the time of one of them).
 #include "ballistics/BallisticEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -30,5 +31,22 @@ void BM_ComputeBallistics(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeBallistics)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeBallisticsPair(benchmark::State& state) {
+    const corvane::EngineInputs first = RifleLoad(static_cast<int>(state.range(0)));
+    corvane::EngineInputs second = first;
+    second.MuzzleVelocity = 2900;
+    second.BallisticCoefficient = 0.45;
+    corvane::BallisticResults firstResults;
+    corvane::BallisticResults secondResults;
+    for (auto _ : state) {
+        corvane::ComputeBallisticsPair(first, second, firstResults, secondResults);
+        benchmark::DoNotOptimize(firstResults);
+        benchmark::DoNotOptimize(secondResults);
+    }
+    state.counters["per_flight"] = benchmark::Counter(
+        2, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ComputeBallisticsPair)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

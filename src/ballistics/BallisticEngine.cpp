@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace corvane {
 
@@ -58,6 +59,55 @@ double PointDistance(int i, double increment, int perIncrement) {
     return whole * increment + part * (increment / perIncrement);
 }
 
+// The drag table interval of standard velocity u. Beyond the table the last interval
+// extrapolates; below it (or not a number) the first.
+int DragIntervalIndex(double u) {
+    const double interval = std::trunc(u / 50);
+    if (interval >= kLastInterval) {
+        return kLastInterval;
+    }
+    return interval > 0 ? static_cast<int>(interval) : 0;
+}
+
+// The interval of the previous evaluation, kept with the velocities it holds. The velocity stays
+// many steps in one interval: two comparisons then stand for the division and truncation of the
+// look-up, and the flight does not wait for the table. They agree with the look-up everywhere:
+// a u below j x 50 never divides to j (the quotient lies more than half a unit in the last place
+// below j), and not a number fails both comparisons and takes the look-up.
+struct DragInterval {
+    double From = 0;  // the look-up gives this interval for From <= u < To
+    double To = -1;   // nothing at first
+    double Start = 0; // interval x 50
+    double A = 0;
+    double B = 0;
+};
+
+// Inlined in every stage: returned through memory its results would wait for a store and a load.
+[[gnu::always_inline]] inline FlightState Derivatives(const FlightState& state,
+                                                      const ScaledDrag& drag, double machFactor,
+                                                      DragInterval& interval) {
+    const double v = state.Velocity;
+    const double u = v * machFactor;
+    if (!(u >= interval.From && u < interval.To)) [[unlikely]] {
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        const int j = DragIntervalIndex(u);
+        const auto index = static_cast<std::size_t>(j);
+        const double start = j * 50;
+        interval = {j == 0 ? -kInfinity : start, j == kLastInterval ? kInfinity : start + 50, start,
+                    drag.A[index], drag.B[index]};
+    }
+    const double r = (u - interval.Start) * interval.B + interval.A;
+    const double dragDeceleration = r * v / machFactor;
+    const double sine = std::sin(state.Angle);
+    const double cosine = std::cos(state.Angle);
+    FlightState rates;
+    rates.Velocity = -(kGravity * sine + dragDeceleration);
+    rates.Angle = -kGravity * cosine / v;
+    rates.X = v * cosine;
+    rates.Y = v * sine;
+    return rates;
+}
+
 struct GillStage {
     double a;
     double b;
@@ -78,18 +128,6 @@ void GillUpdate(double& variable, double& accumulator, double derivative, double
     accumulator = accumulator + 3 * r - stage.c * k1;
 }
 
-// One Runge-Kutta-Gill step; `derivatives` holds those of `state` on entry and on return.
-void GillStep(FlightState& state, FlightState& accumulators, FlightState& derivatives, double h,
-              const ScaledDrag& drag, double machFactor) {
-    for (const GillStage& stage : kGillStages) {
-        GillUpdate(state.Velocity, accumulators.Velocity, derivatives.Velocity, h, stage);
-        GillUpdate(state.Angle, accumulators.Angle, derivatives.Angle, h, stage);
-        GillUpdate(state.X, accumulators.X, derivatives.X, h, stage);
-        GillUpdate(state.Y, accumulators.Y, derivatives.Y, h, stage);
-        derivatives = EvaluateDerivatives(state, drag, machFactor);
-    }
-}
-
 void MarkCutOff(BallisticResults& results, int from, int last) {
     for (int i = from; i <= last; ++i) {
         results.Velocity[i] = -1;
@@ -97,6 +135,200 @@ void MarkCutOff(BallisticResults& results, int from, int last) {
         results.Drop[i] = -1;
     }
     results.Status = kStatusCutOff;
+}
+
+// The integration of one load, run step by step so that two flights can share the processor
+// (IntegrateTwo): BeginStep records the points reached and prepares a step, Step or
+// StepTogether takes it. Run alone it does what IntegrateTrajectory describes.
+class Flight {
+public:
+    Flight(const EngineInputs& inputs, const ScaledDrag& drag, double machFactor,
+           BallisticResults& results)
+        : results_(results), drag_(drag), machFactor_(machFactor),
+          last_(ClampedRangeCount(results.RangeCount)), increment_(inputs.Increment),
+          perIncrement_(PointsPerIncrement(inputs)),
+          // Past this much time in one interval (mean speed surely below the cut-off speed of
+          // 100 ft/s) or this deep a fall, the point is surely cut off: stop without finishing
+          // its steps.
+          hopelessInterval_(2 * (inputs.Increment / 100)),
+          hopelessHeight_(-2 * kMaxDrop / 12), state_{inputs.MuzzleVelocity, 0, 0, 0} {
+        results.Velocity[0] = inputs.MuzzleVelocity;
+        results.Time[0] = 0;
+        results.Drop[0] = 0;
+        if (last_ == 0) {
+            done_ = true;
+            return;
+        }
+        h_ = increment_ / (3 * inputs.MuzzleVelocity);
+        if (h_ > 0.005) {
+            h_ = 0.005;
+        }
+        derivatives_ = Derivatives(state_, drag_, machFactor_, interval_);
+        StartPoint(1);
+    }
+
+    // Records the range points the flight has reached; when it must go on, prepares the next
+    // step and is true: Step or StepTogether takes it before BeginStep is called again. False
+    // when the flight is finished or cut off.
+    bool BeginStep() {
+        while (!done_) {
+            if (!(state_.X >= target_)) {
+                const double elapsed = static_cast<double>(m_) * h_ -
+                                       results_.Time[static_cast<std::size_t>(intervalStart_)];
+                if (m_ >= kMaxSteps || elapsed > hopelessInterval_ || state_.Y < hopelessHeight_) {
+                    CutOff();
+                    return false;
+                }
+                xBefore_ = state_.X;
+                yBefore_ = state_.Y;
+                vBefore_ = state_.Velocity;
+                ++m_;
+                return true;
+            }
+            RecordPoint();
+        }
+        return false;
+    }
+
+    // One Runge-Kutta-Gill step. The state is copied out of the object and back so that the
+    // stages work on registers, not on memory the processor must wait for.
+    void Step() {
+        Stepper stepper(*this);
+        for (const GillStage& stage : kGillStages) {
+            stepper.Update(stage);
+            stepper.Evaluate();
+        }
+        stepper.Finish();
+    }
+
+    // One step of each flight, stage by stage in turn.
+    static void StepTogether(Flight& first, Flight& second) {
+        Stepper one(first);
+        Stepper two(second);
+        for (const GillStage& stage : kGillStages) {
+            one.Update(stage);
+            two.Update(stage);
+            one.Evaluate();
+            two.Evaluate();
+        }
+        one.Finish();
+        two.Finish();
+    }
+
+private:
+    class Stepper {
+    public:
+        explicit Stepper(Flight& flight)
+            : flight_(flight), state_(flight.state_), accumulators_(flight.accumulators_),
+              derivatives_(flight.derivatives_), interval_(flight.interval_), h_(flight.h_) {}
+        void Update(const GillStage& stage) {
+            GillUpdate(state_.Velocity, accumulators_.Velocity, derivatives_.Velocity, h_, stage);
+            GillUpdate(state_.Angle, accumulators_.Angle, derivatives_.Angle, h_, stage);
+            GillUpdate(state_.X, accumulators_.X, derivatives_.X, h_, stage);
+            GillUpdate(state_.Y, accumulators_.Y, derivatives_.Y, h_, stage);
+        }
+        void Evaluate() {
+            derivatives_ = Derivatives(state_, flight_.drag_, flight_.machFactor_, interval_);
+        }
+        // A flight that stopped being numbers (a velocity through zero, an absurd drag) is cut
+        // off here rather than passing NaN or infinities on to the cells.
+        void Finish() {
+            flight_.state_ = state_;
+            flight_.accumulators_ = accumulators_;
+            flight_.derivatives_ = derivatives_;
+            flight_.interval_ = interval_;
+            if (!std::isfinite(state_.Velocity) || !std::isfinite(state_.Angle) ||
+                !std::isfinite(state_.X) || !std::isfinite(state_.Y)) {
+                flight_.CutOff();
+            }
+        }
+
+    private:
+        Flight& flight_;
+        FlightState state_;
+        FlightState accumulators_;
+        FlightState derivatives_;
+        DragInterval interval_;
+        double h_;
+    };
+
+    void StartPoint(int i) {
+        i_ = i;
+        target_ = PointDistance(i, increment_, perIncrement_);
+        // The cut-off is judged over whole increments: a cut-off range point takes the sampled
+        // points of its interval with it.
+        intervalStart_ = (i - 1) / perIncrement_ * perIncrement_;
+    }
+
+    void CutOff() {
+        MarkCutOff(results_, intervalStart_ + 1, last_);
+        done_ = true;
+    }
+
+    void RecordPoint() {
+        const auto index = static_cast<std::size_t>(i_);
+        const double f = (target_ - xBefore_) / (state_.X - xBefore_);
+        const double y = yBefore_ + (state_.Y - yBefore_) * f;
+        const double v = vBefore_ + (state_.Velocity - vBefore_) * f;
+        const double mh = static_cast<double>(m_) * h_;
+        const double previousMh = static_cast<double>(m_ - 1) * h_;
+        results_.Velocity[index] = v;
+        results_.Drop[index] = -12 * y;
+        results_.Time[index] = (mh - previousMh) * f + previousMh;
+        if (i_ % perIncrement_ == 0) {
+            const auto previous = static_cast<std::size_t>(i_ - perIncrement_);
+            if (increment_ / (results_.Time[index] - results_.Time[previous]) < 100 ||
+                results_.Drop[index] > kMaxDrop) {
+                CutOff();
+                return;
+            }
+        }
+        if (i_ == last_) {
+            done_ = true;
+            return;
+        }
+        StartPoint(i_ + 1);
+    }
+
+    BallisticResults& results_;
+    const ScaledDrag& drag_;
+    const double machFactor_;
+    const int last_;
+    const double increment_;
+    const int perIncrement_;
+    const double hopelessInterval_;
+    const double hopelessHeight_;
+    double h_ = 0;
+    FlightState state_;
+    FlightState accumulators_{};
+    FlightState derivatives_{};
+    DragInterval interval_;
+    std::int64_t m_ = 0;
+    double xBefore_ = 0;
+    double yBefore_ = 0;
+    double vBefore_ = 0;
+    int i_ = 0;
+    double target_ = 0;
+    int intervalStart_ = 0;
+    bool done_ = false;
+};
+
+// Two flights in step: while one waits for its sine or a division the processor works on the
+// other. Each flight's arithmetic is exactly its own, in its own order.
+void IntegrateTwo(Flight& first, Flight& second) {
+    bool firstRuns = first.BeginStep();
+    bool secondRuns = second.BeginStep();
+    while (firstRuns && secondRuns) {
+        Flight::StepTogether(first, second);
+        firstRuns = first.BeginStep();
+        secondRuns = second.BeginStep();
+    }
+    for (; firstRuns; firstRuns = first.BeginStep()) {
+        first.Step();
+    }
+    for (; secondRuns; secondRuns = second.BeginStep()) {
+        second.Step();
+    }
 }
 
 bool InputsCanFly(const EngineInputs& in) {
@@ -162,99 +394,15 @@ ScaledDrag BuildDragTable(double ballisticCoefficient, double densityRatio) {
 
 FlightState EvaluateDerivatives(const FlightState& state, const ScaledDrag& drag,
                                 double machFactor) {
-    const double v = state.Velocity;
-    const double u = v * machFactor;
-    // Beyond the table the last interval extrapolates; below it (or not a number) the first.
-    const double interval = std::trunc(u / 50);
-    int j = 0;
-    if (interval >= kLastInterval) {
-        j = kLastInterval;
-    } else if (interval > 0) {
-        j = static_cast<int>(interval);
-    }
-    const auto index = static_cast<std::size_t>(j);
-    const double r = (u - j * 50) * drag.B[index] + drag.A[index];
-    const double dragDeceleration = r * v / machFactor;
-    const double sine = std::sin(state.Angle);
-    const double cosine = std::cos(state.Angle);
-    FlightState rates;
-    rates.Velocity = -(kGravity * sine + dragDeceleration);
-    rates.Angle = -kGravity * cosine / v;
-    rates.X = v * cosine;
-    rates.Y = v * sine;
-    return rates;
+    DragInterval interval;
+    return Derivatives(state, drag, machFactor, interval);
 }
 
 void IntegrateTrajectory(const EngineInputs& inputs, const ScaledDrag& drag, double machFactor,
                          BallisticResults& results) {
-    const int last = ClampedRangeCount(results.RangeCount);
-    const double increment = inputs.Increment;
-    const int perIncrement = PointsPerIncrement(inputs);
-    results.Velocity[0] = inputs.MuzzleVelocity;
-    results.Time[0] = 0;
-    results.Drop[0] = 0;
-    if (last == 0) {
-        return;
-    }
-    double h = increment / (3 * inputs.MuzzleVelocity);
-    if (h > 0.005) {
-        h = 0.005;
-    }
-    // Past this much time in one interval (mean speed surely below the cut-off speed of 100 ft/s)
-    // or this deep a fall, the point is surely cut off: stop without finishing its steps.
-    const double hopelessInterval = 2 * (increment / 100);
-    const double hopelessHeight = -2 * kMaxDrop / 12;
-
-    FlightState state{inputs.MuzzleVelocity, 0, 0, 0};
-    FlightState accumulators{};
-    FlightState derivatives = EvaluateDerivatives(state, drag, machFactor);
-    std::int64_t m = 0;
-    double xBefore = 0;
-    double yBefore = 0;
-    double vBefore = 0;
-    for (int i = 1; i <= last; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const double target = PointDistance(i, increment, perIncrement);
-        // The cut-off is judged over whole increments: a cut-off range point takes the sampled
-        // points of its interval with it.
-        const int intervalStart = (i - 1) / perIncrement * perIncrement;
-        while (!(state.X >= target)) {
-            const double elapsed =
-                static_cast<double>(m) * h - results.Time[static_cast<std::size_t>(intervalStart)];
-            if (m >= kMaxSteps || elapsed > hopelessInterval || state.Y < hopelessHeight) {
-                MarkCutOff(results, intervalStart + 1, last);
-                return;
-            }
-            xBefore = state.X;
-            yBefore = state.Y;
-            vBefore = state.Velocity;
-            ++m;
-            GillStep(state, accumulators, derivatives, h, drag, machFactor);
-            // A flight that stopped being numbers (a velocity through zero, an absurd drag) is
-            // cut off here rather than passing NaN or infinities on to the cells.
-            if (!std::isfinite(state.Velocity) || !std::isfinite(state.Angle) ||
-                !std::isfinite(state.X) || !std::isfinite(state.Y)) {
-                MarkCutOff(results, intervalStart + 1, last);
-                return;
-            }
-        }
-        const double f = (target - xBefore) / (state.X - xBefore);
-        const double y = yBefore + (state.Y - yBefore) * f;
-        const double v = vBefore + (state.Velocity - vBefore) * f;
-        const double mh = static_cast<double>(m) * h;
-        const double previousMh = static_cast<double>(m - 1) * h;
-        results.Velocity[index] = v;
-        results.Drop[index] = -12 * y;
-        results.Time[index] = (mh - previousMh) * f + previousMh;
-        if (i % perIncrement != 0) {
-            continue;
-        }
-        const auto previous = static_cast<std::size_t>(i - perIncrement);
-        if (increment / (results.Time[index] - results.Time[previous]) < 100 ||
-            results.Drop[index] > kMaxDrop) {
-            MarkCutOff(results, intervalStart + 1, last);
-            return;
-        }
+    Flight flight(inputs, drag, machFactor, results);
+    while (flight.BeginStep()) {
+        flight.Step();
     }
 }
 
@@ -345,24 +493,65 @@ void ZeroTrajectory(const EngineInputs& inputs, BallisticResults& results) {
     results.TrajectoryValid = true;
 }
 
-BallisticResults ComputeBallistics(const EngineInputs& inputs) {
-    BallisticResults results;
-    results.Status = kStatusComplete;
+namespace {
+
+// What a load's results hold before its flight; false when it cannot fly, and then they are
+// complete.
+bool StartResults(const EngineInputs& inputs, BallisticResults& results) {
+    results = BallisticResults{};
     if (!InputsCanFly(inputs)) {
         results.Status = kStatusSkipped;
         results.RangeCount = 0;
         results.TrajectoryValid = false;
         results.Velocity[0] = std::isfinite(inputs.MuzzleVelocity) ? inputs.MuzzleVelocity : 0;
-        return results;
+        return false;
     }
     results.RangeCount = ClampedRangeCount(inputs.RangeCount);
-    const Atmosphere air = ComputeAtmosphere(inputs);
-    const ScaledDrag drag = BuildDragTable(inputs.BallisticCoefficient, air.DensityRatio);
-    IntegrateTrajectory(inputs, drag, air.MachFactor, results);
+    return true;
+}
+
+void FinishResults(const EngineInputs& inputs, BallisticResults& results) {
     ComputeEnergy(inputs, results);
     ComputeWindDrift(inputs, results);
     ZeroTrajectory(inputs, results);
+}
+
+} // namespace
+
+BallisticResults ComputeBallistics(const EngineInputs& inputs) {
+    BallisticResults results;
+    if (StartResults(inputs, results)) {
+        const Atmosphere air = ComputeAtmosphere(inputs);
+        const ScaledDrag drag = BuildDragTable(inputs.BallisticCoefficient, air.DensityRatio);
+        IntegrateTrajectory(inputs, drag, air.MachFactor, results);
+        FinishResults(inputs, results);
+    }
     return results;
+}
+
+void ComputeBallisticsPair(const EngineInputs& first, const EngineInputs& second,
+                           BallisticResults& firstResults, BallisticResults& secondResults) {
+    const bool firstFlies = StartResults(first, firstResults);
+    const bool secondFlies = StartResults(second, secondResults);
+    if (!firstFlies || !secondFlies) {
+        if (firstFlies) {
+            firstResults = ComputeBallistics(first);
+        }
+        if (secondFlies) {
+            secondResults = ComputeBallistics(second);
+        }
+        return;
+    }
+    const Atmosphere firstAir = ComputeAtmosphere(first);
+    const Atmosphere secondAir = ComputeAtmosphere(second);
+    const ScaledDrag firstDrag = BuildDragTable(first.BallisticCoefficient, firstAir.DensityRatio);
+    const ScaledDrag secondDrag =
+        BuildDragTable(second.BallisticCoefficient, secondAir.DensityRatio);
+    Flight firstFlight(first, firstDrag, firstAir.MachFactor, firstResults);
+    Flight secondFlight(second, secondDrag, secondAir.MachFactor, secondResults);
+    IntegrateTwo(firstFlight, secondFlight);
+    FinishResults(first, firstResults);
+    FinishResults(second, secondResults);
 }
 
 } // namespace corvane

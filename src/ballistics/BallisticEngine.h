@@ -74,6 +74,12 @@ struct BallisticResults {
 // increment not positive) gives kStatusSkipped; RangeCount is clamped to 0..kMaxRangeCount.
 BallisticResults ComputeBallistics(const EngineInputs& inputs);
 
+// Two loads at once, each with exactly the results ComputeBallistics gives it: while one flight
+// waits for a sine or a division the processor works on the other. For tables of many loads;
+// the two results must be different objects.
+void ComputeBallisticsPair(const EngineInputs& first, const EngineInputs& second,
+                           BallisticResults& firstResults, BallisticResults& secondResults);
+
 // ---- The steps of ComputeBallistics, in the order it runs them. ----
 
 Atmosphere ComputeAtmosphere(const EngineInputs& inputs);

@@ -5,6 +5,11 @@
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
 
+#include <atomic>
+#include <exception>
+#include <system_error>
+#include <thread>
+
 namespace corvane {
 
 namespace {
@@ -58,6 +63,7 @@ public:
         const ShownLoad& entry = request_.Shown[shownIndex];
         const LoadRecord& load = RecordOf(request_.Records, entry);
         const int row = static_cast<int>(shownIndex) + 1;
+        currentRow_ = row;
         grid_.RecordIndexes[static_cast<std::size_t>(row)] = entry.recordIndex;
         RowWriter writer(grid_, grid_.Cells[static_cast<std::size_t>(row)], request_.Measure);
         if (request_.Section == CatalogTab::Components) {
@@ -69,6 +75,58 @@ public:
             lastCaliber_ = load.CaliberId;
         }
         FillLoadRow(load, writer);
+    }
+
+    // The ballistics cells of every queued row. The flights are computed two at a time, and on
+    // two threads for a long table: each row's cells are its own, so the grid is the same
+    // whichever thread computes a row, and nothing but these cells is written meanwhile.
+    void FillBallistics() {
+        const std::size_t pairs = (flights_.size() + 1) / 2;
+        std::atomic<std::size_t> nextPair{0};
+        const auto work = [this, pairs, &nextPair] {
+            BallisticResults first;
+            BallisticResults second;
+            for (std::size_t pair = nextPair++; pair < pairs; pair = nextPair++) {
+                const QueuedFlight& one = flights_[2 * pair];
+                if (2 * pair + 1 == flights_.size()) {
+                    WriteBallistics(one.Row, ComputeBallistics(one.Inputs));
+                    continue;
+                }
+                const QueuedFlight& two = flights_[2 * pair + 1];
+                ComputeBallisticsPair(one.Inputs, two.Inputs, first, second);
+                WriteBallistics(one.Row, first);
+                WriteBallistics(two.Row, second);
+            }
+        };
+        if (pairs < kPairsForSecondThread || std::thread::hardware_concurrency() < 2) {
+            work();
+            return;
+        }
+        std::exception_ptr helperFailure;
+        std::thread helper;
+        try {
+            helper = std::thread([&work, &helperFailure] {
+                try {
+                    work();
+                } catch (...) {
+                    helperFailure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            work(); // no thread to be had: all rows here
+            return;
+        }
+        try {
+            work();
+        } catch (...) {
+            nextPair = pairs; // the helper stops at its next pair
+            helper.join();
+            throw;
+        }
+        helper.join();
+        if (helperFailure) {
+            std::rethrow_exception(helperFailure);
+        }
     }
 
 private:
@@ -129,22 +187,35 @@ private:
             const std::string primer = Left("     " + load.PrimerNumber, 15);
             writer.SetFitted(index_.PrimerNumber, primer, primer);
         }
-        FillBallistics(load, writer);
+        QueueBallistics(load);
         writer.Set(index_.TestBarrel, LengthCellText(load.BarrelLength, english_));
     }
 
-    void FillBallistics(const LoadRecord& load, RowWriter& writer) {
-        const auto& headings = grid_.Headings;
+    // The flight of a bullet row, computed after every row is written (FillBallistics).
+    void QueueBallistics(const LoadRecord& load) {
         if (index_.Velocity < 0 && index_.Energy < 0 && index_.Drift < 0 && index_.Trajectory < 0) {
             return;
         }
-        const EngineInputs inputs =
-            EngineInputsFromPanel(request_.Panel, request_.Section, load, english_,
-                                  request_.Settings.SightHeightOf(TabIndex(request_.Section)));
-        const BallisticResults results = ComputeBallistics(inputs);
+        flights_.push_back(
+            {currentRow_,
+             EngineInputsFromPanel(request_.Panel, request_.Section, load, english_,
+                                   request_.Settings.SightHeightOf(TabIndex(request_.Section)))});
+    }
+
+    // Below this a second thread costs more than it saves.
+    static constexpr std::size_t kPairsForSecondThread = 8;
+
+    struct QueuedFlight {
+        int Row = 0;
+        EngineInputs Inputs;
+    };
+
+    void WriteBallistics(int row, const BallisticResults& results) {
         if (results.Status == kStatusSkipped) {
             return;
         }
+        RowWriter writer(grid_, grid_.Cells[static_cast<std::size_t>(row)], request_.Measure);
+        const auto& headings = grid_.Headings;
         const int points =
             std::min(static_cast<int>(headings.RangeLabels.size()), results.RangeCount);
         const double speed = english_ ? 1.0 : kMetersPerSecondPerFootPerSecond;
@@ -215,6 +286,8 @@ private:
     bool english_;
     const ColumnIndexes& index_;
     std::int32_t lastCaliber_ = 0;
+    int currentRow_ = 0; // the row FillRow is filling
+    std::vector<QueuedFlight> flights_;
 };
 
 } // namespace
@@ -319,6 +392,7 @@ GridData BuildGridData(const GridRequest& request) {
     for (std::size_t i = 0; i < request.Shown.Count(); ++i) {
         filler.FillRow(i);
     }
+    filler.FillBallistics();
     grid.LegendLine1 = LegendLine1Text(grid.NickelPlatedSeen, grid.LowRecoilSeen);
     grid.LegendLine2Visible = grid.HighEnergySeen;
     return grid;

@@ -78,6 +78,21 @@ TEST(GridData, ColumnsZeroAndLoadsThatCannotBeComputed) {
     }
 }
 
+TEST(GridData, LongTableRowsMatchEachLoadAlone) {
+    // Enough rows for paired flights on two threads, of every length, some cut off or skipped.
+    std::vector<LoadRecord> loads;
+    for (int i = 0; i < 41; ++i) {
+        loads.push_back(RifleLoad(i, i % 9 == 0 ? 0 : 900 + 97 * i, 0.1 + 0.013 * i));
+    }
+    const PanelTexts panel{"0", "59", "10", "50", "1000", "200"};
+    const GridData all = Build(CatalogTab::Rifle, loads, AppSettings{}, panel);
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        EXPECT_EQ(all.Cells[i + 1],
+                  Build(CatalogTab::Rifle, {loads[i]}, AppSettings{}, panel).Cells[1])
+            << "row " << i + 1;
+    }
+}
+
 TEST(GridData, SeparatorsMarksAndLegends) {
     std::vector<LoadRecord> loads{RifleLoad(5), RifleLoad(5), RifleLoad(7), RifleLoad(5)};
     loads[1].MarkCode = "ne";
