@@ -2,6 +2,7 @@
 // shade, stretched pictures, and the report's font names.
 #include "report/ui/ReportEngine.h"
 #include "OffscreenApp.h"
+#include "support/PaintTestSupport.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -15,12 +16,7 @@ namespace {
 constexpr int kDpi = 100;
 
 QImage WhitePage(double widthInches, double heightInches) {
-    QImage image(static_cast<int>(widthInches * kDpi), static_cast<int>(heightInches * kDpi),
-                 QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
-    image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
-    image.fill(Qt::white);
-    return image;
+    return test::WhitePage(widthInches, heightInches, kDpi);
 }
 
 bool IsInk(QRgb pixel) {

@@ -18,11 +18,6 @@ protected:
     QString PathOf(const char* fileName) const {
         return dir_.filePath(QString::fromLatin1(fileName));
     }
-    void WriteFile(const QString& path, const QByteArray& contents) const {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
 
     QTemporaryDir dir_;
 };
@@ -80,25 +75,9 @@ TEST_F(QtSettingsBackendTest, SettingsSurviveAFreshBackendOnTheSameFile) {
 
 TEST_F(QtSettingsBackendTest, GarbageInTheFileReadsAsDefaults) {
     const QString path = PathOf("garbage.ini");
-    WriteFile(path, QByteArrayLiteral("[Settings]\n"
-                                      "EnglSys=yes\n"
-                                      "DefaultAltitude=abc\n"
-                                      "DefaultTemperature=nan\n"
-                                      "DefaultCrossWind=inf\n"
-                                      "RifleSightHeight=1e400\n"
-                                      "PistolSightHeight=0x1p-1\n"
-                                      "SlugSightHeight=1.5.5\n"
-                                      "GridFontSize=@Variant(\\0\\0\\0\\x7f\\xff)\n"
-                                      "clGrid=1,2,3\n"
-                                      "clHeading=@ByteArray(abc)\n"
-                                      "PriorStateWidth=99999999999\n"
-                                      "RangeIndex1=\n"
-                                      "this line is not a pair\n"
-                                      "\\=1\n"
-                                      "\xff\xfe\x01\x02=\x80\x81\n"
-                                      "NoteSw=0\n"
-                                      "[Broken\n"
-                                      "EnglSys=0\n"));
+    // Unreadable values, lines that are no pairs, bytes beyond ASCII and a broken group.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_TEST_DATA_DIR "/settings/garbage.ini"), path));
+    ASSERT_TRUE(QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner));
     QtSettingsBackend backend(path);
     AppSettings s = ReadSettings(backend);
     AppSettings expected;
@@ -118,7 +97,8 @@ TEST_F(QtSettingsBackendTest, GarbageInTheFileReadsAsDefaults) {
 TEST_F(QtSettingsBackendTest, UnwritableStoreReportsFailure) {
     // A plain file where the store's folder should be: no one, not even root, can write there.
     const QString blocker = PathOf("blocker");
-    WriteFile(blocker, "x");
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QtSettingsBackend backend(blocker + QStringLiteral("/settings.ini"));
     AppSettings s;
     s.EnglSys = false;
