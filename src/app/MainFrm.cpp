@@ -300,13 +300,13 @@ void TfrmMain::ConnectActions() {
     });
     connect(menus_.ShowPopupHints, &QAction::triggered, this, [this] {
         ShowHints(!settings_.ShowHints);
-        SaveShowHints(store_, settings_);
+        SaveSettings(SettingsGroup::ShowHints);
     });
     connect(menus_.TableToFile, &QAction::triggered, this, &TfrmMain::ExportTableToFile);
     ConnectMenuActions();
     connect(menus_.ColorPrinting, &QAction::triggered, this, [this] {
         settings_.ColorPrinting = !settings_.ColorPrinting;
-        SaveColorPrinting(store_, settings_);
+        SaveSettings(SettingsGroup::ColorPrinting);
     });
 }
 
@@ -448,7 +448,16 @@ void TfrmMain::SaveEndOfRunSettings() {
             s.PriorStateHeight = height();
         }
     }
-    corvane::SaveEndOfRunSettings(store_, settings_);
+    SaveSettings(SettingsGroup::EndOfRun);
+}
+
+void TfrmMain::SaveSettings(SettingsGroup group) {
+    if (!SaveSettingsGroup(store_, settings_, group) && !saveFailureTold_) {
+        // Once a run: the choice stays in effect until the program ends either way.
+        saveFailureTold_ = true;
+        prompts_.ShowError("Your settings could not be saved. The changes stay in effect until "
+                           "the program ends.");
+    }
 }
 
 void TfrmMain::ShowFilterLists(ControlStrip::Page page) {
@@ -644,7 +653,7 @@ void TfrmMain::ApplyUnitSystem() {
 
 void TfrmMain::SetUnitSystem(bool english) {
     settings_.EnglSys = english;
-    SaveUnitSystem(store_, settings_);
+    SaveSettings(SettingsGroup::UnitSystem);
     side_->ClosePelletWindow();
     strip_->sbnPelletData->setEnabled(false);
     sbnPrint->setEnabled(false);
@@ -654,7 +663,7 @@ void TfrmMain::SetUnitSystem(bool english) {
 void TfrmMain::ToggleHeading(HeadingItem item) {
     bool& on = HeadingSwitch(settings_, item);
     on = !on;
-    SaveColumnSwitches(store_, settings_);
+    SaveSettings(SettingsGroup::ColumnSwitches);
     RefillKeepingPosition();
 }
 
@@ -672,7 +681,7 @@ void TfrmMain::ExportTableToFile() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TableExportResult result =
+    const WriteResult result =
         ExportTable(dialog.selectedFiles().constFirst().toStdString(), grid_->Data(), store_);
     QApplication::restoreOverrideCursor();
     if (!result.Ok) {

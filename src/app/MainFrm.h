@@ -13,6 +13,7 @@
 #include "expert/ui/ExpertHost.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsBackend.h"
+#include "settings/SettingsKeys.h"
 
 #include <QWidget>
 
@@ -128,6 +129,8 @@ private:
     void LoadStartupSettings();
     void RestorePlacement();
     void SaveEndOfRunSettings();
+    // Stores a group of settings; the first failure of a run is told to the user.
+    void SaveSettings(SettingsGroup group);
     void SectionTabChanged(int index);
     // The user picked an entry of a filter list on `page`.
     void FilterPicked(ControlStrip::Page page, FilterListKind list, int index);
@@ -163,6 +166,7 @@ private:
     bool positionKnown_ = false;
     bool declined_ = false;
     bool endOfRunSaved_ = false;
+    bool saveFailureTold_ = false;
     bool expertShown_ = false;
     TFormAmmoExpt* expert_ = nullptr;
     GridPosition savedPosition_;

@@ -105,7 +105,7 @@ void TfrmMain::EditBallisticsSettings() {
         return;
     }
     dialog.ApplyTo(settings_);
-    SaveDefaultConditions(store_, settings_);
+    SaveSettings(SettingsGroup::DefaultConditions);
     ApplyUnitSystem();
 }
 
@@ -116,7 +116,7 @@ void TfrmMain::EditColorsAndFontSize() {
         return;
     }
     dialog.ApplyTo(settings_);
-    SaveGridColors(store_, settings_);
+    SaveSettings(SettingsGroup::GridColors);
     grid_->ApplyGridColors(settings_);
     measure_.SetFont(grid_->GridFont());
     RefillKeepingPosition();
@@ -131,7 +131,7 @@ void TfrmMain::EditSightHeights() {
     // The section's sight height is read from the settings, so the grid and the report take
     // the new value from here on.
     dialog.ApplyTo(settings_);
-    SaveSightHeights(store_, settings_);
+    SaveSettings(SettingsGroup::SightHeights);
     RefillKeepingPosition();
 }
 

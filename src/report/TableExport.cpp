@@ -26,8 +26,8 @@ std::string ProposedTableFileName(const std::filesystem::path& folder) {
     return "data_tbl." + std::to_string(n);
 }
 
-TableExportResult ExportTable(const std::filesystem::path& file, const GridData& grid,
-                              SettingsBackend& store) {
+WriteResult ExportTable(const std::filesystem::path& file, const GridData& grid,
+                        SettingsBackend& store) {
     const WriteResult written = WriteTableFile(file, grid);
     if (!written.Ok) {
         return {false, written.Error};
@@ -36,7 +36,9 @@ TableExportResult ExportTable(const std::filesystem::path& file, const GridData&
     if (folder.empty() || folder.back() != '/') {
         folder += '/';
     }
-    SaveTableDirectory(store, Utf8ToCp1252(folder)); // the store keeps Windows-1252 texts
+    // The store keeps Windows-1252 texts. A folder that is not remembered costs only the next
+    // proposal: the table itself is written, so the export still succeeds.
+    static_cast<void>(SaveTableDirectory(store, Utf8ToCp1252(folder)));
     return {true, {}};
 }
 

@@ -2,6 +2,7 @@
 // "Table to file": the folder and file name the save dialog proposes, and the write that
 // remembers the folder only after a successful write. Paths are UTF-8.
 #include "ballistics/GridData.h"
+#include "common/FileWrite.h"
 #include "settings/SettingsBackend.h"
 
 #include <filesystem>
@@ -19,11 +20,7 @@ std::string ProposedTableFileName(const std::filesystem::path& folder);
 
 // Writes the grid to `file`; on success stores its folder as the table directory. The error
 // text, naming the file, when the write failed.
-struct TableExportResult {
-    bool Ok = false;
-    std::string Error;
-};
-TableExportResult ExportTable(const std::filesystem::path& file, const GridData& grid,
-                              SettingsBackend& store);
+WriteResult ExportTable(const std::filesystem::path& file, const GridData& grid,
+                        SettingsBackend& store);
 
 } // namespace corvane

@@ -116,31 +116,6 @@ bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings, Se
     return backend.WriteMany(writes);
 }
 
-bool SaveUnitSystem(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::UnitSystem);
-}
-bool SaveDefaultConditions(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::DefaultConditions);
-}
-bool SaveShowHints(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::ShowHints);
-}
-bool SaveGridColors(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::GridColors);
-}
-bool SaveColumnSwitches(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::ColumnSwitches);
-}
-bool SaveSightHeights(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::SightHeights);
-}
-bool SaveColorPrinting(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::ColorPrinting);
-}
-bool SaveEndOfRunSettings(SettingsBackend& backend, const AppSettings& settings) {
-    return SaveSettingsGroup(backend, settings, SettingsGroup::EndOfRun);
-}
-
 std::string ReadTableDirectory(SettingsBackend& backend, std::string_view fallback) {
     StoredValue value = backend.Read("TableDirectory", ExpectedKind::Text);
     return value.kind == StoredKind::Text ? std::move(value.text) : std::string(fallback);

@@ -15,21 +15,13 @@ namespace corvane {
 // values; the seven reals outside their ranges (or not finite) fall back to their defaults.
 AppSettings ReadSettings(SettingsBackend& backend);
 
-// The writers store one group each, in one write of the backend. Every value of the group is
-// attempted even after a failure; the result is false when any write failed. None throws.
-bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings, SettingsGroup group);
-bool SaveUnitSystem(SettingsBackend& backend, const AppSettings& settings);
-bool SaveDefaultConditions(SettingsBackend& backend, const AppSettings& settings);
-bool SaveShowHints(SettingsBackend& backend, const AppSettings& settings);
-bool SaveGridColors(SettingsBackend& backend, const AppSettings& settings);
-bool SaveColumnSwitches(SettingsBackend& backend, const AppSettings& settings);
-bool SaveSightHeights(SettingsBackend& backend, const AppSettings& settings);
-bool SaveColorPrinting(SettingsBackend& backend, const AppSettings& settings);
-// The per-section choices of sections 0-3, then the window placement.
-bool SaveEndOfRunSettings(SettingsBackend& backend, const AppSettings& settings);
+// Stores one group in one write of the backend. Every value of the group is attempted even
+// after a failure; the result is false when any write failed. Never throws.
+[[nodiscard]] bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings,
+                                     SettingsGroup group);
 
 // The folder last used for an exported table; not kept in AppSettings but read when needed.
 std::string ReadTableDirectory(SettingsBackend& backend, std::string_view fallback);
-bool SaveTableDirectory(SettingsBackend& backend, std::string_view folder);
+[[nodiscard]] bool SaveTableDirectory(SettingsBackend& backend, std::string_view folder);
 
 } // namespace corvane

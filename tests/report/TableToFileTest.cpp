@@ -110,7 +110,7 @@ TEST(TableExport, ProposesAFreeNameAndRemembersTheFolderOnlyAfterAWrite) {
     ASSERT_TRUE(ExportTable(dir / "data_tbl.4", HandGrid(), store).Ok);
     EXPECT_EQ(ReadAll(dir / "data_tbl.4"), TableFileText(HandGrid()));
     EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");
-    const TableExportResult failed = ExportTable(dir / "missing" / "data_tbl.1", HandGrid(), store);
+    const WriteResult failed = ExportTable(dir / "missing" / "data_tbl.1", HandGrid(), store);
     EXPECT_FALSE(failed.Ok);
     EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
     EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");

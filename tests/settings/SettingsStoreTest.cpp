@@ -116,7 +116,7 @@ TEST(SaveSettings, GroupsWriteTheirValuesInOrderWithTheirKinds) {
     MemorySettingsBackend backend;
     AppSettings s;
     s.VelocitySw = false;
-    ASSERT_TRUE(SaveColumnSwitches(backend, s));
+    ASSERT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::ColumnSwitches));
     EXPECT_THAT(WrittenNames(backend),
                 ElementsAre("PrimerNoSw", "BarrelLenSw", "DramEquivSw", "VelocitySw", "EnergySw",
                             "WindDriftSw", "TrajectorySw", "NoteSw"));
@@ -125,7 +125,7 @@ TEST(SaveSettings, GroupsWriteTheirValuesInOrderWithTheirKinds) {
 
     backend.ClearLog();
     s.IncrementIndex = {4, 5, 6, 7};
-    ASSERT_TRUE(SaveEndOfRunSettings(backend, s));
+    ASSERT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::EndOfRun));
     EXPECT_THAT(WrittenNames(backend),
                 ElementsAre("IncrementIndex0", "RangeIndex0", "ZeroAtIndex0", "SavedIndex0",
                             "IncrementIndex1", "RangeIndex1", "ZeroAtIndex1", "SavedIndex1",
@@ -144,7 +144,7 @@ TEST(SaveSettings, IntegerOverATextIsWrittenAsText) {
     backend.Put("GridFontSize", StoredValue::OfText("garbage"));
     AppSettings s;
     s.GridFontSize = -11;
-    ASSERT_TRUE(SaveGridColors(backend, s));
+    ASSERT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::GridColors));
     EXPECT_EQ(backend.Get("GridFontSize").kind, StoredKind::Text);
     EXPECT_EQ(backend.Get("GridFontSize").text, "-11");
     EXPECT_EQ(backend.Get("clGrid").kind, StoredKind::Integer);
@@ -165,18 +165,22 @@ TEST(SaveSettings, EveryGroupRoundTripsThroughTheStore) {
     s.PriorStateHeight = 777;
 
     MemorySettingsBackend backend;
-    EXPECT_TRUE(SaveUnitSystem(backend, s) && SaveDefaultConditions(backend, s) &&
-                SaveShowHints(backend, s) && SaveGridColors(backend, s) &&
-                SaveColumnSwitches(backend, s) && SaveSightHeights(backend, s) &&
-                SaveColorPrinting(backend, s) && SaveEndOfRunSettings(backend, s));
+    EXPECT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::UnitSystem) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::DefaultConditions) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::ShowHints) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::GridColors) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::ColumnSwitches) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::SightHeights) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::ColorPrinting) &&
+                SaveSettingsGroup(backend, s, SettingsGroup::EndOfRun));
     EXPECT_EQ(ReadSettings(backend), s);
 }
 
 TEST(SaveSettings, FailedWritesReportFalseButTryEveryValue) {
     MemorySettingsBackend backend;
     backend.SetFailWrites(true);
-    EXPECT_FALSE(SaveUnitSystem(backend, AppSettings{}));
-    EXPECT_FALSE(SaveGridColors(backend, AppSettings{}));
+    EXPECT_FALSE(SaveSettingsGroup(backend, AppSettings{}, SettingsGroup::UnitSystem));
+    EXPECT_FALSE(SaveSettingsGroup(backend, AppSettings{}, SettingsGroup::GridColors));
     EXPECT_FALSE(SaveTableDirectory(backend, "/tables/"));
     EXPECT_EQ(backend.Writes().size(), 10u);
     EXPECT_EQ(ReadTableDirectory(backend, "fallback"), "fallback");

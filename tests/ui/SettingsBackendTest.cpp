@@ -64,10 +64,14 @@ TEST_F(QtSettingsBackendTest, SettingsSurviveAFreshBackendOnTheSameFile) {
     s.PriorStateLeft = -99;
     {
         QtSettingsBackend writer(PathOf("all.ini"));
-        ASSERT_TRUE(SaveUnitSystem(writer, s) && SaveDefaultConditions(writer, s) &&
-                    SaveShowHints(writer, s) && SaveGridColors(writer, s) &&
-                    SaveColumnSwitches(writer, s) && SaveSightHeights(writer, s) &&
-                    SaveColorPrinting(writer, s) && SaveEndOfRunSettings(writer, s));
+        ASSERT_TRUE(SaveSettingsGroup(writer, s, SettingsGroup::UnitSystem) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::DefaultConditions) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::ShowHints) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::GridColors) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::ColumnSwitches) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::SightHeights) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::ColorPrinting) &&
+                    SaveSettingsGroup(writer, s, SettingsGroup::EndOfRun));
     }
     QtSettingsBackend reader(PathOf("all.ini"));
     EXPECT_EQ(ReadSettings(reader), s);
@@ -87,7 +91,7 @@ TEST_F(QtSettingsBackendTest, GarbageInTheFileReadsAsDefaults) {
 
     // The damaged file is still a store: a write lands and the sound values stay.
     s.GridFontSize = 15;
-    ASSERT_TRUE(SaveGridColors(backend, s));
+    ASSERT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::GridColors));
     expected.GridFontSize = 15;
     EXPECT_EQ(ReadSettings(backend), expected);
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError)
@@ -102,8 +106,8 @@ TEST_F(QtSettingsBackendTest, UnwritableStoreReportsFailure) {
     QtSettingsBackend backend(blocker + QStringLiteral("/settings.ini"));
     AppSettings s;
     s.EnglSys = false;
-    EXPECT_FALSE(SaveUnitSystem(backend, s));
-    EXPECT_FALSE(SaveEndOfRunSettings(backend, s));
+    EXPECT_FALSE(SaveSettingsGroup(backend, s, SettingsGroup::UnitSystem));
+    EXPECT_FALSE(SaveSettingsGroup(backend, s, SettingsGroup::EndOfRun));
     EXPECT_FALSE(SaveTableDirectory(backend, "/tmp"));
     EXPECT_EQ(ReadSettings(backend), AppSettings{});
     EXPECT_EQ(ReadTableDirectory(backend, "fallback"), "fallback");

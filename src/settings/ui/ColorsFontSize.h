@@ -35,7 +35,7 @@ public:
     // Row 0-6 in the order of kGridColorRows.
     ColorRef RowColor(int row) const { return colors_.at(static_cast<std::size_t>(row)); }
     int FontSize() const;
-    // Copies the seven colours and the font size into settings (as SaveGridColors expects).
+    // Copies the seven colours and the font size into settings (the grid colours group).
     void ApplyTo(AppSettings& settings) const;
 
     QPushButton* SetButton(int row) const { return setButtons_.at(static_cast<std::size_t>(row)); }

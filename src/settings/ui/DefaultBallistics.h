@@ -23,7 +23,7 @@ public:
     double Altitude() const { return altitude_; }
     double Temperature() const { return temperature_; }
     double CrossWind() const { return crossWind_; }
-    // Puts the three values into settings (as SaveDefaultConditions expects them).
+    // Puts the three values into settings (the default conditions group).
     void ApplyTo(AppSettings& settings) const;
 
     QLineEdit* AltitudeEdit() const { return EditAlt; }

@@ -22,7 +22,7 @@ public:
 
     // After OK: the entered height in inches. Before OK: the value the dialog was opened with.
     double SightHeight(SightField field) const;
-    // Puts the four heights into settings (as SaveSightHeights expects them).
+    // Puts the four heights into settings (the sight heights group).
     void ApplyTo(AppSettings& settings) const;
 
     QLineEdit* Edit(SightField field) const { return edits_[static_cast<int>(field)]; }
