@@ -121,10 +121,10 @@ int RunReport(const Args& args) {
             return Failure("cannot write the output");
         }
         if (pdfPath && report) {
-            const std::string error = WriteReportPdf(
+            const WriteResult written = WriteReportPdf(
                 *report, (*programDir / "ProductInfo").string(), colorPrinting, *pdfPath);
-            if (!error.empty()) {
-                return Failure(error);
+            if (!written.Ok) {
+                return Failure(written.Error);
             }
         }
     } catch (const CatalogFileError& error) {

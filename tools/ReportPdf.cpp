@@ -18,7 +18,7 @@ bool ReportPdfAvailable() {
     return true;
 }
 
-std::string WriteReportPdf(const LoadReport& report, const std::string& productInfoDir,
+WriteResult WriteReportPdf(const LoadReport& report, const std::string& productInfoDir,
                            bool colorPrinting, const std::string& pdfPath) {
     // Fonts and painting need a GUI application; the tool never opens a window.
     std::unique_ptr<QGuiApplication> app;
@@ -29,12 +29,8 @@ std::string WriteReportPdf(const LoadReport& report, const std::string& productI
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    QString error;
-    if (!RenderReportToPdf(report, QString::fromStdString(productInfoDir), colorPrinting,
-                           QString::fromStdString(pdfPath), &error)) {
-        return error.isEmpty() ? std::string("cannot write the PDF") : error.toStdString();
-    }
-    return {};
+    return RenderReportToPdf(report, QString::fromStdString(productInfoDir), colorPrinting,
+                             QString::fromStdString(pdfPath));
 }
 
 #else
@@ -43,8 +39,8 @@ bool ReportPdfAvailable() {
     return false;
 }
 
-std::string WriteReportPdf(const LoadReport&, const std::string&, bool, const std::string&) {
-    return "--pdf is not available in this build";
+WriteResult WriteReportPdf(const LoadReport&, const std::string&, bool, const std::string&) {
+    return {false, "--pdf is not available in this build"};
 }
 
 #endif

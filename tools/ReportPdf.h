@@ -1,6 +1,7 @@
 #pragma once
 // report --pdf: the one-page load report rendered by the program's own report engine. Only a
 // tool built with the Qt layer can draw it.
+#include "common/FileWrite.h"
 #include "report/LoadReport.h"
 
 #include <string>
@@ -11,8 +12,8 @@ namespace corvane::tool {
 bool ReportPdfAvailable();
 
 // Writes the page of `report` to `pdfPath`, with the report pictures of `productInfoDir`.
-// Returns an empty text on success, else what went wrong (UTF-8).
-std::string WriteReportPdf(const LoadReport& report, const std::string& productInfoDir,
+// The error (UTF-8) says what went wrong.
+WriteResult WriteReportPdf(const LoadReport& report, const std::string& productInfoDir,
                            bool colorPrinting, const std::string& pdfPath);
 
 } // namespace corvane::tool

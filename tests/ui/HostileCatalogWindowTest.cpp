@@ -92,12 +92,12 @@ protected:
         window->resize(1000, 700);
         window->SetReportHook([this](TfrmMainReport&, const LoadReport& report) {
             // The page goes through the same painter as the preview and the printer.
-            QString error;
-            reportsMade += RenderReportToPdf(
-                               report, QString::fromStdString((root / "ProductInfo").string()),
-                               true, QString::fromStdString((root / "report.pdf").string()), &error)
-                               ? 1
-                               : 0;
+            reportsMade +=
+                RenderReportToPdf(report, QString::fromStdString((root / "ProductInfo").string()),
+                                  true, QString::fromStdString((root / "report.pdf").string()))
+                        .Ok
+                    ? 1
+                    : 0;
         });
         std::vector<int> shown;
         for (std::size_t i = 0; i < sections.size(); ++i) {

@@ -211,10 +211,10 @@ TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheRepor
     EXPECT_EQ(prompts.errors[0], "          <<< REPORT ABORTED >>>\n\nFile missing: " +
                                      pictures.Path("RprtBW.bmp").toStdString());
     EXPECT_FALSE(QFile::exists(pictures.Path("out.pdf")));
-    QString error;
-    EXPECT_FALSE(RenderReportToPdf(RifleReport(3), pictures.dir.path(), false,
-                                   pictures.Path("x.pdf"), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("File missing: ")));
+    const WriteResult missing =
+        RenderReportToPdf(RifleReport(3), pictures.dir.path(), false, pictures.Path("x.pdf"));
+    EXPECT_FALSE(missing.Ok);
+    EXPECT_NE(missing.Error.find("File missing: "), std::string::npos);
 
     test::ReportStatusWatcher status;
     TfrmMainReport window(nullptr, prompts, pictures.dir.path(), true);
@@ -230,9 +230,9 @@ TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheRepor
         EXPECT_EQ(paper, QSizeF(612, 792));
     }
     EXPECT_EQ(PdfPaper(pictures.Path("window.pdf")), paper);
-    EXPECT_TRUE(RenderReportToPdf(RifleReport(8), pictures.dir.path(), true,
-                                  pictures.Path("rifle.pdf"), &error))
-        << error.toStdString();
+    const WriteResult rifle =
+        RenderReportToPdf(RifleReport(8), pictures.dir.path(), true, pictures.Path("rifle.pdf"));
+    EXPECT_TRUE(rifle.Ok) << rifle.Error;
     EXPECT_EQ(PdfPaper(pictures.Path("rifle.pdf")), paper);
     QPrinter unwritable;
     unwritable.setOutputFormat(QPrinter::PdfFormat);

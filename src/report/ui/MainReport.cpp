@@ -67,9 +67,10 @@ void TfrmMainReport::StartReport() {
 void TfrmMainReport::RunEngine() {
     if (!pdfDestination_.isEmpty()) {
         ShowStatus(QStringLiteral("Generating page 1"));
-        QString error;
-        if (!WriteReportPdf(page_, QStringLiteral("Print Report"), pdfDestination_, &error)) {
-            prompts_.ShowError(FromQString(error));
+        const WriteResult written =
+            WriteReportPdf(page_, QStringLiteral("Print Report"), pdfDestination_);
+        if (!written.Ok) {
+            prompts_.ShowError(FromQString(QString::fromStdString(written.Error)));
         }
         status_->hide();
         return;

@@ -86,8 +86,8 @@ QPageSize ReportPaperSize() {
     return paper;
 }
 
-bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
-                    QString* error) {
+WriteResult WriteReportPdf(const LoadReportPage& page, const QString& title,
+                           const QString& pdfPath) {
     const QPageSize paper = ReportPaperSize();
     // Rendered to memory first, so that a failing file write is seen and reported.
     QBuffer buffer;
@@ -101,10 +101,7 @@ bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QStr
         writer.setTitle(title);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            if (error != nullptr) {
-                *error = QStringLiteral("cannot start the PDF page");
-            }
-            return false;
+            return {false, "cannot start the PDF page"};
         }
         const QRectF inches = paper.rect(QPageSize::Inch);
         ReportPageSize size;
@@ -119,29 +116,25 @@ bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QStr
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
         !file.commit()) {
-        if (error != nullptr) {
-            *error = QStringLiteral("cannot write %1: %2").arg(pdfPath, file.errorString());
-        }
-        return false;
+        return {
+            false,
+            QStringLiteral("cannot write %1: %2").arg(pdfPath, file.errorString()).toStdString()};
     }
-    return true;
+    return {true, {}};
 }
 
-bool RenderReportToPdf(const LoadReport& report, const QString& productInfoDir, bool colorPrinting,
-                       const QString& pdfPath, QString* error) {
+WriteResult RenderReportToPdf(const LoadReport& report, const QString& productInfoDir,
+                              bool colorPrinting, const QString& pdfPath) {
     QString message;
     ReportPictures pictures;
     if (!LoadReportPictures(productInfoDir, colorPrinting, pictures, message)) {
-        if (error != nullptr) {
-            *error = message;
-        }
-        return false;
+        return {false, message.toStdString()};
     }
     LoadReportPage page;
     page.SetReport(report);
     page.SetPictures(pictures.Header, pictures.Footer);
     page.SetColorPrinting(colorPrinting);
-    return WriteReportPdf(page, ToQString(report.Title), pdfPath, error);
+    return WriteReportPdf(page, ToQString(report.Title), pdfPath);
 }
 
 } // namespace corvane

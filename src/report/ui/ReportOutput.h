@@ -1,6 +1,7 @@
 #pragma once
 // The report's pictures, its paper and its PDF file: Qt GUI only, so the tool renders the same
 // page without the widgets. Printing is in ReportPrinting.h.
+#include "common/FileWrite.h"
 #include "report/ui/ReportPage.h"
 
 #include <QImage>
@@ -30,14 +31,14 @@ bool LoadReportPictures(const QString& productInfoDir, bool colorPrinting, Repor
 // take it from here, so they all show the same page.
 QPageSize ReportPaperSize();
 
-// Writes the page as a one-page PDF file on the report's paper. False with a message in `error`
-// when the file cannot be written.
-bool WriteReportPdf(const LoadReportPage& page, const QString& title, const QString& pdfPath,
-                    QString* error);
+// Writes the page as a one-page PDF file on the report's paper; the error (UTF-8) names what
+// went wrong when the file cannot be written.
+WriteResult WriteReportPdf(const LoadReportPage& page, const QString& title,
+                           const QString& pdfPath);
 
-// The one-page report as a PDF file (WriteReportPdf). False with a message in `error` when the
-// header picture is missing or the file cannot be written. Needs a QGuiApplication.
-bool RenderReportToPdf(const LoadReport& report, const QString& productInfoDir, bool colorPrinting,
-                       const QString& pdfPath, QString* error);
+// The one-page report as a PDF file (WriteReportPdf); an error when the header picture is
+// missing or the file cannot be written. Needs a QGuiApplication.
+WriteResult RenderReportToPdf(const LoadReport& report, const QString& productInfoDir,
+                              bool colorPrinting, const QString& pdfPath);
 
 } // namespace corvane
