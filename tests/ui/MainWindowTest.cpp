@@ -371,7 +371,7 @@ TEST_F(MainWindowTest, GridModelStaysConsistentAcrossRefills) {
     auto window = Open();
     window->OpenCatalogSection(CatalogTab::Rifle);
     QAbstractItemModelTester tester(window->Grid()->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     for (int s : {1, 4, 5, 3, 0}) {
         window->Tabs()->setCurrentIndex(s);
     }
