@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -178,8 +179,10 @@ TEST_F(DetailAreaTest, LargeImagePopupFollowsTheSelection) {
     TfrmLargeImagePopup* popup = window->Side()->LargeImagePopup();
     window->SelectGridRow(0);
     ASSERT_TRUE(detail->LargeImageExists());
+    QSignalSpy focus(popup, &TfrmLargeImagePopup::catalogFocusWanted);
     QTest::mouseClick(detail->SmallPicture(), Qt::LeftButton);
     ASSERT_TRUE(popup->isVisible());
+    EXPECT_EQ(focus.count(), 1); // the keyboard stays with the catalog
     EXPECT_TRUE(window->Side()->LargeImageShown());
     const QImage large = ReadPictureFile(detail->LargeImagePath());
     EXPECT_EQ(popup->width(), large.width());
