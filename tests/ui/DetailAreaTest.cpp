@@ -26,7 +26,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace corvane {
@@ -100,6 +99,14 @@ TEST_F(DetailAreaTest, SelectionFillsTheDetailViewAndTheViewsSwitch) {
         EXPECT_LE(use->heightForWidth(use->contentsRect().width()), use->contentsRect().height())
             << use->text().toStdString();
     }
+
+    // A wider window rewraps the description in a larger font.
+    const auto lines = detail->DescriptionLines().size();
+    const int points = detail->DescriptionList()->font().pointSize();
+    window->resize(1500, 650);
+    QApplication::processEvents();
+    EXPECT_GT(detail->DescriptionList()->font().pointSize(), points);
+    EXPECT_LE(detail->DescriptionLines().size(), lines);
 }
 
 TEST_F(DetailAreaTest, SizeButtonShrinksAndExpandsAndComponentsKeepTheTitlePicture) {
@@ -121,19 +128,7 @@ TEST_F(DetailAreaTest, SizeButtonShrinksAndExpandsAndComponentsKeepTheTitlePictu
     EXPECT_TRUE(detail->ShowsTitlePicture());
 }
 
-TEST_F(DetailAreaTest, WiderWindowRewrapsWithALargerFont) {
-    auto window = Open(0);
-    DetailArea* detail = window->Detail();
-    window->SelectGridRow(0);
-    const int narrowLines = static_cast<int>(detail->DescriptionLines().size());
-    const int narrowPoints = detail->DescriptionList()->font().pointSize();
-    window->resize(1500, 650);
-    QApplication::processEvents();
-    EXPECT_GT(detail->DescriptionList()->font().pointSize(), narrowPoints);
-    EXPECT_LE(static_cast<int>(detail->DescriptionLines().size()), narrowLines);
-}
-
-TEST_F(DetailAreaTest, BadPicturesKeepThePreviousOneOrShowNoImage) {
+TEST_F(DetailAreaTest, BadPicturesKeepThePreviousOneAndMissingDescriptionsAreReported) {
     auto window = Open(0);
     DetailArea* detail = window->Detail();
     window->SelectGridRow(0);
@@ -149,24 +144,17 @@ TEST_F(DetailAreaTest, BadPicturesKeepThePreviousOneOrShowNoImage) {
     EXPECT_FALSE(detail->LargeImageExists());
     QTest::mouseClick(detail->SmallPicture(), Qt::LeftButton);
     EXPECT_FALSE(window->Side()->LargeImagePopup()->isVisible());
+    EXPECT_TRUE(prompts.errors.empty());
 
-    // No picture named for the brand: "noimage.jpg".
-    std::ofstream(Picture("descriptions.ini")) << "[brand 0]\r\n";
+    // Without descriptions: no text, "noimage.jpg", and the file named at every selection.
+    fs::remove(Picture("descriptions.ini"));
     auto fresh = Open(0);
     fresh->SelectGridRow(0);
-    EXPECT_TRUE(fresh->Detail()->LargeImagePath().endsWith(QStringLiteral("noimagel.jpg")));
-    EXPECT_TRUE(prompts.errors.empty());
-}
-
-TEST_F(DetailAreaTest, MissingDescriptionsFileIsReportedOncePerClick) {
-    fs::remove(Picture("descriptions.ini"));
-    auto window = Open(0);
-    window->SelectGridRow(0);
     ASSERT_EQ(prompts.errors.size(), 1u);
     EXPECT_TRUE(Reported("descriptions.ini"));
-    EXPECT_TRUE(window->Detail()->DescriptionLines().isEmpty());
-    EXPECT_TRUE(window->Detail()->LargeImagePath().endsWith(QStringLiteral("noimagel.jpg")));
-    window->SelectGridRow(1);
+    EXPECT_TRUE(fresh->Detail()->DescriptionLines().isEmpty());
+    EXPECT_TRUE(fresh->Detail()->LargeImagePath().endsWith(QStringLiteral("noimagel.jpg")));
+    fresh->SelectGridRow(1);
     EXPECT_EQ(prompts.errors.size(), 2u);
 }
 

@@ -138,9 +138,10 @@ TEST_F(MainWindowTest, DropDownReplacesThePromptAndAPickNarrowsGridAndLists) {
     EXPECT_EQ(window->Strip()->ComBoxComponent2->toolTip(), QStringLiteral("Pick a Component"));
 }
 
-// Only the user's edits light Refresh, not a section's panel being rebuilt; Refresh keeps the
-// selected load and the scroll position.
-TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
+// Only the user's edits and steps light Refresh, not a section's panel being rebuilt. Refresh
+// keeps the selected load and the scroll position; the step values are the core's
+// (PanelStepping), here applied by a key, kept with the section and reset by the defaults.
+TEST_F(MainWindowTest, RefreshLightsOnEditsAndStepsAndKeepsSelectionAndScroll) {
     auto window = OpenMainWindow();
     window->resize(800, 600);
     window->OpenCatalogSection(CatalogTab::Pistol);
@@ -151,7 +152,8 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
     window->SelectGridRow(15);
     const GridPosition before = window->Grid()->Position();
     ASSERT_EQ(before.Row, 16);
-    window->Strip()->Panel->EditAltitude->setText(QStringLiteral("5000"));
+    BallisticsPanel* panel = window->Strip()->Panel;
+    panel->EditAltitude->setText(QStringLiteral("5000"));
     EXPECT_TRUE(refresh->isEnabled());
     refresh->click();
     EXPECT_FALSE(refresh->isEnabled());
@@ -159,6 +161,17 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndKeepsSelectionAndScroll) {
     EXPECT_EQ(after.Row, before.Row);
     EXPECT_EQ(after.TopRow, before.TopRow);
     EXPECT_EQ(after.LeftColumn, before.LeftColumn);
+
+    QTest::keyClick(panel->EditIncrement, Qt::Key_Up);
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
+    EXPECT_EQ(panel->EditRange->Text(), QStringLiteral("600"));
+    EXPECT_TRUE(refresh->isEnabled());
+    refresh->click();
+    window->Tabs()->setCurrentIndex(1);
+    window->Tabs()->setCurrentIndex(0);
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
+    window->Strip()->bbnBallisticDefaults->click();
+    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("100"));
 }
 
 // Conditions outside the ballistics settings' ranges are refused when the entry is left, with
@@ -206,23 +219,6 @@ TEST_F(MainWindowTest, KeyboardStartsAtTheFiltersAndStepsThroughSections) {
         QTest::keyClick(window->Grid(), step.key, step.modifiers);
         EXPECT_EQ(TabIndex(window->CurrentSection()), step.section) << step.key;
     }
-}
-
-// The step values are the core's (PanelStepping); here a key on the panel must apply them,
-// light Refresh, stay with the section and go back with the defaults button.
-TEST_F(MainWindowTest, PanelStepsStayWithTheSectionUntilTheDefaults) {
-    auto window = OpenSection(CatalogTab::Rifle);
-    BallisticsPanel* panel = window->Strip()->Panel;
-    QTest::keyClick(panel->EditIncrement, Qt::Key_Up);
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
-    EXPECT_EQ(panel->EditRange->Text(), QStringLiteral("600"));
-    EXPECT_TRUE(window->Strip()->bbnRefresh->isEnabled());
-    window->Strip()->bbnRefresh->click();
-    window->Tabs()->setCurrentIndex(1);
-    window->Tabs()->setCurrentIndex(0);
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
-    window->Strip()->bbnBallisticDefaults->click();
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("100"));
 }
 
 TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEndTooSmallOneCentred) {
