@@ -144,34 +144,32 @@ TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
     EXPECT_FALSE(rulersInInches);
 }
 
-TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoad) {
-    auto window = Open(0, 5);
-    const GridData& grid = window->Grid()->Data();
-    const std::string loadNumber = Trim(Cell(*window, 5, grid.Headings.Index.LoadNumber));
-    // An edited condition lights Refresh; printing applies it first.
-    QLineEdit* altitude = window->Strip()->Panel->EditAltitude;
-    altitude->setText(QStringLiteral("3000"));
-    ASSERT_TRUE(window->Strip()->bbnRefresh->isEnabled());
+// Printing needs a selected load of a section with reports, and applies edited conditions first.
+TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoadOnly) {
+    auto window = Open(2, 0);
+    ASSERT_EQ(window->Grid()->SelectedRow(), 0);
+    window->PrintSelectedLoad();
+    EXPECT_TRUE(reports.empty());
 
+    window->Tabs()->setCurrentIndex(0);
+    window->SelectGridRow(4);
+    const std::string loadNumber =
+        Trim(Cell(*window, 5, window->Grid()->Data().Headings.Index.LoadNumber));
+    window->Strip()->Panel->EditAltitude->setText(QStringLiteral("3000"));
+    ASSERT_TRUE(window->Strip()->bbnRefresh->isEnabled());
     window->Menus().PrintLoadReport->trigger();
     EXPECT_FALSE(window->Strip()->bbnRefresh->isEnabled());
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].at(2), "Corvane Load No.:|" + loadNumber);
     EXPECT_TRUE(ReportHas(0, "Altitude Above Sea Level:|3000 Feet"));
-
     window->Menus().SetUpPrinter->trigger();
     EXPECT_EQ(reports.size(), 2u);
-    EXPECT_TRUE(prompts.errors.empty());
-}
 
-TEST_F(MainMenusTest, NoReportWithoutASelectedLoadOrForComponents) {
-    auto window = Open(2, 0);
-    ASSERT_EQ(window->Grid()->SelectedRow(), 0);
-    window->PrintSelectedLoad();
-    window->Tabs()->setCurrentIndex(5);
+    window->Tabs()->setCurrentIndex(5); // components have no report
     window->SelectGridRow(1);
     window->PrintSelectedLoad();
-    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(reports.size(), 2u);
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 // The shot size index is read for every pellet table and shotshell report: once it is gone,
