@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 

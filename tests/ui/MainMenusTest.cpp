@@ -15,7 +15,6 @@
 #include "settings/ui/SetSightHeight.h"
 #include "windows/PelletData.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -10,7 +10,6 @@
 #include "app/SteppedSpinBox.h"
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
-#include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 #include "windows/Disclaim.h"
 
