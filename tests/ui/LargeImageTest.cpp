@@ -75,23 +75,6 @@ TEST_F(LargeImageTest, EveryLargePictureOfTheSampleShowsWhole) {
     EXPECT_GT(shown, 10);
 }
 
-TEST_F(LargeImageTest, MissingLargePictureOnlyAffectsAShownPopup) {
-    TfrmLargeImagePopup popup;
-    const QString noImage = Picture("noimagel.jpg", 300, 200, Qt::gray);
-
-    EXPECT_FALSE(popup.ShowLargePicture(Missing(), noImage));
-    EXPECT_FALSE(popup.isVisible());
-
-    EXPECT_TRUE(popup.ShowLargePicture(Picture("abcl.jpg", 500, 200, Qt::red), noImage));
-    EXPECT_TRUE(popup.isVisible());
-    EXPECT_EQ(popup.width(), 500);
-
-    QSignalSpy focus(&popup, &TfrmLargeImagePopup::catalogFocusWanted);
-    EXPECT_TRUE(popup.ShowLargePicture(Missing(), noImage));
-    EXPECT_EQ(popup.width(), 300);
-    EXPECT_EQ(focus.count(), 1);
-}
-
 TEST_F(LargeImageTest, ClosePictureClosesAndPointerGivesFocusBack) {
     TfrmLargeImagePopup popup;
     popup.show();

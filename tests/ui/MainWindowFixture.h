@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -35,22 +36,41 @@ protected:
     void SetUp() override { EnsureOffscreenApp(); }
 
     // A shown window on `dir` whose disclaimer answers `declined`.
-    std::unique_ptr<TfrmMain> OpenMainWindow(std::filesystem::path dir, bool declined = false) {
+    std::unique_ptr<TfrmMain> OpenMainWindow(std::filesystem::path dir = CORVANE_BUILT_BIN_DIR,
+                                             bool declined = false) {
         auto window = std::make_unique<TfrmMain>(std::move(dir), store, &prompts);
         window->SetDisclaimerHook([declined](QWidget*) { return declined; });
         window->show();
         return window;
     }
 
-    // Copies the built sample catalog (Data and ProductInfo) into `catalogCopy`; returns its root.
-    std::filesystem::path CopySampleCatalog() {
+    // A shown window on `dir` with the catalog open on `section`.
+    std::unique_ptr<TfrmMain> OpenSection(CatalogTab section,
+                                          std::filesystem::path dir = CORVANE_BUILT_BIN_DIR) {
+        auto window = OpenMainWindow(std::move(dir));
+        window->OpenCatalogSection(section);
+        return window;
+    }
+
+    // Copies the built sample catalog (Data and ProductInfo) into `catalogCopy`, without the
+    // files named; returns its root.
+    std::filesystem::path CopySampleCatalog(std::initializer_list<const char*> without = {}) {
         namespace fs = std::filesystem;
         const fs::path root = catalogCopy.path().toStdString();
         for (const char* folder : {"Data", "ProductInfo"}) {
             fs::copy(fs::path(CORVANE_BUILT_BIN_DIR) / folder, root / folder,
                      fs::copy_options::recursive);
         }
+        for (const char* file : without) {
+            fs::remove(root / file);
+        }
         return root;
+    }
+
+    // Whether some message names `text` (a file's name, say).
+    bool Reported(const std::string& text) const {
+        return std::any_of(prompts.errors.begin(), prompts.errors.end(),
+                           [&text](const std::string& e) { return e.find(text) != e.npos; });
     }
 
     MemorySettingsBackend store;
