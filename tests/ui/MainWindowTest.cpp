@@ -323,6 +323,13 @@ TEST_F(MainWindowTest, GridFollowsSectionsUnitsAndColumnsWithAConsistentModel) {
     EXPECT_EQ(store.Get("VelocitySw").text, "0");
     window->UpdateToolsMenuChecks();
     EXPECT_FALSE(window->Menus().Headings[static_cast<int>(HeadingItem::Velocity)]->isChecked());
+    // A store that refuses the writes is told once a run, not at every change.
+    store.SetFailWrites(true);
+    const std::size_t told = prompts.errors.size();
+    window->ToggleHeading(HeadingItem::Energy);
+    window->ToggleHeading(HeadingItem::Energy);
+    EXPECT_EQ(prompts.errors.size(), told + 1);
+    store.SetFailWrites(false);
 
     const int loadNumber = grid->Data().Headings.Index.LoadNumber;
     window->ShowExpertLoad(
