@@ -23,6 +23,10 @@ enum class SettingsGroup {
     ColorPrinting,
     EndOfRun, // the per-section condition choices, then the window placement
 };
+inline constexpr SettingsGroup kSettingsGroups[] = {
+    SettingsGroup::UnitSystem,    SettingsGroup::DefaultConditions, SettingsGroup::ShowHints,
+    SettingsGroup::GridColors,    SettingsGroup::ColumnSwitches,    SettingsGroup::SightHeights,
+    SettingsGroup::ColorPrinting, SettingsGroup::EndOfRun};
 
 // A field of AppSettings of type T: a plain member, or one element of a per-section array.
 template <class T> struct SettingField {

@@ -116,6 +116,14 @@ bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings, Se
     return backend.WriteMany(writes);
 }
 
+bool SaveAllSettings(SettingsBackend& backend, const AppSettings& settings) {
+    bool written = true;
+    for (const SettingsGroup group : kSettingsGroups) {
+        written = SaveSettingsGroup(backend, settings, group) && written;
+    }
+    return written;
+}
+
 std::string ReadTableDirectory(SettingsBackend& backend, std::string_view fallback) {
     StoredValue value = backend.Read("TableDirectory", ExpectedKind::Text);
     return value.kind == StoredKind::Text ? std::move(value.text) : std::string(fallback);

@@ -19,6 +19,8 @@ AppSettings ReadSettings(SettingsBackend& backend);
 // after a failure; the result is false when any write failed. Never throws.
 [[nodiscard]] bool SaveSettingsGroup(SettingsBackend& backend, const AppSettings& settings,
                                      SettingsGroup group);
+// Every group in turn (kSettingsGroups); false when any write failed.
+[[nodiscard]] bool SaveAllSettings(SettingsBackend& backend, const AppSettings& settings);
 
 // The folder last used for an exported table; not kept in AppSettings but read when needed.
 std::string ReadTableDirectory(SettingsBackend& backend, std::string_view fallback);

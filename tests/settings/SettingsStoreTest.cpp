@@ -165,14 +165,7 @@ TEST(SaveSettings, EveryGroupRoundTripsThroughTheStore) {
     s.PriorStateHeight = 777;
 
     MemorySettingsBackend backend;
-    EXPECT_TRUE(SaveSettingsGroup(backend, s, SettingsGroup::UnitSystem) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::DefaultConditions) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::ShowHints) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::GridColors) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::ColumnSwitches) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::SightHeights) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::ColorPrinting) &&
-                SaveSettingsGroup(backend, s, SettingsGroup::EndOfRun));
+    EXPECT_TRUE(SaveAllSettings(backend, s));
     EXPECT_EQ(ReadSettings(backend), s);
 }
 

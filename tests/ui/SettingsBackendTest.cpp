@@ -64,14 +64,7 @@ TEST_F(QtSettingsBackendTest, SettingsSurviveAFreshBackendOnTheSameFile) {
     s.PriorStateLeft = -99;
     {
         QtSettingsBackend writer(PathOf("all.ini"));
-        ASSERT_TRUE(SaveSettingsGroup(writer, s, SettingsGroup::UnitSystem) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::DefaultConditions) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::ShowHints) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::GridColors) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::ColumnSwitches) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::SightHeights) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::ColorPrinting) &&
-                    SaveSettingsGroup(writer, s, SettingsGroup::EndOfRun));
+        ASSERT_TRUE(SaveAllSettings(writer, s));
     }
     QtSettingsBackend reader(PathOf("all.ini"));
     EXPECT_EQ(ReadSettings(reader), s);
