@@ -217,6 +217,7 @@ TEST_F(FilterListsTest, ShotshellOffersEveryFlaggedShotSize) {
     LoadRecord load = Load("W1", 2, 1, 0, 1, 0);
     load.UsageFlags[0] = true;
     load.ShotSizeFlags[0] = true;
+    load.ShotSizeFlags[1] = true;
     load.ShotSizeFlags[3] = true;
     load.ShotSizeFlags[7] = true;
     LoadRecord other = Load("W2", 2, 1, 0, 1, 0);
@@ -224,10 +225,10 @@ TEST_F(FilterListsTest, ShotshellOffersEveryFlaggedShotSize) {
     WriteTable(dir.Data() / "t04dr.dat", RecordFamily::Shotshell, {load, other});
 
     Build(CatalogTab::Shotshell);
-    EXPECT_EQ(Texts(bullet), (std::vector<std::string>{"** Show all pellet sizes **", "Size03",
-                                                       "Size07", "Size29"}));
+    EXPECT_EQ(Texts(bullet), (std::vector<std::string>{"** Show all pellet sizes **", "Size01",
+                                                       "Size03", "Size07", "Size29"}));
     EXPECT_EQ(Texts(usage), (std::vector<std::string>{"** Show all usage **", "Ducks"}));
-    for (const char* size : {"Size03", "Size07"}) {
+    for (const char* size : {"Size01", "Size03", "Size07"}) {
         Select(bullet, size);
         Build(CatalogTab::Shotshell);
         EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{0})) << size;
