@@ -6,6 +6,7 @@
 #include "Commands.h"
 
 #include "catalog/RecordLayout.h"
+#include "catalog/SectionTraits.h"
 
 #include <algorithm>
 #include <array>
@@ -30,13 +31,13 @@ constexpr std::array<const char*, kSectionCount> kLoadSources = {
     "t0-rifle.txt", "t1-pistol.txt",    "t2-rimfire.txt",
     "t3-slug.txt",  "t4-shotshell.txt", "t5-components.txt"};
 
-// The lists every section reads; a catalog without one of them is incomplete.
+// The lists every load section reads; a catalog without one of them is incomplete.
 std::vector<std::string> RequiredLists() {
     std::vector<std::string> names;
-    for (int tab = 0; tab <= 4; ++tab) {
+    for (const CatalogTab tab : kLoadSections) {
         for (const char* kind : {"br", "ca", "bu", "us"}) {
             std::string name(1, 't');
-            name += std::to_string(tab);
+            name += std::to_string(TabIndex(tab));
             name += kind;
             name += ".lst";
             names.push_back(std::move(name));

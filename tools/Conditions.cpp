@@ -3,6 +3,7 @@
 #include "ballistics/FixedWidthMeasure.h"
 #include "ballistics/PanelStepping.h"
 #include "catalog/FilterLists.h"
+#include "catalog/SectionTraits.h"
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "common/UnitConversion.h"
@@ -84,7 +85,7 @@ std::optional<std::string> SplitConditionArgs(const Args& args, ConditionArgs& o
 
 std::optional<std::string> ReadConditions(const ConditionArgs& args, CatalogTab tab,
                                           Conditions& out) {
-    const int section = TabIndex(tab);
+    const bool ballistics = Traits(tab).HasBallistics();
     AppSettings& settings = out.Settings;
     PanelTexts& panel = out.Panel;
     settings.EnglSys = !args.Metric;
@@ -97,8 +98,8 @@ std::optional<std::string> ReadConditions(const ConditionArgs& args, CatalogTab 
         panel.Temperature = Rounded(settings.DefaultTemperature);
         panel.CrossWind = Rounded(settings.DefaultCrossWind);
     }
-    if (section <= 3) {
-        const PanelChoices choices = DefaultPanelChoices(section);
+    if (ballistics) {
+        const PanelChoices choices = DefaultPanelChoices(tab);
         panel.Increment = std::to_string(choices.Increment());
         panel.Range = std::to_string(choices.Range());
         panel.ZeroAt = std::to_string(choices.ZeroAt());
@@ -121,7 +122,7 @@ std::optional<std::string> ReadConditions(const ConditionArgs& args, CatalogTab 
             return std::string(name) + " must be a number";
         }
     }
-    if (section <= 3) {
+    if (ballistics) {
         const auto increment = TryParseInt(panel.Increment);
         const auto range = TryParseInt(panel.Range);
         const auto zero = TryParseInt(panel.ZeroAt);

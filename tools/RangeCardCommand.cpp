@@ -3,7 +3,9 @@
 #include "Commands.h"
 #include "Conditions.h"
 
+#include "ballistics/GridLayout.h"
 #include "catalog/Catalog.h"
+#include "catalog/SectionTraits.h"
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
@@ -119,7 +121,8 @@ int RunRangeCard(const Args& args) {
     std::optional<double> bulletWeight;
     if (load) {
         const std::optional<std::int32_t> section = TryParseInt((*load)[1]);
-        if (!section || *section < 0 || *section > 3) {
+        if (!section || *section < 0 || *section >= kSectionCount ||
+            !Traits(static_cast<CatalogTab>(*section)).HasBallistics()) {
             return UsageError("SECTION of --load must be 0 to 3");
         }
         if (card.count("--bc") || card.count("--mv") || card.count("--weight")) {
@@ -171,7 +174,7 @@ int RunRangeCard(const Args& args) {
     RangeCardRequest request;
     request.english = english;
     request.inputs = EngineInputsFromPanel(panel, tab, record, english,
-                                           conditions.Settings.SightHeightOf(TabIndex(tab)));
+                                           SectionSightHeight(conditions.Settings, tab));
     if (bulletWeight) {
         request.inputs.BulletWeight = *bulletWeight;
     }

@@ -135,7 +135,7 @@ void BallisticsPanel::ApplyBallisticDefaults(const AppSettings& settings, Catalo
         return;
     }
     const auto s = static_cast<std::size_t>(slot);
-    choices_ = DefaultPanelChoices(TabIndex(section));
+    choices_ = DefaultPanelChoices(section);
     if (settings.SavedIndex[s]) {
         choices_.IncrementIndex = settings.IncrementIndex[s];
         choices_.RangeIndex = settings.RangeIndex[s];

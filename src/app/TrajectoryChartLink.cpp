@@ -4,6 +4,7 @@
 #include "app/CatalogGridModel.h"
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
+#include "ballistics/GridLayout.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
@@ -218,7 +219,7 @@ void TrajectoryChartLink::Refresh() {
     if (HasBallistics(section)) {
         const CatalogTab tab = section;
         request.Section = tab;
-        request.SightHeight = settings_.SightHeightOf(Traits(tab).ballisticsSlot);
+        request.SightHeight = SectionSightHeight(settings_, tab);
         std::vector<int> records = compared_;
         if (records.empty() && SelectedRecord() >= 0) {
             records.push_back(SelectedRecord());

@@ -199,7 +199,7 @@ private:
         flights_.push_back(
             {currentRow_,
              EngineInputsFromPanel(request_.Panel, request_.Section, load, english_,
-                                   request_.Settings.SightHeightOf(TabIndex(request_.Section)))});
+                                   SectionSightHeight(request_.Settings, request_.Section))});
     }
 
     // Below this a second thread costs more than it saves.
@@ -368,7 +368,6 @@ std::string LegendLine1Text(bool nickelPlatedSeen, bool lowRecoilSeen) {
 GridData BuildGridData(const GridRequest& request) {
     GridData grid;
     grid.Section = request.Section;
-    const int section = TabIndex(request.Section);
     if (request.Section == CatalogTab::Components) {
         grid.Headings =
             BuildComponentHeadings(SectionComponentSwitches(request.Records, request.Shown),
@@ -376,7 +375,7 @@ GridData BuildGridData(const GridRequest& request) {
     } else {
         const PanelRanges ranges = ReadPanelRanges(request.Panel);
         grid.Headings =
-            BuildHeadings(section, ranges.Increment, ranges.Range,
+            BuildHeadings(request.Section, ranges.Increment, ranges.Range,
                           SectionColumnSwitches(request.Section, request.Records, request.Shown),
                           request.Panel.CrossWind, request.Settings, request.Measure);
         if (ranges.Increment > 0) {

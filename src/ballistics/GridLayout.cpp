@@ -2,6 +2,7 @@
 
 #include "ballistics/EngineInputsFromPanel.h"
 #include "ballistics/UnitWords.h"
+#include "catalog/SectionTraits.h"
 #include "common/NumberText.h"
 
 #include <algorithm>
@@ -212,13 +213,22 @@ void ResetColumns(std::vector<ColumnLayout>& columns, int count, ColorRef gridCo
     columns.assign(static_cast<std::size_t>(std::max(0, std::min(count, kColumnCapacity))), reset);
 }
 
-GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitches switches,
+double SectionSightHeight(const AppSettings& settings, CatalogTab tab) {
+    const SectionTraits& traits = Traits(tab);
+    return traits.HasBallistics()
+               ? settings.SightHeightOf(static_cast<BallisticsSlot>(traits.ballisticsSlot))
+               : 0.0;
+}
+
+GridHeadings BuildHeadings(CatalogTab tab, int increment, int maxRange, ColumnSwitches switches,
                            std::string_view crosswindText, const AppSettings& settings,
                            const TextMeasure& measure) {
     GridHeadings headings;
     switches = ApplyColumnChoices(switches, ColumnChoicesFrom(settings));
-    const UnitWords words = MakeUnitWords(section, settings.EnglSys);
-    const bool shotshell = section == 4;
+    const SectionTraits& traits = Traits(tab);
+    const UnitWords words = MakeUnitWords(tab, settings.EnglSys);
+    // Shotshells have one ballistics column, the muzzle velocity, and a table of shot sizes.
+    const bool shotshell = traits.style == StyleSource::ShotSizes;
     if (shotshell) {
         switches.Energy = false;
     } else {
@@ -229,7 +239,7 @@ GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitc
     }
     headings.Switches = switches;
     const std::vector<std::string>& labels = headings.RangeLabels;
-    const bool slugOrShot = section == 3 || section == 4;
+    const bool slugOrShot = traits.gauge;
     ColumnIndexes& index = headings.Index;
 
     HeadingBuilder builder(headings, measure);
@@ -249,7 +259,7 @@ GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitc
         index.ShellLength = builder.AddGroup("SHELL LENGTH", {"IN " + words.LongLength});
     }
     if (!shotshell) {
-        const bool slug = section == 3;
+        const bool slug = traits.style == StyleSource::SlugStyle;
         if (switches.Weight) {
             index.Weight =
                 builder.AddGroup(slug ? "SLUG WGT." : "BULLET WGT.", {"IN " + words.Weight});
@@ -263,7 +273,7 @@ GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitc
         if (switches.Style) {
             index.Style = builder.AddColumn(slug ? "SLUG TYPE" : "BULLET STYLE");
         }
-        if (switches.PrimerNumber && section <= 1) {
+        if (switches.PrimerNumber && traits.primerNumber) {
             index.PrimerNumber = builder.AddGroup("FACTORY", {"PRIMER NO."});
         }
         if (switches.Velocity) {
@@ -282,7 +292,7 @@ GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitc
                                  labels, GroupKind::Ballistics, settings.clWindDrift);
         }
         if (switches.Trajectory) {
-            const double sight = settings.SightHeightOf(section) * words.LengthFactor;
+            const double sight = SectionSightHeight(settings, tab) * words.LengthFactor;
             index.Trajectory = builder.AddGroup(
                 "TRAJECTORY IN " + words.LongLength + " FOR " + FormatFixed(sight, 1) + " " +
                     words.ShortLength + " SIGHT HEIGHT",

@@ -1,6 +1,7 @@
 #pragma once
 // Which columns the catalog grid shows for a section, in which order, under which two-line
 // headings and how wide. Texts are Windows-1252; widths come from the grid font via TextMeasure.
+#include "catalog/LoadRecord.h"
 #include "common/TextMeasure.h"
 #include "settings/AppSettings.h"
 
@@ -137,14 +138,17 @@ void FitColumnToText(ColumnLayout& column, std::string_view text, bool bold,
 // `count` columns in their reset state (grid colour, no group, border 1, offset 6, width 50).
 void ResetColumns(std::vector<ColumnLayout>& columns, int count, ColorRef gridColor);
 
-// Sections 0-4. `increment` and `maxRange` are the panel's integers (yards or meters),
+// The sight height in inches of the section's ballistics place; 0 for a section without one.
+double SectionSightHeight(const AppSettings& settings, CatalogTab tab);
+
+// The load sections. `increment` and `maxRange` are the panel's integers (yards or meters),
 // `crosswindText` the panel's crosswind as typed. The settings give the unit system, the column
 // choices, the section's sight height and the group colours.
-GridHeadings BuildHeadings(int section, int increment, int maxRange, ColumnSwitches switches,
+GridHeadings BuildHeadings(CatalogTab tab, int increment, int maxRange, ColumnSwitches switches,
                            std::string_view crosswindText, const AppSettings& settings,
                            const TextMeasure& measure);
 
-// Section 5.
+// The components section.
 GridHeadings BuildComponentHeadings(const ComponentSwitches& switches, const AppSettings& settings,
                                     const TextMeasure& measure);
 

@@ -77,7 +77,7 @@ std::string ValueText(Quantity quantity, const ComputedLoad& load, int point, in
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
                                   const PanelTexts& panel, bool english, double sightHeight) {
     const PanelRanges ranges = ReadPanelRanges(panel);
-    const UnitWords words = MakeUnitWords(TabIndex(section), english);
+    const UnitWords words = MakeUnitWords(section, english);
     const std::vector<std::string> labels =
         BuildRangeLabels(ranges.Increment, ranges.Range, words.Distance);
     const int points = static_cast<int>(labels.size());

@@ -7,7 +7,9 @@
 namespace corvane {
 namespace {
 
-int MaxIndex(const std::vector<std::int32_t>& values) { return static_cast<int>(values.size()) - 1; }
+int MaxIndex(const std::vector<std::int32_t>& values) {
+    return static_cast<int>(values.size()) - 1;
+}
 
 // Saved indexes from the settings may be anything; clamp them before use.
 void ClampIndexes(PanelChoices& c) {
@@ -119,31 +121,32 @@ std::int32_t PanelChoices::Range() const {
     return Ranges.empty() ? 0 : Ranges[static_cast<std::size_t>(RangeIndex)];
 }
 
-PanelChoices DefaultPanelChoices(int section) {
+PanelChoices DefaultPanelChoices(CatalogTab tab) {
     PanelChoices c;
-    switch (section) {
-    case 0:
+    switch (tab) {
+    case CatalogTab::Rifle:
         c.Increments = {25, 50, 100, 200};
         c.Ranges = {100, 125, 150, 175, 200, 225, 250, 275, 300, 350,
                     400, 450, 500, 550, 600, 700, 800, 900, 1000};
         c.IncrementIndex = 2;
         c.RangeIndex = 12;
         break;
-    case 1:
+    case CatalogTab::Pistol:
         c.Increments = {10, 25, 50, 100};
-        c.Ranges = {50, 75, 100, 110, 120, 125, 150, 175, 200, 225, 250, 275, 300, 350, 400, 450,
-                    500};
+        c.Ranges = {50,  75,  100, 110, 120, 125, 150, 175, 200,
+                    225, 250, 275, 300, 350, 400, 450, 500};
         c.IncrementIndex = 1;
         c.RangeIndex = 6;
         break;
-    case 2:
-    case 3:
+    case CatalogTab::Rimfire:
+    case CatalogTab::Slug:
         c.Increments = {10, 25, 50};
         c.Ranges = {50, 75, 100, 110, 120, 125, 150, 175, 200, 225, 250, 275, 300, 350};
         c.IncrementIndex = 1;
         c.RangeIndex = 6;
         break;
-    default:
+    case CatalogTab::Shotshell:
+    case CatalogTab::Components:
         return c;
     }
     c.ZeroMultiplier = 2;

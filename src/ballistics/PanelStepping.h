@@ -3,6 +3,8 @@
 // an up-down moves one of them and pulls the other two back into agreement: the range is a
 // multiple of the increment with at most `MaxRangeSteps` points, and the zero is a whole number
 // of increments, at least one, not beyond the range.
+#include "catalog/LoadRecord.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -24,9 +26,9 @@ struct PanelChoices {
     std::int32_t ZeroAt() const { return Increment() * ZeroMultiplier; }
 };
 
-// The choice tables of sections 0-3 with their default indexes and zero multiplier; other
-// sections get empty tables.
-PanelChoices DefaultPanelChoices(int section);
+// The choice tables of the sections with ballistics, with their default indexes and zero
+// multiplier; the other sections get empty tables.
+PanelChoices DefaultPanelChoices(CatalogTab tab);
 
 // Applies one click (or, with StepControl::None, only brings the indexes into range).
 void StepBallisticsControl(PanelChoices& choices, StepControl control, StepDirection direction);

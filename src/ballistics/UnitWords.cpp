@@ -1,14 +1,15 @@
 #include "ballistics/UnitWords.h"
 
+#include "catalog/SectionTraits.h"
 #include "common/UnitConversion.h"
 
 namespace corvane {
 
-UnitWords MakeUnitWords(int section, bool english) {
+UnitWords MakeUnitWords(CatalogTab tab, bool english) {
     UnitWords words;
     if (english) {
-        // Slugs and shot are weighed in ounces, bullets in grains.
-        words.Weight = (section == 3 || section == 4) ? "OUNCES" : "GRAINS";
+        // Slugs and shot (the gauge sections) are weighed in ounces, bullets in grains.
+        words.Weight = Traits(tab).gauge ? "OUNCES" : "GRAINS";
         words.Distance = "YDS";
         words.Velocity = "FEET PER SECOND";
         words.Energy = "FOOT-POUNDS";

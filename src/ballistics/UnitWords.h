@@ -1,5 +1,7 @@
 #pragma once
 // The unit words of the grid headings for one section in one unit system.
+#include "catalog/LoadRecord.h"
+
 #include <string>
 
 namespace corvane {
@@ -16,7 +18,7 @@ struct UnitWords {
     double LengthFactor = 1.0; // inches -> shown length unit
 };
 
-// SetUnitWords: the words of `section` (0-5) in English (`english`) or Metric units.
-UnitWords MakeUnitWords(int section, bool english);
+// The words of a section in English (`english`) or Metric units.
+UnitWords MakeUnitWords(CatalogTab tab, bool english);
 
 } // namespace corvane

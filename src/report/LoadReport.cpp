@@ -2,6 +2,7 @@
 
 #include "ballistics/BallisticEngine.h"
 #include "catalog/PelletData.h"
+#include "catalog/SectionTraits.h"
 #include "catalog/ShotSizes.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
@@ -62,14 +63,15 @@ std::string OunceWeightText(double ounces, bool english) {
 
 class ReportBuilder {
 public:
-    ReportBuilder(const LoadReportRequest& request, const LoadRecord& load, int section)
-        : request_(request), load_(load), section_(section), english_(request.Settings.EnglSys),
-          sightHeight_(request.Settings.SightHeightOf(section)) {}
+    ReportBuilder(const LoadReportRequest& request, const LoadRecord& load, CatalogTab tab)
+        : request_(request), load_(load), tab_(tab), traits_(Traits(tab)),
+          english_(request.Settings.EnglSys),
+          sightHeight_(SectionSightHeight(request.Settings, tab)) {}
 
     LoadReport Build() {
-        report_.Section = section_;
+        report_.Section = TabIndex(tab_);
         AddHeader();
-        if (section_ <= 3) {
+        if (traits_.HasBallistics()) {
             AddRangeBlock();
         } else if (!IsBuckshotLoad(load_)) {
             report_.Shots = ReportShotTable{
@@ -100,10 +102,10 @@ private:
 
     std::string Title() const {
         const std::string brand = Field(Name(load_.BrandId, ListKind::Brand));
-        switch (section_) {
-        case 0:
+        switch (tab_) {
+        case CatalogTab::Rifle:
             return brand + " Centerfire Rifle";
-        case 2:
+        case CatalogTab::Rimfire:
             return brand + " Rimfire";
         default:
             return brand;
@@ -111,11 +113,11 @@ private:
     }
 
     void AddHeader() {
-        const bool gauge = section_ >= 3;
+        const bool gauge = traits_.gauge;
         report_.Title = Title();
         report_.Header.push_back(Pair("Usage:", LoadUsageText(load_, [this](int id, ListKind kind) {
-                                           return Name(id, kind);
-                                       })));
+                                          return Name(id, kind);
+                                      })));
         report_.Header.push_back(Pair("Corvane Load No.:", Trim(load_.LoadNumber)));
         report_.Header.push_back(
             Pair(gauge ? "Gauge:" : "Caliber:", Name(load_.CaliberId, ListKind::Caliber)));
@@ -123,7 +125,7 @@ private:
             report_.Header.push_back(
                 Pair("Shell Length:", LengthText(load_.ShellLength, english_, 1)));
         }
-        if (section_ == 4) {
+        if (traits_.family == RecordFamily::Shotshell) {
             AddShotshellHeader();
         } else {
             AddBulletHeader();
@@ -136,7 +138,7 @@ private:
     }
 
     void AddBulletHeader() {
-        const bool slug = section_ == 3;
+        const bool slug = traits_.family == RecordFamily::Slug;
         if (slug) {
             report_.Header.push_back(
                 Pair("Slug Weight:", OunceWeightText(load_.SlugWeight, english_)));
@@ -153,7 +155,7 @@ private:
         report_.Header.push_back(Pair("Ballistic Coefficient:", std::isfinite(coefficient)
                                                                     ? FormatFixed(coefficient, 3)
                                                                     : std::string()));
-        if (section_ <= 1) {
+        if (traits_.primerNumber) {
             report_.Header.push_back(Pair("Factory Primer No.:", load_.PrimerNumber));
         }
         const PanelTexts& panel = request_.Panel;
@@ -269,14 +271,15 @@ private:
             const double muzzle = english_ ? -sightHeight_ : -sightHeight_ * kCentimetersPerInch;
             table.Rows.push_back(DataRow(english_ ? "Trajectory (in)" : "Trajectory (cm)",
                                          {FormatFixed(muzzle, 1)}, index.Trajectory, n));
-            table.Rows.push_back(ZeroAdjustmentRow(load_, static_cast<CatalogTab>(section_),
-                                                   request_.Panel, english_, sightHeight_, n));
+            table.Rows.push_back(
+                ZeroAdjustmentRow(load_, tab_, request_.Panel, english_, sightHeight_, n));
         }
     }
 
     const LoadReportRequest& request_;
     const LoadRecord& load_;
-    int section_;
+    CatalogTab tab_;
+    const SectionTraits& traits_;
     bool english_;
     double sightHeight_;
     std::optional<std::vector<int>> index_;
@@ -355,9 +358,9 @@ std::pair<ReportRangeTable, ReportRangeTable> SplitRangeTable(const ReportRangeT
 }
 
 std::optional<LoadReport> BuildLoadReport(const LoadReportRequest& request) {
-    const int section = TabIndex(request.Grid.Section);
+    const CatalogTab tab = request.Grid.Section;
     const GridData& grid = request.Grid;
-    if (section < 0 || section > 4 || request.Row < 1 || request.Row >= grid.RowCount() ||
+    if (Traits(tab).IsComponents() || request.Row < 1 || request.Row >= grid.RowCount() ||
         request.Row >= static_cast<int>(grid.RecordIndexes.size())) {
         return std::nullopt;
     }
@@ -365,7 +368,7 @@ std::optional<LoadReport> BuildLoadReport(const LoadReportRequest& request) {
     if (record < 0 || record >= static_cast<int>(request.Records.size())) {
         return std::nullopt;
     }
-    ReportBuilder builder(request, request.Records[static_cast<std::size_t>(record)], section);
+    ReportBuilder builder(request, request.Records[static_cast<std::size_t>(record)], tab);
     return builder.Build();
 }
 

@@ -55,6 +55,8 @@ struct ReportShotTable {
 };
 
 struct LoadReport {
+    // The section's tab number as the report's text carries it; kept a number because it is
+    // read back from text that may hold any number.
     int Section = 0;
     std::string Title;
     std::vector<ReportPair> Header;

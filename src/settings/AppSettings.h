@@ -14,6 +14,11 @@ inline constexpr ColorRef MakeColor(int red, int green, int blue) {
            (static_cast<ColorRef>(blue) << 16);
 }
 
+// The four places of the per-section ballistics settings (sight height, panel choices). The
+// settings know no catalog sections; a section names its place in its traits
+// (`SectionTraits::ballisticsSlot`, none for the sections without ballistics).
+enum class BallisticsSlot : int { Rifle = 0, Pistol = 1, Rimfire = 2, Slug = 3 };
+
 struct AppSettings {
     bool EnglSys = true;
     double DefaultAltitude = 0;
@@ -55,20 +60,19 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 
-    // Sight height of sections 0-3 in inches; 0 for the others.
-    double SightHeightOf(int section) const {
-        switch (section) {
-        case 0:
+    // Sight height in inches of a ballistics place.
+    double SightHeightOf(BallisticsSlot slot) const {
+        switch (slot) {
+        case BallisticsSlot::Rifle:
             return RifleSightHeight;
-        case 1:
+        case BallisticsSlot::Pistol:
             return PistolSightHeight;
-        case 2:
+        case BallisticsSlot::Rimfire:
             return RimfireSightHeight;
-        case 3:
-            return SlugSightHeight;
-        default:
-            return 0;
+        case BallisticsSlot::Slug:
+            break;
         }
+        return SlugSightHeight;
     }
 };
 

@@ -193,7 +193,7 @@ std::string SightHeightRestoreText(SightField field, bool english) {
 }
 
 double SightHeightOf(const AppSettings& settings, SightField field) {
-    return settings.SightHeightOf(static_cast<int>(field));
+    return settings.SightHeightOf(field);
 }
 
 void SetSightHeight(AppSettings& settings, SightField field, double inches) {

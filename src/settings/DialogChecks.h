@@ -42,7 +42,8 @@ std::string ConditionRestoreText(ConditionField field, bool english);
 
 // ---- Sight heights (stored in inches, shown with one decimal) ----
 
-enum class SightField { Rifle, Pistol, Rimfire, Slug };
+// One sight height entry of the dialog for each ballistics place.
+using SightField = BallisticsSlot;
 
 // "Inches" or "Centimeters".
 std::string SightHeightUnitWord(bool english);

@@ -52,8 +52,8 @@ TEST(GridHeadings, EverySectionInBothUnitSystems) {
              {0, true}, {1, false}, {2, true}, {3, false}, {3, true}, {4, true}, {4, false}}) {
         AppSettings settings;
         settings.EnglSys = english;
-        const GridHeadings h =
-            BuildHeadings(section, 100, 300, AllOptionalOn(section), "10", settings, kMeasure);
+        const GridHeadings h = BuildHeadings(static_cast<CatalogTab>(section), 100, 300,
+                                             AllOptionalOn(section), "10", settings, kMeasure);
         text += "# section " + std::to_string(section) + (english ? " English\n" : " Metric\n");
         for (int c = 0; c < h.ColumnCount(); ++c) {
             text +=
@@ -89,7 +89,7 @@ TEST(GridHeadings, ComponentsInBothUnitSystems) {
 
 TEST(GridHeadings, GroupsWidenTheirColumnsAndPlaceTheirTexts) {
     const GridHeadings h =
-        BuildHeadings(0, 100, 300, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
+        BuildHeadings(CatalogTab::Rifle, 100, 300, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
     const auto& col = h.Columns;
     // Foot note: "NOTE" fits the default 50; the group text is centred plus one.
     EXPECT_EQ(col[0].Width, 50);
@@ -120,7 +120,8 @@ TEST(GridHeadings, GroupsWidenTheirColumnsAndPlaceTheirTexts) {
 
 TEST(GridHeadings, BordersAndColours) {
     AppSettings settings;
-    const GridHeadings h = BuildHeadings(0, 100, 300, AllOptionalOn(0), "10", settings, kMeasure);
+    const GridHeadings h =
+        BuildHeadings(CatalogTab::Rifle, 100, 300, AllOptionalOn(0), "10", settings, kMeasure);
     std::vector<int> widths;
     for (const ColumnLayout& c : h.Columns) {
         widths.push_back(c.LeftBorderWidth);
@@ -140,7 +141,7 @@ TEST(GridHeadings, BordersAndColours) {
 
 TEST(GridHeadings, SingleRangePointHasNoTrajectory) {
     const GridHeadings h =
-        BuildHeadings(0, 100, 100, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
+        BuildHeadings(CatalogTab::Rifle, 100, 100, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
     EXPECT_EQ(h.RangeLabels, (std::vector<std::string>{"100 YDS."}));
     EXPECT_EQ(h.Index.Trajectory, -1);
     EXPECT_FALSE(h.Switches.Trajectory);
@@ -156,7 +157,8 @@ TEST(GridHeadings, UserChoicesAndBadPanelValues) {
     AppSettings settings;
     settings.VelocitySw = settings.TrajectorySw = settings.BarrelLenSw = false;
     settings.PrimerNoSw = false;
-    const GridHeadings h = BuildHeadings(0, 50, 150, AllOptionalOn(0), "x", settings, kMeasure);
+    const GridHeadings h =
+        BuildHeadings(CatalogTab::Rifle, 50, 150, AllOptionalOn(0), "x", settings, kMeasure);
     EXPECT_EQ(h.Index.Velocity, -1);
     EXPECT_EQ(h.Index.Trajectory, -1);
     EXPECT_EQ(h.Index.TestBarrel, -1);
@@ -166,14 +168,14 @@ TEST(GridHeadings, UserChoicesAndBadPanelValues) {
     EXPECT_EQ(h.RangeLabels.front(), "50 YDS.");
     // An increment of 0 gives no range points instead of a division by zero.
     const GridHeadings none =
-        BuildHeadings(0, 0, 500, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
+        BuildHeadings(CatalogTab::Rifle, 0, 500, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
     EXPECT_TRUE(none.RangeLabels.empty());
     EXPECT_EQ(none.Index.Drift, -1);
     EXPECT_EQ(none.Index.Energy, none.Index.Velocity + 1);
     // Far more range points than fit the grid are capped.
     EXPECT_EQ(RangePointCount(1, 100000), kMaxGridRangePoints);
-    const GridHeadings many =
-        BuildHeadings(0, 1, 100000, AllOptionalOn(0), "10", AppSettings{}, kMeasure);
+    const GridHeadings many = BuildHeadings(CatalogTab::Rifle, 1, 100000, AllOptionalOn(0), "10",
+                                            AppSettings{}, kMeasure);
     EXPECT_LE(many.ColumnCount(), kColumnCapacity);
 }
 

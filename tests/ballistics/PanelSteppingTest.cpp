@@ -11,7 +11,7 @@ std::tuple<int, int, int> Shown(const PanelChoices& c) {
     return {c.Increment(), c.Range(), c.ZeroAt()};
 }
 
-PanelChoices At(int section, int increment, int range, int zero) {
+PanelChoices At(CatalogTab section, int increment, int range, int zero) {
     PanelChoices c = DefaultPanelChoices(section);
     for (std::size_t i = 0; i < c.Increments.size(); ++i) {
         if (c.Increments[i] == increment) {
@@ -28,25 +28,25 @@ PanelChoices At(int section, int increment, int range, int zero) {
 }
 
 TEST(PanelStepping, DefaultsOfEverySection) {
-    EXPECT_EQ(Shown(DefaultPanelChoices(0)), std::make_tuple(100, 500, 200));
-    EXPECT_EQ(Shown(DefaultPanelChoices(1)), std::make_tuple(25, 150, 50));
-    EXPECT_EQ(Shown(DefaultPanelChoices(2)), std::make_tuple(25, 150, 50));
-    EXPECT_EQ(Shown(DefaultPanelChoices(3)), std::make_tuple(25, 150, 50));
-    EXPECT_TRUE(DefaultPanelChoices(4).Increments.empty());
+    EXPECT_EQ(Shown(DefaultPanelChoices(CatalogTab::Rifle)), std::make_tuple(100, 500, 200));
+    EXPECT_EQ(Shown(DefaultPanelChoices(CatalogTab::Pistol)), std::make_tuple(25, 150, 50));
+    EXPECT_EQ(Shown(DefaultPanelChoices(CatalogTab::Rimfire)), std::make_tuple(25, 150, 50));
+    EXPECT_EQ(Shown(DefaultPanelChoices(CatalogTab::Slug)), std::make_tuple(25, 150, 50));
+    EXPECT_TRUE(DefaultPanelChoices(CatalogTab::Shotshell).Increments.empty());
 }
 
 TEST(PanelStepping, IncrementStepsKeepZeroAndMoveRangeToAMultiple) {
-    PanelChoices c = DefaultPanelChoices(0);
+    PanelChoices c = DefaultPanelChoices(CatalogTab::Rifle);
     StepBallisticsControl(c, StepControl::Increment, StepDirection::Up);
     EXPECT_EQ(Shown(c), std::make_tuple(200, 600, 200));
     // Down to 25 yards, the range falls to the farthest with exactly the most steps.
-    c = At(0, 50, 600, 100);
+    c = At(CatalogTab::Rifle, 50, 600, 100);
     StepBallisticsControl(c, StepControl::Increment, StepDirection::Down);
     EXPECT_EQ(Shown(c), std::make_tuple(25, 300, 100));
 }
 
 TEST(PanelStepping, RangeUpPastTheStepLimitRaisesTheIncrement) {
-    PanelChoices c = At(0, 25, 300, 50);
+    PanelChoices c = At(CatalogTab::Rifle, 25, 300, 50);
     StepBallisticsControl(c, StepControl::Range, StepDirection::Up);
     EXPECT_EQ(c.Range(), 350);
     EXPECT_EQ(c.Increment(), 50);
@@ -55,13 +55,13 @@ TEST(PanelStepping, RangeUpPastTheStepLimitRaisesTheIncrement) {
 }
 
 TEST(PanelStepping, HandgunRangeDownSkipsRangesThatAreNotMultiples) {
-    PanelChoices c = At(1, 25, 125, 50);
+    PanelChoices c = At(CatalogTab::Pistol, 25, 125, 50);
     StepBallisticsControl(c, StepControl::Range, StepDirection::Down);
     EXPECT_EQ(Shown(c), std::make_tuple(25, 100, 50));
 }
 
 TEST(PanelStepping, ZeroStaysBetweenOneIncrementAndTheRange) {
-    PanelChoices c = At(0, 100, 300, 200);
+    PanelChoices c = At(CatalogTab::Rifle, 100, 300, 200);
     StepBallisticsControl(c, StepControl::Zero, StepDirection::Up);
     EXPECT_EQ(c.ZeroAt(), 300);
     StepBallisticsControl(c, StepControl::Zero, StepDirection::Up);
@@ -75,7 +75,7 @@ TEST(PanelStepping, ZeroStaysBetweenOneIncrementAndTheRange) {
 // Whatever the clicks, the panel never shows an inconsistent triple.
 TEST(PanelStepping, EveryClickSequenceKeepsTheInvariants) {
     for (int section = 0; section < 4; ++section) {
-        PanelChoices c = DefaultPanelChoices(section);
+        PanelChoices c = DefaultPanelChoices(static_cast<CatalogTab>(section));
         unsigned seed = 12345u + static_cast<unsigned>(section);
         for (int click = 0; click < 3000; ++click) {
             seed = seed * 1103515245u + 12345u;
@@ -91,7 +91,7 @@ TEST(PanelStepping, EveryClickSequenceKeepsTheInvariants) {
 }
 
 TEST(PanelStepping, SavedIndexesOutOfRangeAreClamped) {
-    PanelChoices c = DefaultPanelChoices(2);
+    PanelChoices c = DefaultPanelChoices(CatalogTab::Rimfire);
     c.IncrementIndex = 40;
     c.RangeIndex = -3;
     c.ZeroMultiplier = 0;

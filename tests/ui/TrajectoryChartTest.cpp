@@ -86,7 +86,7 @@ TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines[0]->name(), LoadNumberOfRow(*window, 0));
     ASSERT_GT(lines[0]->count(), 20); // sampled between the range points
-    EXPECT_DOUBLE_EQ(lines[0]->at(0).y(), -window->Settings().SightHeightOf(0));
+    EXPECT_DOUBLE_EQ(lines[0]->at(0).y(), -window->Settings().SightHeightOf(BallisticsSlot::Rifle));
 
     window->SelectGridRow(1);
     lines = LoadLines(*chart);
