@@ -72,6 +72,7 @@ TEST(PelletDataTest, SteelRowsInEnglishAndMetric) {
 
 TEST(PelletDataTest, MaterialClassesAndUnofferedShot) {
     EXPECT_EQ(ShotMaterialOf("Hevi tungsten-iron"), ShotMaterial::Tungsten);
+    EXPECT_EQ(ShotMaterialOf("Plated steel"), ShotMaterial::Steel);
     EXPECT_EQ(ShotMaterialOf("Steel over lead"), ShotMaterial::Lead);
     EXPECT_EQ(ShotMaterialOf(""), ShotMaterial::None);
 
