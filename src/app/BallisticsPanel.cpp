@@ -48,30 +48,29 @@ public:
 
 BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlGridControlsRight"));
-    EditAltitude = new NumberEntry(QStringLiteral("0"), 5, this);
-    EditAltitude->setToolTip(QStringLiteral("Altitude above sea level"));
-    EditTemperature = new NumberEntry(QStringLiteral("59"), 3, this);
-    EditTemperature->setToolTip(QStringLiteral("Air temperature"));
-    EditCrossWind = new QSpinBox(this);
-    EditCrossWind->setRange(0, 60);
-    EditCrossWind->setValue(10);
-    EditCrossWind->setToolTip(QStringLiteral("Crosswind speed"));
-    EditCrossWind->findChild<QLineEdit*>()->setReadOnly(true);
-    EditIncrement = new SteppedSpinBox(this);
-    EditIncrement->SetText(QStringLiteral("50"));
-    EditIncrement->setToolTip(QStringLiteral("Increments between ranges"));
-    EditRange = new SteppedSpinBox(this);
-    EditRange->SetText(QStringLiteral("500"));
-    EditRange->setToolTip(QStringLiteral("Maximum range"));
-    EditZeroAt = new SteppedSpinBox(this);
-    EditZeroAt->SetText(QStringLiteral("100"));
-    EditZeroAt->setToolTip(QStringLiteral("Zeroed range"));
+    altitude_ = new NumberEntry(QStringLiteral("0"), 5, this);
+    altitude_->setToolTip(QStringLiteral("Altitude above sea level"));
+    temperature_ = new NumberEntry(QStringLiteral("59"), 3, this);
+    temperature_->setToolTip(QStringLiteral("Air temperature"));
+    crossWind_ = new QSpinBox(this);
+    crossWind_->setRange(0, 60);
+    crossWind_->setValue(10);
+    crossWind_->setToolTip(QStringLiteral("Crosswind speed"));
+    crossWind_->findChild<QLineEdit*>()->setReadOnly(true);
+    increment_ = new SteppedSpinBox(this);
+    increment_->SetText(QStringLiteral("50"));
+    increment_->setToolTip(QStringLiteral("Increments between ranges"));
+    range_ = new SteppedSpinBox(this);
+    range_->SetText(QStringLiteral("500"));
+    range_->setToolTip(QStringLiteral("Maximum range"));
+    zeroAt_ = new SteppedSpinBox(this);
+    zeroAt_->SetText(QStringLiteral("100"));
+    zeroAt_->setToolTip(QStringLiteral("Zeroed range"));
 
     const QString captions[6] = {QStringLiteral("Altitude"),  QStringLiteral("Temperature"),
                                  QStringLiteral("Crosswind"), QStringLiteral("Increment"),
                                  QStringLiteral("Range"),     QStringLiteral("Zero at")};
-    QWidget* entries[6] = {EditAltitude,  EditTemperature, EditCrossWind,
-                           EditIncrement, EditRange,       EditZeroAt};
+    QWidget* entries[6] = {altitude_, temperature_, crossWind_, increment_, range_, zeroAt_};
     // Each column is as wide as its caption, entry or units label needs in the font in use.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -87,37 +86,36 @@ BallisticsPanel::BallisticsPanel(QWidget* parent) : QWidget(parent) {
         grid->addWidget(unitLabels_[c], 2, c);
     }
     grid->setColumnStretch(6, 1); // spare width stays to the right
-    connect(EditAltitude, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
-    connect(EditTemperature, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
-    connect(EditCrossWind, &QSpinBox::textChanged, this, &BallisticsPanel::entryChanged);
-    const std::pair<SteppedSpinBox*, StepControl> stepped[] = {
-        {EditIncrement, StepControl::Increment},
-        {EditRange, StepControl::Range},
-        {EditZeroAt, StepControl::Zero}};
+    connect(altitude_, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
+    connect(temperature_, &QLineEdit::textChanged, this, &BallisticsPanel::entryChanged);
+    connect(crossWind_, &QSpinBox::textChanged, this, &BallisticsPanel::entryChanged);
+    const std::pair<SteppedSpinBox*, StepControl> stepped[] = {{increment_, StepControl::Increment},
+                                                               {range_, StepControl::Range},
+                                                               {zeroAt_, StepControl::Zero}};
     for (const auto& [box, control] : stepped) {
         connect(box, &SteppedSpinBox::textChanged, this, &BallisticsPanel::entryChanged);
         connect(box, &SteppedSpinBox::stepped, this,
                 [this, control = control](StepDirection direction) { Step(control, direction); });
     }
-    EditAltitude->installEventFilter(this);
-    EditTemperature->installEventFilter(this);
+    altitude_->installEventFilter(this);
+    temperature_->installEventFilter(this);
     ShowDefaultConditions(AppSettings{});
 }
 
 void BallisticsPanel::ShowDefaultConditions(const AppSettings& settings) {
     if (settings.EnglSys) {
-        EditAltitude->setText(Rounded(settings.DefaultAltitude));
-        EditTemperature->setText(Rounded(settings.DefaultTemperature));
-        EditCrossWind->setValue(static_cast<int>(RoundHalfEven(settings.DefaultCrossWind)));
+        altitude_->setText(Rounded(settings.DefaultAltitude));
+        temperature_->setText(Rounded(settings.DefaultTemperature));
+        crossWind_->setValue(static_cast<int>(RoundHalfEven(settings.DefaultCrossWind)));
     } else {
-        EditAltitude->setText(Rounded(settings.DefaultAltitude * kMetersPerFoot));
-        EditTemperature->setText(Rounded(FahrenheitToCelsius(settings.DefaultTemperature)));
-        EditCrossWind->setValue(
+        altitude_->setText(Rounded(settings.DefaultAltitude * kMetersPerFoot));
+        temperature_->setText(Rounded(FahrenheitToCelsius(settings.DefaultTemperature)));
+        crossWind_->setValue(
             static_cast<int>(RoundHalfEven(settings.DefaultCrossWind * kMetersPerSecondPerMph)));
     }
     english_ = settings.EnglSys;
-    lastValid_[0] = EditAltitude->text();
-    lastValid_[1] = EditTemperature->text();
+    lastValid_[0] = altitude_->text();
+    lastValid_[1] = temperature_->text();
     const bool e = settings.EnglSys;
     const QString distance = e ? QStringLiteral("Yards") : QStringLiteral("Meters");
     unitLabels_[0]->setText(e ? QStringLiteral("Feet") : QStringLiteral("Meters"));
@@ -165,9 +163,9 @@ void BallisticsPanel::Step(StepControl control, StepDirection direction) {
 }
 
 void BallisticsPanel::ShowStepValues() {
-    EditIncrement->SetText(QString::number(choices_.Increment()));
-    EditRange->SetText(QString::number(choices_.Range()));
-    EditZeroAt->SetText(QString::number(choices_.ZeroAt()));
+    increment_->SetText(QString::number(choices_.Increment()));
+    range_->SetText(QString::number(choices_.Range()));
+    zeroAt_->SetText(QString::number(choices_.ZeroAt()));
 }
 
 bool BallisticsPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -182,7 +180,7 @@ bool BallisticsPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool BallisticsPanel::CheckEntries() {
-    return CheckEntry(EditAltitude) && CheckEntry(EditTemperature);
+    return CheckEntry(altitude_) && CheckEntry(temperature_);
 }
 
 bool BallisticsPanel::CheckEntry(QLineEdit* edit) {
@@ -190,7 +188,7 @@ bool BallisticsPanel::CheckEntry(QLineEdit* edit) {
     if (edit == nullptr || checking_ || !edit->isModified()) {
         return true;
     }
-    const bool altitude = edit == EditAltitude;
+    const bool altitude = edit == altitude_;
     QString& last = lastValid_[altitude ? 0 : 1];
     const FieldCheck check =
         CheckConditionEntry(altitude ? ConditionField::Altitude : ConditionField::Temperature,
@@ -210,14 +208,14 @@ bool BallisticsPanel::CheckEntry(QLineEdit* edit) {
 }
 
 PanelTexts BallisticsPanel::Texts() const {
-    return PanelTexts{FromQString(EditAltitude->text()),  FromQString(EditTemperature->text()),
-                      FromQString(EditCrossWind->text()), FromQString(EditIncrement->Text()),
-                      FromQString(EditRange->Text()),     FromQString(EditZeroAt->Text())};
+    return PanelTexts{FromQString(altitude_->text()),  FromQString(temperature_->text()),
+                      FromQString(crossWind_->text()), FromQString(increment_->Text()),
+                      FromQString(range_->Text()),     FromQString(zeroAt_->Text())};
 }
 
 void BallisticsPanel::SetEntriesEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{EditAltitude, EditTemperature, EditCrossWind,
-                                                      EditIncrement, EditRange, EditZeroAt}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{altitude_, temperature_, crossWind_,
+                                                      increment_, range_, zeroAt_}) {
         w->setEnabled(enabled);
     }
 }

@@ -42,12 +42,12 @@ public:
     const PanelChoices& Choices() const { return choices_; }
     void SetEntriesEnabled(bool enabled);
 
-    QLineEdit* EditAltitude = nullptr;
-    QLineEdit* EditTemperature = nullptr;
-    QSpinBox* EditCrossWind = nullptr;
-    SteppedSpinBox* EditIncrement = nullptr;
-    SteppedSpinBox* EditRange = nullptr;
-    SteppedSpinBox* EditZeroAt = nullptr;
+    QLineEdit* AltitudeEntry() const { return altitude_; }
+    QLineEdit* TemperatureEntry() const { return temperature_; }
+    QSpinBox* CrossWindEntry() const { return crossWind_; }
+    SteppedSpinBox* IncrementEntry() const { return increment_; }
+    SteppedSpinBox* RangeEntry() const { return range_; }
+    SteppedSpinBox* ZeroAtEntry() const { return zeroAt_; }
 
 signals:
     // The text of any entry changed.
@@ -60,6 +60,12 @@ private:
     void ShowStepValues();
     bool CheckEntry(QLineEdit* edit);
 
+    QLineEdit* altitude_ = nullptr;
+    QLineEdit* temperature_ = nullptr;
+    QSpinBox* crossWind_ = nullptr;
+    SteppedSpinBox* increment_ = nullptr;
+    SteppedSpinBox* range_ = nullptr;
+    SteppedSpinBox* zeroAt_ = nullptr;
     PanelChoices choices_;
     QLabel* unitLabels_[6] = {};
     UserPrompts* prompts_ = nullptr;

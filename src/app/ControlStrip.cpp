@@ -99,38 +99,38 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
 
     // Page "Default".
     auto* page0 = new QWidget(this);
-    ComBoxBrand0 = NewCombo(QStringLiteral("ComBoxBrand0"), page0);
-    ComBoxUsage0 = NewCombo(QStringLiteral("ComBoxUsage0"), page0);
-    ComBoxCaliber0 = NewCombo(QStringLiteral("ComBoxCaliber0"), page0);
-    ComBoxBullet0 = NewCombo(QStringLiteral("ComBoxBullet0"), page0);
-    Panel = new BallisticsPanel;
+    brandList_ = NewCombo(QStringLiteral("ComBoxBrand0"), page0);
+    usageList_ = NewCombo(QStringLiteral("ComBoxUsage0"), page0);
+    caliberList_ = NewCombo(QStringLiteral("ComBoxCaliber0"), page0);
+    styleList_ = NewCombo(QStringLiteral("ComBoxBullet0"), page0);
+    ballistics_ = new BallisticsPanel;
     auto* scroll = new PanelScrollBox(page0);
-    scroll->SetPanel(Panel);
+    scroll->SetPanel(ballistics_);
     scroll->setFocusPolicy(Qt::NoFocus); // its entries take the focus, not the box
-    bbnBallisticDefaults = new QPushButton(QStringLiteral("Default"), page0);
-    bbnBallisticDefaults->setObjectName(QStringLiteral("bbnBallisticDefaults"));
-    bbnBallisticDefaults->setToolTip(QStringLiteral("Restore default ballistics settings"));
-    bbnRefresh = new QPushButton(QStringLiteral("Refresh"), page0);
-    bbnRefresh->setObjectName(QStringLiteral("bbnRefresh"));
-    bbnRefresh->setToolTip(QStringLiteral("Refresh ballistics data"));
-    QFont bold = bbnRefresh->font();
+    defaultsButton_ = new QPushButton(QStringLiteral("Default"), page0);
+    defaultsButton_->setObjectName(QStringLiteral("bbnBallisticDefaults"));
+    defaultsButton_->setToolTip(QStringLiteral("Restore default ballistics settings"));
+    refreshButton_ = new QPushButton(QStringLiteral("Refresh"), page0);
+    refreshButton_->setObjectName(QStringLiteral("bbnRefresh"));
+    refreshButton_->setToolTip(QStringLiteral("Refresh ballistics data"));
+    QFont bold = refreshButton_->font();
     bold.setBold(true);
-    bbnRefresh->setFont(bold);
+    refreshButton_->setFont(bold);
     ShowRefreshColours();
-    bbnRefresh->setEnabled(false);
-    const int buttonWidth = ButtonWidth({bbnBallisticDefaults, bbnRefresh});
-    bbnBallisticDefaults->setFixedWidth(buttonWidth);
-    bbnRefresh->setFixedWidth(buttonWidth);
+    refreshButton_->setEnabled(false);
+    const int buttonWidth = ButtonWidth({defaultsButton_, refreshButton_});
+    defaultsButton_->setFixedWidth(buttonWidth);
+    refreshButton_->setFixedWidth(buttonWidth);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(4);
-    buttons->addWidget(bbnBallisticDefaults);
-    buttons->addWidget(bbnRefresh);
+    buttons->addWidget(defaultsButton_);
+    buttons->addWidget(refreshButton_);
     // Default and Refresh stay beside the panel; spare width goes to the right of them.
     auto* row0 = new QHBoxLayout(page0);
     row0->setContentsMargins(2, 4, 2, 4);
     row0->setSpacing(3);
-    row0->addLayout(FilterGrid(page0, ComBoxBrand0, ComBoxUsage0, ComBoxCaliber0, ComBoxBullet0));
+    row0->addLayout(FilterGrid(page0, brandList_, usageList_, caliberList_, styleList_));
     row0->addWidget(scroll);
     row0->addLayout(buttons);
     row0->addStretch(1);
@@ -138,47 +138,49 @@ ControlStrip::ControlStrip(QWidget* parent) : QStackedWidget(parent) {
 
     // Page "Shotshell".
     auto* page1 = new QWidget(this);
-    ComBoxBrand1 = NewCombo(QStringLiteral("ComBoxBrand1"), page1);
-    ComBoxUsage1 = NewCombo(QStringLiteral("ComBoxUsage1"), page1);
-    ComBoxCaliber1 = NewCombo(QStringLiteral("ComBoxCaliber1"), page1);
-    ComBoxBullet1 = NewCombo(QStringLiteral("ComBoxBullet1"), page1);
-    for (FilterCombo* c : {ComBoxBrand1, ComBoxUsage1, ComBoxCaliber1, ComBoxBullet1}) {
+    shotshellBrandList_ = NewCombo(QStringLiteral("ComBoxBrand1"), page1);
+    shotshellUsageList_ = NewCombo(QStringLiteral("ComBoxUsage1"), page1);
+    gaugeList_ = NewCombo(QStringLiteral("ComBoxCaliber1"), page1);
+    pelletSizeList_ = NewCombo(QStringLiteral("ComBoxBullet1"), page1);
+    for (FilterCombo* c : {shotshellBrandList_, shotshellUsageList_, gaugeList_, pelletSizeList_}) {
         c->setMinimumWidth(200);
     }
-    ImagePelletData = new QLabel(page1);
-    ImagePelletData->setFixedSize(60, 60);
-    ImagePelletData->setScaledContents(true);
-    ImagePelletData->setPixmap(DrawPelletsPicture(ImagePelletData->size(), devicePixelRatioF()));
-    ImagePelletData->setToolTip(QStringLiteral("Show Pellet Data"));
-    ImagePelletData->setCursor(Qt::PointingHandCursor);
-    sbnPelletData = new QToolButton(page1);
-    sbnPelletData->setObjectName(QStringLiteral("sbnPelletData"));
-    sbnPelletData->setText(QStringLiteral("Pellet Data"));
-    sbnPelletData->setToolTip(QStringLiteral("Show Pellet Data"));
-    sbnPelletData->setAutoRaise(true);
-    sbnPelletData->setEnabled(false);
+    pelletPicture_ = new QLabel(page1);
+    pelletPicture_->setFixedSize(60, 60);
+    pelletPicture_->setScaledContents(true);
+    pelletPicture_->setPixmap(DrawPelletsPicture(pelletPicture_->size(), devicePixelRatioF()));
+    pelletPicture_->setToolTip(QStringLiteral("Show Pellet Data"));
+    pelletPicture_->setCursor(Qt::PointingHandCursor);
+    pelletButton_ = new QToolButton(page1);
+    pelletButton_->setObjectName(QStringLiteral("sbnPelletData"));
+    pelletButton_->setText(QStringLiteral("Pellet Data"));
+    pelletButton_->setToolTip(QStringLiteral("Show Pellet Data"));
+    pelletButton_->setAutoRaise(true);
+    pelletButton_->setEnabled(false);
     auto* row1 = new QHBoxLayout(page1);
     row1->setContentsMargins(5, 4, 5, 4);
     row1->setSpacing(8);
-    row1->addLayout(FilterGrid(page1, ComBoxBrand1, ComBoxUsage1, ComBoxCaliber1, ComBoxBullet1));
+    row1->addLayout(
+        FilterGrid(page1, shotshellBrandList_, shotshellUsageList_, gaugeList_, pelletSizeList_));
     row1->addStretch(1);
-    row1->addWidget(ImagePelletData);
-    row1->addWidget(sbnPelletData);
+    row1->addWidget(pelletPicture_);
+    row1->addWidget(pelletButton_);
     addWidget(page1);
 
     // Page "Components".
     auto* page2 = new QWidget(this);
-    ComBoxComponent2 = NewCombo(QStringLiteral("ComBoxComponent2"), page2);
-    ComBoxComponent2->setMinimumWidth(260);
-    ImageComponents = new QLabel(page2);
-    ImageComponents->setFixedSize(110, 62);
-    ImageComponents->setScaledContents(true);
-    ImageComponents->setPixmap(DrawComponentsPicture(ImageComponents->size(), devicePixelRatioF()));
+    componentList_ = NewCombo(QStringLiteral("ComBoxComponent2"), page2);
+    componentList_->setMinimumWidth(260);
+    componentsPicture_ = new QLabel(page2);
+    componentsPicture_->setFixedSize(110, 62);
+    componentsPicture_->setScaledContents(true);
+    componentsPicture_->setPixmap(
+        DrawComponentsPicture(componentsPicture_->size(), devicePixelRatioF()));
     auto* row2 = new QHBoxLayout(page2);
     row2->setContentsMargins(5, 4, 5, 4);
-    row2->addWidget(ComBoxComponent2, 0, Qt::AlignTop);
+    row2->addWidget(componentList_, 0, Qt::AlignTop);
     row2->addStretch(1);
-    row2->addWidget(ImageComponents);
+    row2->addWidget(componentsPicture_);
     addWidget(page2);
 }
 
@@ -190,12 +192,12 @@ void ControlStrip::ShowRefreshColours() {
     QPalette own;
     own.setColor(QPalette::Active, QPalette::ButtonText, lit);
     own.setColor(QPalette::Inactive, QPalette::ButtonText, lit);
-    bbnRefresh->setPalette(own);
+    refreshButton_->setPalette(own);
 }
 
 void ControlStrip::changeEvent(QEvent* event) {
     QStackedWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && bbnRefresh != nullptr) {
+    if (event->type() == QEvent::PaletteChange && refreshButton_ != nullptr) {
         ShowRefreshColours();
     }
 }
@@ -214,20 +216,20 @@ ControlStrip::Page ControlStrip::PageOf(CatalogTab tab) {
 std::vector<FilterCombo*> ControlStrip::FilterCombos(Page page) const {
     switch (page) {
     case ShotshellPage:
-        return {ComBoxBrand1, ComBoxUsage1, ComBoxCaliber1, ComBoxBullet1};
+        return {shotshellBrandList_, shotshellUsageList_, gaugeList_, pelletSizeList_};
     case ComponentsPage:
-        return {ComBoxComponent2};
+        return {componentList_};
     case DefaultPage:
         break;
     }
-    return {ComBoxBrand0, ComBoxUsage0, ComBoxCaliber0, ComBoxBullet0};
+    return {brandList_, usageList_, caliberList_, styleList_};
 }
 
 void ControlStrip::SetDefaultListWidths(int brandWidth, int caliberWidth) {
-    ComBoxBrand0->setFixedWidth(brandWidth);
-    ComBoxUsage0->setFixedWidth(brandWidth);
-    ComBoxCaliber0->setFixedWidth(caliberWidth - kPanelRoom);
-    ComBoxBullet0->setFixedWidth(caliberWidth - kPanelRoom);
+    brandList_->setFixedWidth(brandWidth);
+    usageList_->setFixedWidth(brandWidth);
+    caliberList_->setFixedWidth(caliberWidth - kPanelRoom);
+    styleList_->setFixedWidth(caliberWidth - kPanelRoom);
 }
 
 } // namespace corvane

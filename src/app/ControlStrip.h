@@ -30,23 +30,23 @@ public:
     explicit ControlStrip(QWidget* parent = nullptr);
 
     // Page "Default".
-    FilterCombo* ComBoxBrand0 = nullptr;
-    FilterCombo* ComBoxUsage0 = nullptr;
-    FilterCombo* ComBoxCaliber0 = nullptr;
-    FilterCombo* ComBoxBullet0 = nullptr;
-    BallisticsPanel* Panel = nullptr;
-    QPushButton* bbnBallisticDefaults = nullptr;
-    QPushButton* bbnRefresh = nullptr;
+    FilterCombo* BrandList() const { return brandList_; }
+    FilterCombo* UsageList() const { return usageList_; }
+    FilterCombo* CaliberList() const { return caliberList_; }
+    FilterCombo* StyleList() const { return styleList_; }
+    BallisticsPanel* Ballistics() const { return ballistics_; }
+    QPushButton* DefaultsButton() const { return defaultsButton_; }
+    QPushButton* RefreshButton() const { return refreshButton_; }
     // Page "Shotshell".
-    FilterCombo* ComBoxBrand1 = nullptr;
-    FilterCombo* ComBoxUsage1 = nullptr;
-    FilterCombo* ComBoxCaliber1 = nullptr;
-    FilterCombo* ComBoxBullet1 = nullptr;
-    QLabel* ImagePelletData = nullptr;
-    QToolButton* sbnPelletData = nullptr;
+    FilterCombo* ShotshellBrandList() const { return shotshellBrandList_; }
+    FilterCombo* ShotshellUsageList() const { return shotshellUsageList_; }
+    FilterCombo* GaugeList() const { return gaugeList_; }
+    FilterCombo* PelletSizeList() const { return pelletSizeList_; }
+    QLabel* PelletPicture() const { return pelletPicture_; }
+    QToolButton* PelletButton() const { return pelletButton_; }
     // Page "Components".
-    FilterCombo* ComBoxComponent2 = nullptr;
-    QLabel* ImageComponents = nullptr;
+    FilterCombo* ComponentList() const { return componentList_; }
+    QLabel* ComponentsPicture() const { return componentsPicture_; }
 
     // A page's filter lists in FilterListKind order; their hints follow the lists they show.
     std::vector<FilterCombo*> FilterCombos(Page page) const;
@@ -62,6 +62,22 @@ protected:
 
 private:
     void ShowRefreshColours();
+
+    FilterCombo* brandList_ = nullptr;
+    FilterCombo* usageList_ = nullptr;
+    FilterCombo* caliberList_ = nullptr;
+    FilterCombo* styleList_ = nullptr;
+    BallisticsPanel* ballistics_ = nullptr;
+    QPushButton* defaultsButton_ = nullptr;
+    QPushButton* refreshButton_ = nullptr;
+    FilterCombo* shotshellBrandList_ = nullptr;
+    FilterCombo* shotshellUsageList_ = nullptr;
+    FilterCombo* gaugeList_ = nullptr;
+    FilterCombo* pelletSizeList_ = nullptr;
+    QLabel* pelletPicture_ = nullptr;
+    QToolButton* pelletButton_ = nullptr;
+    FilterCombo* componentList_ = nullptr;
+    QLabel* componentsPicture_ = nullptr;
 };
 
 } // namespace corvane

@@ -45,11 +45,11 @@ DetailArea::DetailArea(QWidget* parent) : QStackedWidget(parent) {
     white.setColor(QPalette::Base, Qt::white);
     setPalette(white);
 
-    ImageDetailTabPage0 = new QLabel(this);
-    ImageDetailTabPage0->setObjectName(QStringLiteral("ImageDetailTabPage0"));
-    ImageDetailTabPage0->setAlignment(Qt::AlignCenter);
-    ImageDetailTabPage0->setMinimumSize(1, 1);
-    addWidget(ImageDetailTabPage0);
+    titlePictureLabel_ = new QLabel(this);
+    titlePictureLabel_->setObjectName(QStringLiteral("ImageDetailTabPage0"));
+    titlePictureLabel_->setAlignment(Qt::AlignCenter);
+    titlePictureLabel_->setMinimumSize(1, 1);
+    addWidget(titlePictureLabel_);
     detailPage_ = BuildDetailPage();
     addWidget(detailPage_);
 }
@@ -61,75 +61,75 @@ QWidget* DetailArea::BuildDetailPage() {
     page->setObjectName(QStringLiteral("Detail"));
     page->installEventFilter(this);
 
-    lblLoadDetailTitleTabPage0 = new QLabel(QStringLiteral("Load Title"), page);
-    lblLoadDetailTitleTabPage0->setObjectName(QStringLiteral("lblLoadDetailTitleTabPage0"));
-    lblLoadDetailTitleTabPage0->setAlignment(Qt::AlignCenter);
+    titleLabel_ = new QLabel(QStringLiteral("Load Title"), page);
+    titleLabel_->setObjectName(QStringLiteral("lblLoadDetailTitleTabPage0"));
+    titleLabel_->setAlignment(Qt::AlignCenter);
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(17);
     titleFont.setBold(true);
-    lblLoadDetailTitleTabPage0->setFont(titleFont);
+    titleLabel_->setFont(titleFont);
 
-    sbnDetailSizeCtrlTabPage0 = new QToolButton(page);
-    sbnDetailSizeCtrlTabPage0->setObjectName(QStringLiteral("sbnDetailSizeCtrlTabPage0"));
-    sbnDetailSizeCtrlTabPage0->setAutoRaise(true);
-    sbnDetailSizeCtrlTabPage0->setFocusPolicy(Qt::NoFocus);
-    connect(sbnDetailSizeCtrlTabPage0, &QToolButton::clicked, this, &DetailArea::ToggleDetailSize);
+    sizeButton_ = new QToolButton(page);
+    sizeButton_->setObjectName(QStringLiteral("sbnDetailSizeCtrlTabPage0"));
+    sizeButton_->setAutoRaise(true);
+    sizeButton_->setFocusPolicy(Qt::NoFocus);
+    connect(sizeButton_, &QToolButton::clicked, this, &DetailArea::ToggleDetailSize);
 
-    ImageDetailLeftImageTabPage0 = new QLabel(page);
-    ImageDetailLeftImageTabPage0->setObjectName(QStringLiteral("ImageDetailLeftImageTabPage0"));
-    ImageDetailLeftImageTabPage0->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ImageDetailLeftImageTabPage0->installEventFilter(this);
+    smallPicture_ = new QLabel(page);
+    smallPicture_->setObjectName(QStringLiteral("ImageDetailLeftImageTabPage0"));
+    smallPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    smallPicture_->installEventFilter(this);
 
-    ListBoxDetailTabPage0 = new QListWidget(page);
-    ListBoxDetailTabPage0->setObjectName(QStringLiteral("ListBoxDetailTabPage0"));
-    ListBoxDetailTabPage0->setFrameShape(QFrame::NoFrame);
-    ListBoxDetailTabPage0->setSelectionMode(QAbstractItemView::NoSelection);
-    ListBoxDetailTabPage0->setFocusPolicy(Qt::NoFocus);
-    ListBoxDetailTabPage0->setUniformItemSizes(true);
-    ListBoxDetailTabPage0->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    descriptionList_ = new QListWidget(page);
+    descriptionList_->setObjectName(QStringLiteral("ListBoxDetailTabPage0"));
+    descriptionList_->setFrameShape(QFrame::NoFrame);
+    descriptionList_->setSelectionMode(QAbstractItemView::NoSelection);
+    descriptionList_->setFocusPolicy(Qt::NoFocus);
+    descriptionList_->setUniformItemSizes(true);
+    descriptionList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     productSection_ = new QGroupBox(QStringLiteral("Product Section"), page);
-    sbnProductTabPage0 = new QToolButton(productSection_);
-    sbnProductTabPage0->setObjectName(QStringLiteral("sbnProductTabPage0"));
-    sbnProductTabPage0->setText(QStringLiteral("Packaging"));
-    sbnProductTabPage0->setToolTip(QStringLiteral("Display product information"));
-    sbnBulletStypeTabPage0 = new QToolButton(productSection_);
-    sbnBulletStypeTabPage0->setObjectName(QStringLiteral("sbnBulletStypeTabPage0"));
-    sbnBulletStypeTabPage0->setText(QString::fromLatin1(Traits(CatalogTab::Rifle).styleCaption));
-    sbnBulletStypeTabPage0->setToolTip(QStringLiteral("Display bullet information"));
+    productButton_ = new QToolButton(productSection_);
+    productButton_->setObjectName(QStringLiteral("sbnProductTabPage0"));
+    productButton_->setText(QStringLiteral("Packaging"));
+    productButton_->setToolTip(QStringLiteral("Display product information"));
+    styleButton_ = new QToolButton(productSection_);
+    styleButton_->setObjectName(QStringLiteral("sbnBulletStypeTabPage0"));
+    styleButton_->setText(QString::fromLatin1(Traits(CatalogTab::Rifle).styleCaption));
+    styleButton_->setToolTip(QStringLiteral("Display bullet information"));
     viewButtons_ = new QButtonGroup(this);
     viewButtons_->setExclusive(true);
     auto* buttons = new QHBoxLayout(productSection_);
     buttons->setContentsMargins(4, 2, 4, 4);
-    for (QToolButton* button : {sbnProductTabPage0, sbnBulletStypeTabPage0}) {
+    for (QToolButton* button : {productButton_, styleButton_}) {
         button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         viewButtons_->addButton(button);
         buttons->addWidget(button);
     }
-    sbnProductTabPage0->setChecked(true);
-    connect(sbnProductTabPage0, &QToolButton::clicked, this, &DetailArea::ShowPackagingView);
-    connect(sbnBulletStypeTabPage0, &QToolButton::clicked, this, &DetailArea::ShowStyleView);
+    productButton_->setChecked(true);
+    connect(productButton_, &QToolButton::clicked, this, &DetailArea::ShowPackagingView);
+    connect(styleButton_, &QToolButton::clicked, this, &DetailArea::ShowStyleView);
 
     recommendedUse_ = new QGroupBox(QStringLiteral("Recommended Use"), page);
-    lblRecommendedUseTabPage0 = new QLabel(recommendedUse_);
-    lblRecommendedUseTabPage0->setObjectName(QStringLiteral("lblRecommendedUseTabPage0"));
-    lblRecommendedUseTabPage0->setAlignment(Qt::AlignCenter);
-    lblRecommendedUseTabPage0->setWordWrap(true);
+    recommendedUseText_ = new QLabel(recommendedUse_);
+    recommendedUseText_->setObjectName(QStringLiteral("lblRecommendedUseTabPage0"));
+    recommendedUseText_->setAlignment(Qt::AlignCenter);
+    recommendedUseText_->setWordWrap(true);
     QFont useFont(QStringLiteral("Arial"));
     useFont.setPixelSize(15);
     useFont.setBold(true);
-    lblRecommendedUseTabPage0->setFont(useFont);
-    QPalette navy = lblRecommendedUseTabPage0->palette();
+    recommendedUseText_->setFont(useFont);
+    QPalette navy = recommendedUseText_->palette();
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    lblRecommendedUseTabPage0->setPalette(navy);
+    recommendedUseText_->setPalette(navy);
     auto* use = new QVBoxLayout(recommendedUse_);
     use->setContentsMargins(4, 2, 4, 4);
-    use->addWidget(lblRecommendedUseTabPage0);
-    lblRecommendedUseTabPage0->installEventFilter(this);
+    use->addWidget(recommendedUseText_);
+    recommendedUseText_->installEventFilter(this);
 
-    ImageDetailLeftImageTabPage0->resize(kDefaultPictureWidth, kPictureHeight);
+    smallPicture_->resize(kDefaultPictureWidth, kPictureHeight);
     SetExpanded(true);
     return page;
 }
@@ -142,7 +142,7 @@ void DetailArea::Attach(const std::filesystem::path& productInfoDir, UserPrompts
 
 void DetailArea::SetSection(CatalogTab section) {
     section_ = section;
-    sbnBulletStypeTabPage0->setText(QString::fromLatin1(Traits(section).styleCaption));
+    styleButton_->setText(QString::fromLatin1(Traits(section).styleCaption));
 }
 
 void DetailArea::SetDisplayMode(DisplayMode mode, const QString& picturePath) {
@@ -173,9 +173,9 @@ void DetailArea::ShowLoadTitle(const QString& title, const QString& recommendedU
     if (ShowsTitlePicture()) {
         SetDisplayMode(DisplayMode::LoadDetail);
     }
-    lblLoadDetailTitleTabPage0->setText(title);
+    titleLabel_->setText(title);
     FitTitleFont();
-    lblRecommendedUseTabPage0->setText(recommendedUse);
+    recommendedUseText_->setText(recommendedUse);
     FitRecommendedUseFont();
 }
 
@@ -213,21 +213,21 @@ void DetailArea::ShowLoadDetail() {
 }
 
 void DetailArea::FillDescriptionList() {
-    const int listWidth = ListBoxDetailTabPage0->width();
+    const int listWidth = descriptionList_->width();
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(DetailFontPointSize(listWidth));
-    ListBoxDetailTabPage0->setFont(font);
-    QPalette text = ListBoxDetailTabPage0->palette();
+    descriptionList_->setFont(font);
+    QPalette text = descriptionList_->palette();
     text.setColor(QPalette::Text, palette().color(QPalette::WindowText));
-    ListBoxDetailTabPage0->setPalette(text);
-    ListBoxDetailTabPage0->clear();
+    descriptionList_->setPalette(text);
+    descriptionList_->clear();
     const QFontMetrics metrics(font);
     const TextWidthFn width = [&metrics](std::string_view t) {
         return metrics.horizontalAdvance(ToQString(t));
     };
     for (const std::string& line :
          WrapDescription(descriptionText_, listWidth - kListWrapMargin, width)) {
-        auto* item = new QListWidgetItem(ToQString(line), ListBoxDetailTabPage0);
+        auto* item = new QListWidgetItem(ToQString(line), descriptionList_);
         item->setSizeHint(QSize(0, kListItemHeight));
     }
 }
@@ -236,11 +236,11 @@ bool DetailArea::LoadDetailImage(const QString& path) {
     largePath_ = QString::fromStdString(LargeImageName(path.toStdString()));
     largeExists_ = !largePath_.isEmpty() && QFileInfo(largePath_).isFile();
     if (largeExists_) {
-        ImageDetailLeftImageTabPage0->setToolTip(QStringLiteral("Click to show larger image"));
-        ImageDetailLeftImageTabPage0->setCursor(Qt::PointingHandCursor);
+        smallPicture_->setToolTip(QStringLiteral("Click to show larger image"));
+        smallPicture_->setCursor(Qt::PointingHandCursor);
     } else {
-        ImageDetailLeftImageTabPage0->setToolTip(QString());
-        ImageDetailLeftImageTabPage0->unsetCursor();
+        smallPicture_->setToolTip(QString());
+        smallPicture_->unsetCursor();
     }
     const QImage picture = LoadPicture(path);
     if (picture.isNull()) {
@@ -254,12 +254,12 @@ bool DetailArea::LoadDetailImage(const QString& path) {
 void DetailArea::SetSmallPicture(const QImage& picture) {
     const double ratio = static_cast<double>(picture.width()) / picture.height();
     const int width = std::max(1, static_cast<int>(std::lround(kPictureHeight * ratio)));
-    ImageDetailLeftImageTabPage0->setPixmap(QPixmap::fromImage(
+    smallPicture_->setPixmap(QPixmap::fromImage(
         picture.scaled(width, kPictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    ImageDetailLeftImageTabPage0->resize(width, kPictureHeight);
-    const int listWidth = ListBoxDetailTabPage0->width();
+    smallPicture_->resize(width, kPictureHeight);
+    const int listWidth = descriptionList_->width();
     LayoutDetailPage();
-    if (ListBoxDetailTabPage0->width() != listWidth) {
+    if (descriptionList_->width() != listWidth) {
         FillDescriptionList();
     }
 }
@@ -268,19 +268,19 @@ void DetailArea::ShowPlaceholder(const char* fileName) {
     const QImage picture = LoadPicture(PictureFile(fileName));
     if (!picture.isNull()) {
         SetSmallPicture(picture);
-        ImageDetailLeftImageTabPage0->repaint();
+        smallPicture_->repaint();
     }
 }
 
 void DetailArea::ShowPackagingView() {
-    sbnProductTabPage0->setChecked(true);
+    productButton_->setChecked(true);
     ShowPlaceholder("boxholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
 }
 
 void DetailArea::ShowStyleView() {
-    sbnBulletStypeTabPage0->setChecked(true);
+    styleButton_->setChecked(true);
     ShowPlaceholder("styleholder.jpg");
     ShowLoadDetail();
     emit catalogFocusWanted();
@@ -300,32 +300,31 @@ void DetailArea::SetExpanded(bool expanded) {
     setFixedHeight(expanded ? kHeight : kShrunkHeight);
     // Only the title line shows while shrunk.
     for (QWidget* body :
-         {static_cast<QWidget*>(ImageDetailLeftImageTabPage0),
-          static_cast<QWidget*>(ListBoxDetailTabPage0), static_cast<QWidget*>(productSection_),
-          static_cast<QWidget*>(recommendedUse_)}) {
+         {static_cast<QWidget*>(smallPicture_), static_cast<QWidget*>(descriptionList_),
+          static_cast<QWidget*>(productSection_), static_cast<QWidget*>(recommendedUse_)}) {
         body->setVisible(expanded);
     }
-    sbnDetailSizeCtrlTabPage0->setArrowType(expanded ? Qt::UpArrow : Qt::DownArrow);
-    sbnDetailSizeCtrlTabPage0->setToolTip(expanded ? QStringLiteral("Minimize load detail area")
-                                                   : QStringLiteral("Expand load detail area"));
+    sizeButton_->setArrowType(expanded ? Qt::UpArrow : Qt::DownArrow);
+    sizeButton_->setToolTip(expanded ? QStringLiteral("Minimize load detail area")
+                                     : QStringLiteral("Expand load detail area"));
 }
 
 bool DetailArea::StyleViewDown() const {
-    return sbnBulletStypeTabPage0->isChecked();
+    return styleButton_->isChecked();
 }
 
 QString DetailArea::Title() const {
-    return lblLoadDetailTitleTabPage0->text();
+    return titleLabel_->text();
 }
 
 QString DetailArea::RecommendedUse() const {
-    return lblRecommendedUseTabPage0->text();
+    return recommendedUseText_->text();
 }
 
 QStringList DetailArea::DescriptionLines() const {
     QStringList lines;
-    for (int i = 0; i < ListBoxDetailTabPage0->count(); ++i) {
-        lines << ListBoxDetailTabPage0->item(i)->text();
+    for (int i = 0; i < descriptionList_->count(); ++i) {
+        lines << descriptionList_->item(i)->text();
     }
     return lines;
 }
@@ -337,16 +336,15 @@ void DetailArea::resizeEvent(QResizeEvent* event) {
 
 bool DetailArea::eventFilter(QObject* watched, QEvent* event) {
     if (watched == detailPage_ && event->type() == QEvent::Resize) {
-        const int before = ListBoxDetailTabPage0->width();
+        const int before = descriptionList_->width();
         LayoutDetailPage();
         FitTitleFont();
-        if (ListBoxDetailTabPage0->width() != before) {
+        if (descriptionList_->width() != before) {
             FillDescriptionList();
         }
-    } else if (watched == lblRecommendedUseTabPage0 && event->type() == QEvent::Resize) {
+    } else if (watched == recommendedUseText_ && event->type() == QEvent::Resize) {
         FitRecommendedUseFont();
-    } else if (watched == ImageDetailLeftImageTabPage0 &&
-               event->type() == QEvent::MouseButtonRelease &&
+    } else if (watched == smallPicture_ && event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         SmallPictureClicked();
         return true;
@@ -357,34 +355,34 @@ bool DetailArea::eventFilter(QObject* watched, QEvent* event) {
 void DetailArea::LayoutDetailPage() {
     const int w = detailPage_->width();
     const int h = std::max(detailPage_->height(), kHeight);
-    lblLoadDetailTitleTabPage0->setGeometry(0, 0, w, kTitleHeight);
-    sbnDetailSizeCtrlTabPage0->setGeometry(1, 1, kTitleHeight - 1, kTitleHeight - 1);
-    sbnDetailSizeCtrlTabPage0->raise();
-    const int pictureWidth = ImageDetailLeftImageTabPage0->width();
-    ImageDetailLeftImageTabPage0->move(4, kBodyTop + 1);
+    titleLabel_->setGeometry(0, 0, w, kTitleHeight);
+    sizeButton_->setGeometry(1, 1, kTitleHeight - 1, kTitleHeight - 1);
+    sizeButton_->raise();
+    const int pictureWidth = smallPicture_->width();
+    smallPicture_->move(4, kBodyTop + 1);
     const int listLeft = 4 + pictureWidth + kSpacer;
     const int rightLeft = w - kRightColumnWidth - 2;
-    ListBoxDetailTabPage0->setGeometry(listLeft, kBodyTop, std::max(1, rightLeft - 4 - listLeft),
-                                       h - kBodyTop - 2);
+    descriptionList_->setGeometry(listLeft, kBodyTop, std::max(1, rightLeft - 4 - listLeft),
+                                  h - kBodyTop - 2);
     productSection_->setGeometry(rightLeft, kBodyTop - 2, kRightColumnWidth, 50);
     recommendedUse_->setGeometry(rightLeft, kBodyTop + 50, kRightColumnWidth, h - kBodyTop - 52);
 }
 
 void DetailArea::FitTitleFont() {
-    QFont font = lblLoadDetailTitleTabPage0->font();
-    const QString title = lblLoadDetailTitleTabPage0->text();
-    const int size = FitTitlePointSize(lblLoadDetailTitleTabPage0->width(), [&](int points) {
+    QFont font = titleLabel_->font();
+    const QString title = titleLabel_->text();
+    const int size = FitTitlePointSize(titleLabel_->width(), [&](int points) {
         QFont sized = font;
         sized.setPointSize(points);
         return QFontMetrics(sized).horizontalAdvance(title);
     });
     font.setPointSize(size);
-    lblLoadDetailTitleTabPage0->setFont(font);
+    titleLabel_->setFont(font);
 }
 
 void DetailArea::FitRecommendedUseFont() {
     // Three or more uses need more lines than the box holds at the design's size.
-    QLabel* label = lblRecommendedUseTabPage0;
+    QLabel* label = recommendedUseText_;
     const QRect box = label->contentsRect();
     QFont font = label->font();
     font.setPixelSize(FitRecommendedUsePixelSize(box.height(), [&](int pixels) {
@@ -399,10 +397,10 @@ void DetailArea::FitRecommendedUseFont() {
 
 void DetailArea::FitTitlePicture() {
     if (titlePicture_.isNull()) {
-        ImageDetailTabPage0->clear();
+        titlePictureLabel_->clear();
         return;
     }
-    ImageDetailTabPage0->setPixmap(QPixmap::fromImage(
+    titlePictureLabel_->setPixmap(QPixmap::fromImage(
         titlePicture_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 

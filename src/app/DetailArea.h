@@ -67,12 +67,12 @@ public:
     // Path of the large form of the small picture, and whether that file exists.
     QString LargeImagePath() const { return largePath_; }
     bool LargeImageExists() const { return largeExists_; }
-    QLabel* TitleLabel() const { return lblLoadDetailTitleTabPage0; }
-    QLabel* SmallPicture() const { return ImageDetailLeftImageTabPage0; }
-    QListWidget* DescriptionList() const { return ListBoxDetailTabPage0; }
-    QToolButton* SizeButton() const { return sbnDetailSizeCtrlTabPage0; }
-    QToolButton* ProductButton() const { return sbnProductTabPage0; }
-    QToolButton* StyleButton() const { return sbnBulletStypeTabPage0; }
+    QLabel* TitleLabel() const { return titleLabel_; }
+    QLabel* SmallPicture() const { return smallPicture_; }
+    QListWidget* DescriptionList() const { return descriptionList_; }
+    QToolButton* SizeButton() const { return sizeButton_; }
+    QToolButton* ProductButton() const { return productButton_; }
+    QToolButton* StyleButton() const { return styleButton_; }
 
 signals:
     // The small picture was clicked and its large form exists.
@@ -98,18 +98,18 @@ private:
     void SetExpanded(bool expanded);
     QString PictureFile(const std::string& name) const;
 
-    QLabel* ImageDetailTabPage0 = nullptr;
+    QLabel* titlePictureLabel_ = nullptr;
     QWidget* detailPage_ = nullptr;
-    QLabel* lblLoadDetailTitleTabPage0 = nullptr;
-    QToolButton* sbnDetailSizeCtrlTabPage0 = nullptr;
-    QLabel* ImageDetailLeftImageTabPage0 = nullptr;
-    QListWidget* ListBoxDetailTabPage0 = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QToolButton* sizeButton_ = nullptr;
+    QLabel* smallPicture_ = nullptr;
+    QListWidget* descriptionList_ = nullptr;
     QGroupBox* productSection_ = nullptr;
-    QToolButton* sbnProductTabPage0 = nullptr;
-    QToolButton* sbnBulletStypeTabPage0 = nullptr;
+    QToolButton* productButton_ = nullptr;
+    QToolButton* styleButton_ = nullptr;
     QButtonGroup* viewButtons_ = nullptr;
     QGroupBox* recommendedUse_ = nullptr;
-    QLabel* lblRecommendedUseTabPage0 = nullptr;
+    QLabel* recommendedUseText_ = nullptr;
 
     std::filesystem::path productInfoDir_;
     UserPrompts* prompts_ = nullptr;

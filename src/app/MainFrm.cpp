@@ -112,11 +112,11 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
         return form.Declined();
     };
 
-    NotebookMain = new QStackedWidget(this);
-    splash_ = new SplashPage(NotebookMain);
+    pages_ = new QStackedWidget(this);
+    splash_ = new SplashPage(pages_);
     splash_->SetPicture(
         LoadPicture(QString::fromStdString((catalog_.ProductInfoDir() / "splash.jpg").string())));
-    NotebookMain->addWidget(splash_);
+    pages_->addWidget(splash_);
     BuildCatalogPage();
     for (const ControlStrip::Page page : ControlStrip::kPages) {
         const std::vector<FilterCombo*> combos = strip_->FilterCombos(page);
@@ -131,16 +131,17 @@ TfrmMain::TfrmMain(std::filesystem::path programDir, SettingsBackend& settingsSt
     connect(detail_, &DetailArea::largePictureClicked, side_, &SideWindows::ShowLargeImage);
     connect(detail_, &DetailArea::largePictureChanged, side_, &SideWindows::UpdateLargeImagePopup);
     connect(detail_, &DetailArea::catalogFocusWanted, this, [this] { grid_->setFocus(); });
-    connect(strip_->sbnPelletData, &QToolButton::clicked, this, &TfrmMain::ShowPelletWindowForLoad);
-    OnLeftClick(strip_->ImagePelletData, [this] {
-        if (strip_->sbnPelletData->isEnabled()) {
+    connect(strip_->PelletButton(), &QToolButton::clicked, this,
+            &TfrmMain::ShowPelletWindowForLoad);
+    OnLeftClick(strip_->PelletPicture(), [this] {
+        if (strip_->PelletButton()->isEnabled()) {
             ShowPelletWindowForLoad();
         }
     });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(NotebookMain);
-    NotebookMain->setCurrentWidget(splash_);
+    layout->addWidget(pages_);
+    pages_->setCurrentWidget(splash_);
     ConnectActions();
     qApp->installEventFilter(this);
 
@@ -153,40 +154,41 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::BuildCatalogPage() {
-    auto* page = new QWidget(NotebookMain);
+    auto* page = new QWidget(pages_);
     page->setObjectName(QStringLiteral("Catalog"));
-    TabControl1 = new QTabBar(page);
-    TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setExpanding(false);
-    TabControl1->setDrawBase(false);
+    sectionTabs_ = new QTabBar(page);
+    sectionTabs_->setObjectName(QStringLiteral("TabControl1"));
+    sectionTabs_->setExpanding(false);
+    sectionTabs_->setDrawBase(false);
     auto* compact = new CompactTabStyle;
-    compact->setParent(TabControl1);
-    TabControl1->setStyle(compact);
+    compact->setParent(sectionTabs_);
+    sectionTabs_->setStyle(compact);
     for (const char* caption :
          {"Centerfire Rifle", "Centerfire Pistol", "Rimfire", "Slug", "Shotshell", "Components"}) {
-        TabControl1->addTab(QString::fromLatin1(caption));
+        sectionTabs_->addTab(QString::fromLatin1(caption));
     }
     auto* pnlToolBtn = new QWidget(page);
     pnlToolBtn->setObjectName(QStringLiteral("pnlToolBtn"));
-    sbnCorvaneWebSite = ToolButton(QStringLiteral("sbnCorvaneWebSite"), QStringLiteral("Web"),
-                                   QStringLiteral("Corvane Web Site"), pnlToolBtn);
-    sbnAmmoExpert = ToolButton(QStringLiteral("sbnAmmoExpert"), QStringLiteral("Expert"),
+    webSiteButton_ = ToolButton(QStringLiteral("sbnCorvaneWebSite"), QStringLiteral("Web"),
+                                QStringLiteral("Corvane Web Site"), pnlToolBtn);
+    expertButton_ = ToolButton(QStringLiteral("sbnAmmoExpert"), QStringLiteral("Expert"),
                                QStringLiteral("Zora Raduzu"), pnlToolBtn);
-    sbnPrint = ToolButton(QStringLiteral("sbnPrint"), QStringLiteral("Print"),
-                          QStringLiteral("Print menu"), pnlToolBtn);
-    sbnTools = ToolButton(QStringLiteral("sbnTools"), QStringLiteral("Tools"),
-                          QStringLiteral("Tools menu"), pnlToolBtn);
-    sbnHelp = ToolButton(QStringLiteral("sbnHelp"), QStringLiteral("Help"),
-                         QStringLiteral("Help index"), pnlToolBtn);
+    printButton_ = ToolButton(QStringLiteral("sbnPrint"), QStringLiteral("Print"),
+                              QStringLiteral("Print menu"), pnlToolBtn);
+    toolsButton_ = ToolButton(QStringLiteral("sbnTools"), QStringLiteral("Tools"),
+                              QStringLiteral("Tools menu"), pnlToolBtn);
+    helpButton_ = ToolButton(QStringLiteral("sbnHelp"), QStringLiteral("Help"),
+                             QStringLiteral("Help index"), pnlToolBtn);
     auto* tools = new QHBoxLayout(pnlToolBtn);
     tools->setContentsMargins(0, 0, 4, 0);
     tools->setSpacing(2);
-    for (QToolButton* b : {sbnCorvaneWebSite, sbnAmmoExpert, sbnPrint, sbnTools, sbnHelp}) {
+    for (QToolButton* b :
+         {webSiteButton_, expertButton_, printButton_, toolsButton_, helpButton_}) {
         tools->addWidget(b);
     }
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
-    top->addWidget(TabControl1, 0, Qt::AlignBottom);
+    top->addWidget(sectionTabs_, 0, Qt::AlignBottom);
     top->addStretch(1);
     top->addWidget(pnlToolBtn);
 
@@ -207,9 +209,9 @@ void TfrmMain::BuildCatalogPage() {
         label->hide();
         return label;
     };
-    lblLine1BottomTabPage0 = legend(QStringLiteral("lblLine1BottomTabPage0"));
-    lblLine2BottomTabPage0 = legend(QStringLiteral("lblLine2BottomTabPage0"));
-    lblLine2BottomTabPage0->setText(ToQString(kLegendHighEnergy));
+    legendLine1_ = legend(QStringLiteral("lblLine1BottomTabPage0"));
+    legendLine2_ = legend(QStringLiteral("lblLine2BottomTabPage0"));
+    legendLine2_->setText(ToQString(kLegendHighEnergy));
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -218,21 +220,22 @@ void TfrmMain::BuildCatalogPage() {
     layout->addWidget(strip_);
     layout->addWidget(detail_);
     layout->addWidget(grid_, 1);
-    layout->addWidget(lblLine1BottomTabPage0);
-    layout->addWidget(lblLine2BottomTabPage0);
-    NotebookMain->addWidget(page);
+    layout->addWidget(legendLine1_);
+    layout->addWidget(legendLine2_);
+    pages_->addWidget(page);
     menus_ = BuildMainMenus(this);
-    chartLink_ =
-        new TrajectoryChartLink(*this, catalog_, settings_, shownLoads_, *grid_, *strip_->Panel);
+    chartLink_ = new TrajectoryChartLink(*this, catalog_, settings_, shownLoads_, *grid_,
+                                         *strip_->Ballistics());
     QToolButton* chart = chartLink_->NewToolButton(pnlToolBtn);
-    tools->insertWidget(tools->indexOf(sbnTools), chart);
+    tools->insertWidget(tools->indexOf(toolsButton_), chart);
     chartLink_->Attach(menus_.TrajectoryChart);
     InstallQuickFind(*this, catalog_);
     // The keyboard starts at the filter lists and the ballistics panel, then the grid; the
     // section tabs and the tool buttons come last.
     QWidget* previous = grid_;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             TabControl1, sbnCorvaneWebSite, sbnAmmoExpert, sbnPrint, chart, sbnTools, sbnHelp}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{sectionTabs_, webSiteButton_, expertButton_, printButton_,
+                                         chart, toolsButton_, helpButton_}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -252,8 +255,8 @@ void TfrmMain::ConnectActions() {
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, [this, step = step] {
             if (CatalogShown()) {
-                const int count = TabControl1->count();
-                TabControl1->setCurrentIndex((TabIndex(CurrentSection()) + step + count) % count);
+                const int count = sectionTabs_->count();
+                sectionTabs_->setCurrentIndex((TabIndex(CurrentSection()) + step + count) % count);
             }
         });
     }
@@ -265,7 +268,7 @@ void TfrmMain::ConnectActions() {
             ShowExpertWindow();
         }
     });
-    connect(TabControl1, &QTabBar::currentChanged, this, &TfrmMain::SectionTabChanged);
+    connect(sectionTabs_, &QTabBar::currentChanged, this, &TfrmMain::SectionTabChanged);
     for (const ControlStrip::Page page : ControlStrip::kPages) {
         for (FilterCombo* combo : strip_->FilterCombos(page)) {
             connect(
@@ -273,21 +276,22 @@ void TfrmMain::ConnectActions() {
                 [this, page](FilterListKind list, int index) { FilterPicked(page, list, index); });
         }
     }
-    connect(strip_->Panel, &BallisticsPanel::entryChanged, this, &TfrmMain::PanelEntryChanged);
-    strip_->Panel->SetPrompts(&prompts_);
-    connect(strip_->bbnRefresh, &QPushButton::clicked, this, &TfrmMain::RefreshClicked);
-    connect(strip_->bbnBallisticDefaults, &QPushButton::clicked, this,
+    connect(strip_->Ballistics(), &BallisticsPanel::entryChanged, this,
+            &TfrmMain::PanelEntryChanged);
+    strip_->Ballistics()->SetPrompts(&prompts_);
+    connect(strip_->RefreshButton(), &QPushButton::clicked, this, &TfrmMain::RefreshClicked);
+    connect(strip_->DefaultsButton(), &QPushButton::clicked, this,
             &TfrmMain::RestoreBallisticDefaults);
     connect(grid_, &CatalogGridView::loadClicked, this, &TfrmMain::LoadSelected);
-    connect(sbnAmmoExpert, &QToolButton::clicked, this, &TfrmMain::ShowExpertWindow);
-    connect(sbnCorvaneWebSite, &QToolButton::clicked, this, &TfrmMain::OpenWebSite);
-    connect(sbnTools, &QToolButton::clicked, this, [this] {
+    connect(expertButton_, &QToolButton::clicked, this, &TfrmMain::ShowExpertWindow);
+    connect(webSiteButton_, &QToolButton::clicked, this, &TfrmMain::OpenWebSite);
+    connect(toolsButton_, &QToolButton::clicked, this, [this] {
         UpdateToolsMenuChecks();
-        menus_.PopupMenuTools->popup(sbnTools->mapToGlobal(QPoint(-150, sbnTools->height())));
+        menus_.ToolsMenu->popup(toolsButton_->mapToGlobal(QPoint(-150, toolsButton_->height())));
     });
-    connect(sbnPrint, &QToolButton::clicked, this, [this] {
+    connect(printButton_, &QToolButton::clicked, this, [this] {
         menus_.ColorPrinting->setChecked(settings_.ColorPrinting);
-        menus_.PopupMenuPrint->popup(sbnPrint->mapToGlobal(QPoint(-110, sbnPrint->height())));
+        menus_.PrintMenu->popup(printButton_->mapToGlobal(QPoint(-110, printButton_->height())));
     });
     connect(menus_.EnglishSystem, &QAction::triggered, this, [this] { SetUnitSystem(true); });
     connect(menus_.MetricSystem, &QAction::triggered, this, [this] { SetUnitSystem(false); });
@@ -323,11 +327,11 @@ void TfrmMain::UpdateToolsMenuChecks() {
 
 CatalogTab TfrmMain::CurrentSection() const {
     // The tabs are in section order and always one is current.
-    return static_cast<CatalogTab>(std::max(TabControl1->currentIndex(), 0));
+    return static_cast<CatalogTab>(std::max(sectionTabs_->currentIndex(), 0));
 }
 
 bool TfrmMain::CatalogShown() const {
-    return NotebookMain->currentIndex() == 1;
+    return pages_->currentIndex() == 1;
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -339,8 +343,8 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::FirstActivation() {
     activated_ = true;
-    const QSignalBlocker blocker(TabControl1);
-    TabControl1->setCurrentIndex(0);
+    const QSignalBlocker blocker(sectionTabs_);
+    sectionTabs_->setCurrentIndex(0);
     LoadStartupSettings();
     grid_->ApplyGridColors(settings_);
     measure_.SetFont(grid_->GridFont());
@@ -349,7 +353,7 @@ void TfrmMain::FirstActivation() {
 void TfrmMain::LoadStartupSettings() {
     settings_ = ReadSettings(store_);
     ShowHints(settings_.ShowHints);
-    strip_->Panel->ApplyBallisticDefaults(settings_, CurrentSection());
+    strip_->Ballistics()->ApplyBallisticDefaults(settings_, CurrentSection());
 }
 
 void TfrmMain::ShowHints(bool on) {
@@ -384,10 +388,10 @@ void TfrmMain::OpenCatalogSection(CatalogTab section) {
     } else {
         setWindowFlags(sizeable);
     }
-    NotebookMain->setCurrentIndex(1);
+    pages_->setCurrentIndex(1);
     {
-        const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(TabIndex(section));
+        const QSignalBlocker blocker(sectionTabs_);
+        sectionTabs_->setCurrentIndex(TabIndex(section));
     }
     ShowCatalogTab();
     prompts_.ProcessEvents();
@@ -480,7 +484,7 @@ void TfrmMain::ShowCatalogTab() {
     side_->ClosePelletWindow();
     chartLink_->SectionChanged();
     detail_->SetSection(tab);
-    sbnPrint->setEnabled(false);
+    printButton_->setEnabled(false);
     const ControlStrip::Page page = ControlStrip::PageOf(tab);
     try {
         filters_[page].Show(tab, shownLoads_);
@@ -506,9 +510,9 @@ void TfrmMain::ShowCatalogTab() {
         break; // their own pages keep the design's widths
     }
     if (traits.HasBallistics()) {
-        strip_->Panel->ApplyBallisticDefaults(settings_, tab);
+        strip_->Ballistics()->ApplyBallisticDefaults(settings_, tab);
     }
-    strip_->sbnPelletData->setEnabled(false);
+    strip_->PelletButton()->setEnabled(false);
     FillCatalogGrid();
 }
 
@@ -526,13 +530,13 @@ void TfrmMain::FilterPicked(ControlStrip::Page page, FilterListKind list, int in
 
 void TfrmMain::FillCatalogGrid() {
     // An entry still being typed (Refresh from the print menu) is checked before it is used.
-    strip_->Panel->CheckEntries();
-    strip_->bbnRefresh->setEnabled(false);
-    lblLine1BottomTabPage0->hide();
-    lblLine2BottomTabPage0->hide();
+    strip_->Ballistics()->CheckEntries();
+    strip_->RefreshButton()->setEnabled(false);
+    legendLine1_->hide();
+    legendLine2_->hide();
     const CatalogTab tab = CurrentSection();
     if (Traits(tab).HasBallistics()) {
-        strip_->Panel->RememberConditionChoices(settings_, tab);
+        strip_->Ballistics()->RememberConditionChoices(settings_, tab);
     }
     measure_.SetFont(grid_->GridFont());
     GridData built;
@@ -543,7 +547,7 @@ void TfrmMain::FillCatalogGrid() {
             catalog_.Records(tab),
             shownLoads_,
             [this, tab](int id, ListKind kind) { return catalog_.LookupName(id, tab, kind); },
-            strip_->Panel->Texts(),
+            strip_->Ballistics()->Texts(),
             settings_,
             measure_};
         built = BuildGridData(request);
@@ -555,7 +559,7 @@ void TfrmMain::FillCatalogGrid() {
                                 catalog_.Records(tab),
                                 shownLoads_,
                                 [](int, ListKind) { return std::string(); },
-                                strip_->Panel->Texts(),
+                                strip_->Ballistics()->Texts(),
                                 settings_,
                                 measure_};
         built = BuildGridData(empty);
@@ -564,10 +568,10 @@ void TfrmMain::FillCatalogGrid() {
     const bool legend2 = built.LegendLine2Visible;
     grid_->ShowGridData(std::move(built), keepGridPosition_, savedPosition_, selectFirstLoad_);
     if (!legend1.empty()) {
-        lblLine1BottomTabPage0->setText(ToQString(legend1));
-        lblLine1BottomTabPage0->show();
+        legendLine1_->setText(ToQString(legend1));
+        legendLine1_->show();
     }
-    lblLine2BottomTabPage0->setVisible(legend2);
+    legendLine2_->setVisible(legend2);
     if (selectFirstLoad_) {
         selectFirstLoad_ = false;
         LoadSelected();
@@ -598,10 +602,10 @@ void TfrmMain::LoadSelected() {
         detail_->ShowLoadTitle(ToQString(heading.Title), ToQString(heading.Usage));
         detail_->SetLoadKeys(heading.BrandKey, heading.StyleKey);
         if (traits.pelletData) {
-            strip_->sbnPelletData->setEnabled(true);
+            strip_->PelletButton()->setEnabled(true);
             side_->RefillPelletWindow(recordIndex, settings_.EnglSys);
         }
-        sbnPrint->setEnabled(true);
+        printButton_->setEnabled(true);
         detail_->ShowLoadDetail();
     } catch (const CatalogFileError& error) {
         prompts_.ShowError(error.what());
@@ -620,7 +624,7 @@ void TfrmMain::ShowPelletWindowForLoad() {
 
 void TfrmMain::PanelEntryChanged() {
     if (eventsEnabled_) {
-        strip_->bbnRefresh->setEnabled(true);
+        strip_->RefreshButton()->setEnabled(true);
     }
 }
 
@@ -642,12 +646,12 @@ void TfrmMain::RestoreBallisticDefaults() {
     if (const int slot = Traits(tab).ballisticsSlot; slot >= 0) {
         settings_.SavedIndex[static_cast<std::size_t>(slot)] = false;
     }
-    strip_->Panel->ApplyBallisticDefaults(settings_, tab);
+    strip_->Ballistics()->ApplyBallisticDefaults(settings_, tab);
     grid_->setFocus();
 }
 
 void TfrmMain::ApplyUnitSystem() {
-    strip_->Panel->ShowDefaultConditions(settings_);
+    strip_->Ballistics()->ShowDefaultConditions(settings_);
     RefillKeepingPosition();
 }
 
@@ -655,8 +659,8 @@ void TfrmMain::SetUnitSystem(bool english) {
     settings_.EnglSys = english;
     SaveSettings(SettingsGroup::UnitSystem);
     side_->ClosePelletWindow();
-    strip_->sbnPelletData->setEnabled(false);
-    sbnPrint->setEnabled(false);
+    strip_->PelletButton()->setEnabled(false);
+    printButton_->setEnabled(false);
     ApplyUnitSystem();
 }
 
@@ -713,8 +717,8 @@ void TfrmMain::SelectGridRow(int index) {
 
 void TfrmMain::ShowShotshellSection() {
     if (CurrentSection() != CatalogTab::Shotshell) {
-        const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(TabIndex(CatalogTab::Shotshell));
+        const QSignalBlocker blocker(sectionTabs_);
+        sectionTabs_->setCurrentIndex(TabIndex(CatalogTab::Shotshell));
         ShowCatalogTab();
     }
 }
@@ -725,8 +729,8 @@ void TfrmMain::ShowExpertLoad(const std::string& loadNumber, const std::string& 
         return;
     }
     if (CurrentSection() != section || filters_[ControlStrip::PageOf(section)].Filtered()) {
-        const QSignalBlocker blocker(TabControl1);
-        TabControl1->setCurrentIndex(TabIndex(section));
+        const QSignalBlocker blocker(sectionTabs_);
+        sectionTabs_->setCurrentIndex(TabIndex(section));
         ShowCatalogTab();
     }
     const bool byShotSize = Traits(section).style == StyleSource::ShotSizes;

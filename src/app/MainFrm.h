@@ -105,9 +105,9 @@ public:
     SideWindows* Side() const { return side_; }
     // "Pellet Data" (button or picture): the pellet window for the selected shotshell load.
     void ShowPelletWindowForLoad();
-    QTabBar* Tabs() const { return TabControl1; }
-    QLabel* Legend1() const { return lblLine1BottomTabPage0; }
-    QLabel* Legend2() const { return lblLine2BottomTabPage0; }
+    QTabBar* SectionTabs() const { return sectionTabs_; }
+    QLabel* Legend1() const { return legendLine1_; }
+    QLabel* Legend2() const { return legendLine2_; }
     const MainMenus& Menus() const { return menus_; }
     // What the Tools menu shows when it opens.
     void UpdateToolsMenuChecks();
@@ -171,20 +171,20 @@ private:
     TFormAmmoExpt* expert_ = nullptr;
     GridPosition savedPosition_;
 
-    QStackedWidget* NotebookMain = nullptr;
+    QStackedWidget* pages_ = nullptr;
     SplashPage* splash_ = nullptr;
-    QTabBar* TabControl1 = nullptr;
-    QToolButton* sbnCorvaneWebSite = nullptr;
-    QToolButton* sbnAmmoExpert = nullptr;
-    QToolButton* sbnPrint = nullptr;
-    QToolButton* sbnTools = nullptr;
-    QToolButton* sbnHelp = nullptr;
+    QTabBar* sectionTabs_ = nullptr;
+    QToolButton* webSiteButton_ = nullptr;
+    QToolButton* expertButton_ = nullptr;
+    QToolButton* printButton_ = nullptr;
+    QToolButton* toolsButton_ = nullptr;
+    QToolButton* helpButton_ = nullptr;
     ControlStrip* strip_ = nullptr;
     DetailArea* detail_ = nullptr;
     SideWindows* side_ = nullptr;
     CatalogGridView* grid_ = nullptr;
-    QLabel* lblLine1BottomTabPage0 = nullptr;
-    QLabel* lblLine2BottomTabPage0 = nullptr;
+    QLabel* legendLine1_ = nullptr;
+    QLabel* legendLine2_ = nullptr;
     MainMenus menus_;
     TrajectoryChartLink* chartLink_ = nullptr;
 };

@@ -37,17 +37,17 @@ QAction* Item(QMenu* menu, const QString& text, bool checkable = false) {
 
 MainMenus BuildMainMenus(QWidget* owner) {
     MainMenus m;
-    m.PopupMenuTools = new QMenu(owner);
-    m.PopupMenuTools->setObjectName(QStringLiteral("PopupMenuTools"));
-    m.BallisticsSettings = Item(m.PopupMenuTools, QStringLiteral("&Ballistics settings..."));
-    m.ColorsAndFontSize = Item(m.PopupMenuTools, QStringLiteral("&Colors and font size..."));
-    QMenu* units = m.PopupMenuTools->addMenu(QStringLiteral("&English/Metric system"));
+    m.ToolsMenu = new QMenu(owner);
+    m.ToolsMenu->setObjectName(QStringLiteral("PopupMenuTools"));
+    m.BallisticsSettings = Item(m.ToolsMenu, QStringLiteral("&Ballistics settings..."));
+    m.ColorsAndFontSize = Item(m.ToolsMenu, QStringLiteral("&Colors and font size..."));
+    QMenu* units = m.ToolsMenu->addMenu(QStringLiteral("&English/Metric system"));
     m.EnglishSystem = Item(units, QStringLiteral("English system"), true);
     m.MetricSystem = Item(units, QStringLiteral("Metric system"), true);
     auto* unitGroup = new QActionGroup(units);
     unitGroup->addAction(m.EnglishSystem);
     unitGroup->addAction(m.MetricSystem);
-    m.HeadingsSelection = m.PopupMenuTools->addMenu(QStringLiteral("&Headings selection"));
+    m.HeadingsSelection = m.ToolsMenu->addMenu(QStringLiteral("&Headings selection"));
     const QString headingTexts[kHeadingItemCount] = {
         QStringLiteral("&Barrel length"), QStringLiteral("&Dram equivalent"),
         QStringLiteral("&Energy"),        QStringLiteral("&Note"),
@@ -56,19 +56,18 @@ MainMenus BuildMainMenus(QWidget* owner) {
     for (int i = 0; i < kHeadingItemCount; ++i) {
         m.Headings[static_cast<std::size_t>(i)] = Item(m.HeadingsSelection, headingTexts[i], true);
     }
-    m.RememberScreenPosition =
-        Item(m.PopupMenuTools, QStringLiteral("&Remember screen position"), true);
-    m.SightHeightSetting = Item(m.PopupMenuTools, QStringLiteral("&Sight height setting..."));
-    m.ShowPopupHints = Item(m.PopupMenuTools, QStringLiteral("Show &popup hints"), true);
-    m.TableToFile = Item(m.PopupMenuTools, QStringLiteral("&Table to file..."));
-    m.TrajectoryChart = Item(m.PopupMenuTools, QStringLiteral("Trajectory &chart..."));
+    m.RememberScreenPosition = Item(m.ToolsMenu, QStringLiteral("&Remember screen position"), true);
+    m.SightHeightSetting = Item(m.ToolsMenu, QStringLiteral("&Sight height setting..."));
+    m.ShowPopupHints = Item(m.ToolsMenu, QStringLiteral("Show &popup hints"), true);
+    m.TableToFile = Item(m.ToolsMenu, QStringLiteral("&Table to file..."));
+    m.TrajectoryChart = Item(m.ToolsMenu, QStringLiteral("Trajectory &chart..."));
 
-    m.PopupMenuPrint = new QMenu(owner);
-    m.PopupMenuPrint->setObjectName(QStringLiteral("PopupMenuPrint"));
-    m.PrintLoadReport = Item(m.PopupMenuPrint, QStringLiteral("&Print load report"));
-    m.PopupMenuPrint->addSeparator();
-    m.ColorPrinting = Item(m.PopupMenuPrint, QStringLiteral("&Color printing"), true);
-    m.SetUpPrinter = Item(m.PopupMenuPrint, QStringLiteral("&Set up printer"));
+    m.PrintMenu = new QMenu(owner);
+    m.PrintMenu->setObjectName(QStringLiteral("PopupMenuPrint"));
+    m.PrintLoadReport = Item(m.PrintMenu, QStringLiteral("&Print load report"));
+    m.PrintMenu->addSeparator();
+    m.ColorPrinting = Item(m.PrintMenu, QStringLiteral("&Color printing"), true);
+    m.SetUpPrinter = Item(m.PrintMenu, QStringLiteral("&Set up printer"));
     return m;
 }
 
@@ -81,7 +80,7 @@ void TfrmMain::ConnectMenuActions() {
     connect(menus_.SightHeightSetting, &QAction::triggered, this, &TfrmMain::EditSightHeights);
     connect(menus_.PrintLoadReport, &QAction::triggered, this, &TfrmMain::PrintSelectedLoad);
     connect(menus_.SetUpPrinter, &QAction::triggered, this, &TfrmMain::PrintAfterPrinterSetup);
-    connect(sbnHelp, &QToolButton::clicked, this,
+    connect(helpButton_, &QToolButton::clicked, this,
             [this] { ShowHelpTopic(HelpViewer::kContentsTopic); });
 }
 
@@ -136,14 +135,14 @@ void TfrmMain::EditSightHeights() {
 }
 
 void TfrmMain::PrintSelectedLoad() {
-    if (strip_->bbnRefresh->isEnabled()) {
+    if (strip_->RefreshButton()->isEnabled()) {
         RefreshClicked();
     }
     WriteLoadReport(false);
 }
 
 void TfrmMain::PrintAfterPrinterSetup() {
-    if (strip_->bbnRefresh->isEnabled()) {
+    if (strip_->RefreshButton()->isEnabled()) {
         RefreshClicked();
     }
     WriteLoadReport(true);
@@ -156,7 +155,8 @@ void TfrmMain::WriteLoadReport(bool showSetup) {
     }
     std::optional<LoadReport> made;
     try {
-        made = BuildLoadReport(catalog_, grid_->Data(), row, strip_->Panel->Texts(), settings_);
+        made =
+            BuildLoadReport(catalog_, grid_->Data(), row, strip_->Ballistics()->Texts(), settings_);
     } catch (const std::exception& error) {
         // An unreadable shot-size index or name list abandons the report.
         prompts_.ShowError(error.what());

@@ -25,7 +25,7 @@ enum class HeadingItem {
 inline constexpr int kHeadingItemCount = 8;
 
 struct MainMenus {
-    QMenu* PopupMenuTools = nullptr;
+    QMenu* ToolsMenu = nullptr;
     QAction* BallisticsSettings = nullptr;
     QAction* ColorsAndFontSize = nullptr;
     QAction* EnglishSystem = nullptr;
@@ -38,7 +38,7 @@ struct MainMenus {
     QAction* TableToFile = nullptr;
     QAction* TrajectoryChart = nullptr;
 
-    QMenu* PopupMenuPrint = nullptr;
+    QMenu* PrintMenu = nullptr;
     QAction* PrintLoadReport = nullptr;
     QAction* ColorPrinting = nullptr;
     QAction* SetUpPrinter = nullptr;

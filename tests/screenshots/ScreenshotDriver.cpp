@@ -117,7 +117,7 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
     window.resize(800, 600);
     window.move(20, 20);
     corvane::DetailArea* detail = window.Detail();
-    window.Tabs()->setCurrentIndex(0);
+    window.SectionTabs()->setCurrentIndex(0);
     window.SelectGridRow(4);
     detail->ShowStyleView();
     Save(window, "detail-rifle-bullet-style");
@@ -126,7 +126,7 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
     detail->ToggleDetailSize();
     detail->ShowPackagingView();
 
-    window.Tabs()->setCurrentIndex(4);
+    window.SectionTabs()->setCurrentIndex(4);
     window.SelectGridRow(1);
     window.ShowPelletWindowForLoad();
     corvane::TfrmPelletData* pellet = window.Side()->PelletWindow();
@@ -136,7 +136,7 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
     SaveWithSideWindow(window, *pellet, "detail-shotshell-pellet-data-refilled");
     pellet->close();
 
-    window.Tabs()->setCurrentIndex(0);
+    window.SectionTabs()->setCurrentIndex(0);
     window.SelectGridRow(2);
     detail->SmallPictureClicked();
     corvane::TfrmLargeImagePopup* popup = window.Side()->LargeImagePopup();
@@ -147,7 +147,7 @@ void SaveDetailScreens(corvane::TfrmMain& window) {
 
 // The trajectory chart of one rifle load, then three loads compared.
 void SaveTrajectoryCharts(corvane::TfrmMain& window) {
-    window.Tabs()->setCurrentIndex(0);
+    window.SectionTabs()->setCurrentIndex(0);
     window.SelectGridRow(2);
     corvane::TrajectoryChartLink* link = window.ChartLink();
     link->ShowChart();
@@ -249,14 +249,14 @@ int main(int argc, char** argv) {
     const char* names[] = {"section0-rifle", "section1-pistol",    "section2-rimfire",
                            "section3-slug",  "section4-shotshell", "section5-components"};
     for (int s = 0; s < 6; ++s) {
-        window.Tabs()->setCurrentIndex(s);
+        window.SectionTabs()->setCurrentIndex(s);
         window.SelectGridRow(2);
         Save(window, names[s]);
     }
     // Figures for the notes: a rifle section switch and the memory with all sections open.
     QElapsedTimer timer;
     timer.start();
-    window.Tabs()->setCurrentIndex(0);
+    window.SectionTabs()->setCurrentIndex(0);
     std::printf("rifle section shown in %lld ms\n", static_cast<long long>(timer.elapsed()));
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {
@@ -280,11 +280,11 @@ int main(int argc, char** argv) {
     window.showNormal();
 
     window.resize(800, 600);
-    window.Tabs()->setCurrentIndex(0);
+    window.SectionTabs()->setCurrentIndex(0);
     window.SelectGridRow(2);
     SaveSettingsDialogs(window);
     SavePrintPreview(window, "print-preview-rifle");
-    window.Tabs()->setCurrentIndex(4);
+    window.SectionTabs()->setCurrentIndex(4);
     window.SelectGridRow(1);
     SavePrintPreview(window, "print-preview-shotshell");
     SaveHelp(window);

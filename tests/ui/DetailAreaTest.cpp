@@ -83,7 +83,7 @@ TEST_F(DetailAreaTest, SelectionFillsTheDetailViewAndTheViewsSwitch) {
     EXPECT_TRUE(detail->LargeImagePath().contains(QStringLiteral("bullet-")));
 
     // The view choice stays for the next load and section.
-    window->Tabs()->setCurrentIndex(3);
+    window->SectionTabs()->setCurrentIndex(3);
     EXPECT_TRUE(detail->ShowsTitlePicture());
     EXPECT_EQ(detail->StyleButton()->text(), QStringLiteral("Slug Style"));
     window->SelectGridRow(0);
@@ -122,7 +122,7 @@ TEST_F(DetailAreaTest, SizeButtonShrinksAndExpandsAndComponentsKeepTheTitlePictu
     EXPECT_EQ(detail->height(), DetailArea::kHeight);
     EXPECT_TRUE(detail->DescriptionList()->isVisible());
 
-    window->Tabs()->setCurrentIndex(5);
+    window->SectionTabs()->setCurrentIndex(5);
     window->SelectGridRow(1);
     EXPECT_TRUE(detail->ShowsTitlePicture());
 }
@@ -199,10 +199,10 @@ TEST_F(DetailAreaTest, LargeImagePopupFollowsTheSelection) {
 TEST_F(DetailAreaTest, PelletWindowRefillsWhileOpenAndClosesOnSectionOrUnitChange) {
     auto window = Open(4);
     TfrmPelletData* pellet = window->Side()->PelletWindow();
-    EXPECT_FALSE(window->Strip()->sbnPelletData->isEnabled());
+    EXPECT_FALSE(window->Strip()->PelletButton()->isEnabled());
     window->SelectGridRow(0);
-    ASSERT_TRUE(window->Strip()->sbnPelletData->isEnabled());
-    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    ASSERT_TRUE(window->Strip()->PelletButton()->isEnabled());
+    QTest::mouseClick(window->Strip()->PelletButton(), Qt::LeftButton);
     ASSERT_TRUE(pellet->isVisible());
     EXPECT_TRUE(window->Side()->PelletWindowShown());
     const QString first = pellet->lblLoadNo()->text();
@@ -217,9 +217,9 @@ TEST_F(DetailAreaTest, PelletWindowRefillsWhileOpenAndClosesOnSectionOrUnitChang
     window->SelectGridRow(1);
     EXPECT_FALSE(pellet->isVisible());
 
-    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    QTest::mouseClick(window->Strip()->PelletButton(), Qt::LeftButton);
     EXPECT_TRUE(pellet->lblLoadNo()->text().contains(QStringLiteral("Grams")));
-    window->Tabs()->setCurrentIndex(0);
+    window->SectionTabs()->setCurrentIndex(0);
     EXPECT_FALSE(pellet->isVisible());
     EXPECT_TRUE(prompts.errors.empty());
 }
@@ -232,19 +232,20 @@ TEST_F(DetailAreaTest, NoLoadIsSelectedByItself) {
     CatalogGridView* grid = window->Grid();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(2, 1)).center());
-    QTest::mouseClick(window->Strip()->sbnPelletData, Qt::LeftButton);
+    QTest::mouseClick(window->Strip()->PelletButton(), Qt::LeftButton);
     TfrmPelletData* pellet = window->Side()->PelletWindow();
     pellet->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(pellet));
     QTest::mouseClick(pellet->bbnClose(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::mouseClick(window->Tabs(), Qt::LeftButton, {}, window->Tabs()->tabRect(0).center());
+    QTest::mouseClick(window->SectionTabs(), Qt::LeftButton, {},
+                      window->SectionTabs()->tabRect(0).center());
     ASSERT_EQ(TabIndex(window->CurrentSection()), 0);
     EXPECT_EQ(grid->SelectedRow(), 0);
     EXPECT_TRUE(window->Detail()->ShowsTitlePicture());
 
-    QTest::keyClick(window->Strip()->Panel->EditAltitude, Qt::Key_1);
-    QTest::mouseClick(window->Strip()->bbnRefresh, Qt::LeftButton);
+    QTest::keyClick(window->Strip()->Ballistics()->AltitudeEntry(), Qt::Key_1);
+    QTest::mouseClick(window->Strip()->RefreshButton(), Qt::LeftButton);
     window->Menus().Headings[static_cast<int>(HeadingItem::Note)]->trigger();
     EXPECT_EQ(grid->SelectedRow(), 0);
     EXPECT_TRUE(window->Detail()->ShowsTitlePicture());

@@ -93,7 +93,7 @@ protected:
             if (i == 0) {
                 window->OpenCatalogSection(static_cast<CatalogTab>(section));
             } else {
-                window->Tabs()->setCurrentIndex(section);
+                window->SectionTabs()->setCurrentIndex(section);
             }
             EXPECT_EQ(TabIndex(window->CurrentSection()), section) << what;
             const int rows = window->Grid()->model()->rowCount();
@@ -102,8 +102,8 @@ protected:
             UseLoads(*window, rows);
             if (section <= 4 && rows > 0) {
                 // The last brand narrows the other lists and refills the grid.
-                FilterCombo* brand =
-                    section == 4 ? window->Strip()->ComBoxBrand1 : window->Strip()->ComBoxBrand0;
+                FilterCombo* brand = section == 4 ? window->Strip()->ShotshellBrandList()
+                                                  : window->Strip()->BrandList();
                 const int last = brand->count() - 1;
                 brand->setCurrentIndex(last);
                 emit brand->activated(last);

@@ -87,7 +87,7 @@ TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {
     const AppSettings stored = ReadSettings(store);
     EXPECT_EQ(stored.DefaultAltitude, 5000);
     EXPECT_EQ(stored.DefaultCrossWind, 20);
-    EXPECT_EQ(window->Strip()->Panel->EditAltitude->text(), QStringLiteral("5000"));
+    EXPECT_EQ(window->Strip()->Ballistics()->AltitudeEntry()->text(), QStringLiteral("5000"));
     // The grid was recomputed for the new wind, keeping the selected load.
     EXPECT_EQ(window->Grid()->SelectedRow(), 3);
     EXPECT_NE(Cell(*window, 3, drift + 2), driftBefore);
@@ -150,21 +150,21 @@ TEST_F(MainMenusTest, PrintRefreshesFirstAndReportsTheSelectedLoadOnly) {
     window->PrintSelectedLoad();
     EXPECT_TRUE(reports.empty());
 
-    window->Tabs()->setCurrentIndex(0);
+    window->SectionTabs()->setCurrentIndex(0);
     window->SelectGridRow(4);
     const std::string loadNumber =
         Trim(Cell(*window, 5, window->Grid()->Data().Headings.Index.LoadNumber));
-    window->Strip()->Panel->EditAltitude->setText(QStringLiteral("3000"));
-    ASSERT_TRUE(window->Strip()->bbnRefresh->isEnabled());
+    window->Strip()->Ballistics()->AltitudeEntry()->setText(QStringLiteral("3000"));
+    ASSERT_TRUE(window->Strip()->RefreshButton()->isEnabled());
     window->Menus().PrintLoadReport->trigger();
-    EXPECT_FALSE(window->Strip()->bbnRefresh->isEnabled());
+    EXPECT_FALSE(window->Strip()->RefreshButton()->isEnabled());
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].at(2), "Corvane Load No.:|" + loadNumber);
     EXPECT_TRUE(ReportHas(0, "Altitude Above Sea Level:|3000 Feet"));
     window->Menus().SetUpPrinter->trigger();
     EXPECT_EQ(reports.size(), 2u);
 
-    window->Tabs()->setCurrentIndex(5); // components have no report
+    window->SectionTabs()->setCurrentIndex(5); // components have no report
     window->SelectGridRow(1);
     window->PrintSelectedLoad();
     EXPECT_EQ(reports.size(), 2u);
@@ -225,7 +225,7 @@ TEST_F(MainMenusTest, HelpOpensTheContentsAndF1OverTheGridItsTopic) {
         HelpViewer::TopicFile(HelpViewer::kCatalogGridTopic)));
     EXPECT_TRUE(window->Help()->Browser()->toPlainText().contains(QStringLiteral("Load No.")));
 
-    QTest::keyClick(window->Strip()->Panel->EditAltitude, Qt::Key_F1);
+    QTest::keyClick(window->Strip()->Ballistics()->AltitudeEntry(), Qt::Key_F1);
     EXPECT_TRUE(window->Help()->Browser()->source().path().endsWith(QStringLiteral("index.html")));
     EXPECT_TRUE(prompts.errors.empty());
 }

@@ -111,8 +111,8 @@ TEST_F(MainWindowTest, SplashAreasScaleWithTheWindowAndHighlightOnHover) {
 // prompt goes when the list drops down, and a pick refills the grid and narrows the others.
 TEST_F(MainWindowTest, DropDownReplacesThePromptAndAPickNarrowsGridAndLists) {
     auto window = OpenSection(CatalogTab::Rifle);
-    FilterCombo* brand = window->Strip()->ComBoxBrand0;
-    FilterCombo* caliber = window->Strip()->ComBoxCaliber0;
+    FilterCombo* brand = window->Strip()->BrandList();
+    FilterCombo* caliber = window->Strip()->CaliberList();
     brand->showPopup();
     EXPECT_EQ(brand->itemText(0), QStringLiteral("** Show all brands **"));
     brand->hidePopup();
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, DropDownReplacesThePromptAndAPickNarrowsGridAndLists) {
                   picked.trimmed());
     }
     EXPECT_TRUE(window->Detail()->Title().startsWith(QStringLiteral("Load: ")));
-    EXPECT_EQ(window->Strip()->ComBoxComponent2->toolTip(), QStringLiteral("Pick a Component"));
+    EXPECT_EQ(window->Strip()->ComponentList()->toolTip(), QStringLiteral("Pick a Component"));
 }
 
 // Only the user's edits and steps light Refresh, not a section's panel being rebuilt. Refresh
@@ -144,15 +144,15 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndStepsAndKeepsSelectionAndScroll) {
     auto window = OpenMainWindow();
     window->resize(800, 600);
     window->OpenCatalogSection(CatalogTab::Pistol);
-    window->Tabs()->setCurrentIndex(0);
-    QPushButton* refresh = window->Strip()->bbnRefresh;
+    window->SectionTabs()->setCurrentIndex(0);
+    QPushButton* refresh = window->Strip()->RefreshButton();
     EXPECT_FALSE(refresh->isEnabled());
     ASSERT_GT(window->Grid()->model()->rowCount(), 20);
     window->SelectGridRow(15);
     const GridPosition before = window->Grid()->Position();
     ASSERT_EQ(before.Row, 16);
-    BallisticsPanel* panel = window->Strip()->Panel;
-    panel->EditAltitude->setText(QStringLiteral("5000"));
+    BallisticsPanel* panel = window->Strip()->Ballistics();
+    panel->AltitudeEntry()->setText(QStringLiteral("5000"));
     EXPECT_TRUE(refresh->isEnabled());
     refresh->click();
     EXPECT_FALSE(refresh->isEnabled());
@@ -161,16 +161,16 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndStepsAndKeepsSelectionAndScroll) {
     EXPECT_EQ(after.TopRow, before.TopRow);
     EXPECT_EQ(after.LeftColumn, before.LeftColumn);
 
-    QTest::keyClick(panel->EditIncrement, Qt::Key_Up);
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
-    EXPECT_EQ(panel->EditRange->Text(), QStringLiteral("600"));
+    QTest::keyClick(panel->IncrementEntry(), Qt::Key_Up);
+    EXPECT_EQ(panel->IncrementEntry()->Text(), QStringLiteral("200"));
+    EXPECT_EQ(panel->RangeEntry()->Text(), QStringLiteral("600"));
     EXPECT_TRUE(refresh->isEnabled());
     refresh->click();
-    window->Tabs()->setCurrentIndex(1);
-    window->Tabs()->setCurrentIndex(0);
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("200"));
-    window->Strip()->bbnBallisticDefaults->click();
-    EXPECT_EQ(panel->EditIncrement->Text(), QStringLiteral("100"));
+    window->SectionTabs()->setCurrentIndex(1);
+    window->SectionTabs()->setCurrentIndex(0);
+    EXPECT_EQ(panel->IncrementEntry()->Text(), QStringLiteral("200"));
+    window->Strip()->DefaultsButton()->click();
+    EXPECT_EQ(panel->IncrementEntry()->Text(), QStringLiteral("100"));
 }
 
 // Conditions outside the ballistics settings' ranges are refused when the entry is left, with
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, RefreshLightsOnEditsAndStepsAndKeepsSelectionAndScroll) {
 TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
     auto window = OpenSection(CatalogTab::Rifle);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    BallisticsPanel* panel = window->Strip()->Panel;
+    BallisticsPanel* panel = window->Strip()->Ballistics();
     auto enter = [](QLineEdit* edit, const char* text) {
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -186,11 +186,11 @@ TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
         QTest::keyClick(edit, Qt::Key_Tab);
         return edit->text();
     };
-    EXPECT_EQ(enter(panel->EditAltitude, "1200"), QStringLiteral("1200"));
-    EXPECT_EQ(enter(panel->EditAltitude, "99999"), QStringLiteral("1200"));
-    EXPECT_EQ(enter(panel->EditTemperature, "-99"), QStringLiteral("59"));
+    EXPECT_EQ(enter(panel->AltitudeEntry(), "1200"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->AltitudeEntry(), "99999"), QStringLiteral("1200"));
+    EXPECT_EQ(enter(panel->TemperatureEntry(), "-99"), QStringLiteral("59"));
     window->SetUnitSystem(false);
-    EXPECT_EQ(enter(panel->EditAltitude, "5000"), QStringLiteral("0"));
+    EXPECT_EQ(enter(panel->AltitudeEntry(), "5000"), QStringLiteral("0"));
     EXPECT_EQ(prompts.errors,
               (std::vector<std::string>{"Altitude must be from 0 to 15000 Feet.",
                                         "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.",
@@ -202,9 +202,9 @@ TEST_F(MainWindowTest, ImpossibleConditionsAreRefusedOnLeavingTheEntry) {
 TEST_F(MainWindowTest, KeyboardStartsAtTheFiltersAndStepsThroughSections) {
     auto window = OpenSection(CatalogTab::Rifle);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxBrand0);
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->BrandList());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->ComBoxUsage0);
+    EXPECT_EQ(QApplication::focusWidget(), window->Strip()->UsageList());
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const struct {
         Qt::Key key;
@@ -239,7 +239,7 @@ TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEndTooSmallOneCentre
     EXPECT_EQ(window->Settings().PriorStateLeft, (screen.width() - 800) / 2);
     EXPECT_NE(window->width(), 399);
     // At that size every section tab shows whole, without scroll arrows.
-    QTabBar* tabs = window->Tabs();
+    QTabBar* tabs = window->SectionTabs();
     EXPECT_GE(tabs->width(), tabs->sizeHint().width());
     EXPECT_LE(tabs->tabRect(5).right(), tabs->width());
 }
@@ -259,16 +259,16 @@ TEST_F(MainWindowTest, WholeBallisticsPanelShowsBesideTheFiltersWithItsButtons) 
         QCoreApplication::processEvents();
         const QRect visible = rectIn(scroll->viewport());
         for (const QComboBox* combo :
-             std::initializer_list<const QComboBox*>{strip->ComBoxBrand0, strip->ComBoxUsage0,
-                                                     strip->ComBoxCaliber0, strip->ComBoxBullet0}) {
+             std::initializer_list<const QComboBox*>{strip->BrandList(), strip->UsageList(),
+                                                     strip->CaliberList(), strip->StyleList()}) {
             EXPECT_FALSE(rectIn(combo).intersects(rectIn(scroll)));
         }
-        for (const QWidget* button : {strip->bbnBallisticDefaults, strip->bbnRefresh}) {
+        for (const QWidget* button : {strip->DefaultsButton(), strip->RefreshButton()}) {
             // Beside the panel, not at the far edge of a wide window.
             EXPECT_TRUE(window->rect().contains(rectIn(button)));
             EXPECT_LE(button->x() - scroll->geometry().right(), 8);
         }
-        for (const QWidget* child : strip->Panel->findChildren<QWidget*>()) {
+        for (const QWidget* child : strip->Ballistics()->findChildren<QWidget*>()) {
             if (size.width() >= 800 && child->isVisibleTo(window.get())) {
                 EXPECT_TRUE(visible.contains(rectIn(child))) << child->metaObject()->className();
             }
@@ -306,14 +306,14 @@ TEST_F(MainWindowTest, GridFollowsSectionsUnitsAndColumnsWithAConsistentModel) {
     QAbstractItemModelTester tester(grid->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     for (int s : {1, 4, 5, 3, 0}) {
-        window->Tabs()->setCurrentIndex(s);
+        window->SectionTabs()->setCurrentIndex(s);
     }
     const int weight = grid->Data().Headings.Index.Weight;
     ASSERT_GE(weight, 0);
     EXPECT_TRUE(HeadingOf(*window, weight).contains(QStringLiteral("GRAINS")));
     window->SetUnitSystem(false);
     EXPECT_TRUE(HeadingOf(*window, weight).contains(QStringLiteral("GRAMS")));
-    EXPECT_EQ(window->Strip()->Panel->EditTemperature->text(), QStringLiteral("15"));
+    EXPECT_EQ(window->Strip()->Ballistics()->TemperatureEntry()->text(), QStringLiteral("15"));
     EXPECT_EQ(store.Get("EnglSys").text, "0");
 
     const int columns = grid->model()->columnCount();
@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, MissingCatalogFolderShowsAnEmptySection) {
     auto window = OpenSection(CatalogTab::Rifle, empty.path().toStdString());
     EXPECT_TRUE(window->CatalogShown());
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
-    window->Tabs()->setCurrentIndex(5);
+    window->SectionTabs()->setCurrentIndex(5);
     EXPECT_EQ(window->Grid()->model()->rowCount(), 0);
 }
 
@@ -360,7 +360,7 @@ TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
     auto* strip = new ControlStrip(&host);
     host.resize(900, ControlStrip::kHeight);
     host.show();
-    QPushButton* refresh = strip->bbnRefresh;
+    QPushButton* refresh = strip->RefreshButton();
     auto redPixels = [refresh](bool lit) {
         refresh->setEnabled(lit);
         const QImage image = refresh->grab().toImage();

@@ -103,7 +103,7 @@ TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
     ASSERT_NE(xAxis, nullptr);
     EXPECT_TRUE(xAxis->titleText().contains(QStringLiteral("meters")));
 
-    window->Tabs()->setCurrentIndex(1);
+    window->SectionTabs()->setCurrentIndex(1);
     EXPECT_FALSE(link->ChartShown());
     EXPECT_FALSE(chart->isVisible());
 }
@@ -153,14 +153,14 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     EXPECT_TRUE(csv.readAll().startsWith("# Altitude: 0 Feet\r\n"));
 
     // Another section drops the comparison and the chart says so.
-    window->Tabs()->setCurrentIndex(2);
+    window->SectionTabs()->setCurrentIndex(2);
     EXPECT_TRUE(link->Compared().empty());
     EXPECT_TRUE(chart->isVisible());
     EXPECT_TRUE(chart->Note()->isVisible());
     EXPECT_TRUE(chart->Note()->text().contains(firstLoad));
     EXPECT_TRUE(LoadLines(*chart).isEmpty());
     // Sections without ballistics offer no chart and no comparison.
-    window->Tabs()->setCurrentIndex(4);
+    window->SectionTabs()->setCurrentIndex(4);
     EXPECT_FALSE(
         window->findChild<QToolButton*>(QStringLiteral("sbnTrajectoryChart"))->isEnabled());
     EXPECT_FALSE(grid->actions().value(0)->isEnabled());
