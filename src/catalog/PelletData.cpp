@@ -6,7 +6,6 @@
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
 
-
 namespace corvane {
 namespace {
 

@@ -9,7 +9,9 @@
 namespace corvane {
 namespace {
 
-QString Title() { return QApplication::applicationDisplayName(); }
+QString Title() {
+    return QApplication::applicationDisplayName();
+}
 
 } // namespace
 
@@ -23,9 +25,9 @@ void QtUserPrompts::ShowError(const std::string& text) {
 }
 
 AbortRetryAnswer QtUserPrompts::AskAbortRetry(const std::string& text) {
-    const auto answer = QMessageBox::critical(parent_, Title(), ToQString(text),
-                                              QMessageBox::Abort | QMessageBox::Retry,
-                                              QMessageBox::Retry);
+    const auto answer =
+        QMessageBox::critical(parent_, Title(), ToQString(text),
+                              QMessageBox::Abort | QMessageBox::Retry, QMessageBox::Retry);
     return answer == QMessageBox::Retry ? AbortRetryAnswer::Retry : AbortRetryAnswer::Abort;
 }
 
