@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Descriptions descriptions(productInfo);
     (void)Descriptions::DerivedShotName(key);
-    const std::string text = descriptions.GetDescription(tab, kind, key);
+    const std::string text =
+        descriptions.GetDescription(tab, static_cast<DescriptionKind>(kind), key);
     if (kind == 0 || kind == 1) {
         FUZZ_CHECK(!text.empty());
     }
