@@ -39,6 +39,19 @@ double ReadPanelDecimal(const std::string& text, double fallback) {
     return ParseDoubleDef(number, fallback);
 }
 
+double PanelFeet(std::int32_t units, bool english) {
+    return english ? units * 3.0 : units * kFeetPerMeter;
+}
+
+double PanelYards(std::int32_t units, bool english) {
+    return english ? static_cast<double>(units) : units * kYardsPerMeter;
+}
+
+double BoreAngleMoa(double drop, double sightHeight, double distance, bool english) {
+    return (drop + sightHeight) /
+           (kMoaInchesPerFoot * distance * (english ? kFeetPerYard : kFeetPerMeter));
+}
+
 EngineInputs EngineInputsFromPanel(const PanelTexts& panel, CatalogTab section,
                                    const LoadRecord& load, bool english, double sightHeight) {
     EngineInputs inputs;
@@ -55,14 +68,14 @@ EngineInputs EngineInputsFromPanel(const PanelTexts& panel, CatalogTab section,
     inputs.RangeCount = ranges.RangeCount();
 
     if (english) {
-        inputs.Increment = ranges.Increment * 3.0;
-        inputs.ZeroRange = ranges.ZeroAt;
+        inputs.Increment = PanelFeet(ranges.Increment, true);
+        inputs.ZeroRange = PanelYards(ranges.ZeroAt, true);
         inputs.Altitude = altitude;
         inputs.Temperature = temperature;
         inputs.Crosswind = crosswind;
     } else {
-        inputs.Increment = ranges.Increment * kFeetPerMeter;
-        inputs.ZeroRange = ranges.ZeroAt * kYardsPerMeter;
+        inputs.Increment = PanelFeet(ranges.Increment, false);
+        inputs.ZeroRange = PanelYards(ranges.ZeroAt, false);
         inputs.Altitude = altitude * kFeetPerMeter;
         inputs.Temperature = temperature * 1.8 + 32;
         inputs.Crosswind = crosswind * kMphPerMeterPerSecond;

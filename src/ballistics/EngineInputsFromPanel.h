@@ -33,6 +33,16 @@ PanelRanges ReadPanelRanges(const PanelTexts& panel);
 // A decimal entry of the panel; `fallback` when the text does not convert.
 double ReadPanelDecimal(const std::string& text, double fallback);
 
+// A panel distance (yards or meters) as the engine takes it: feet for an increment, yards for
+// a zero range.
+double PanelFeet(std::int32_t units, bool english);
+double PanelYards(std::int32_t units, bool english);
+
+// Minutes of angle of the bore line above the line to a point `drop` inches below the bore,
+// `distance` panel units away, from a sight `sightHeight` inches above the bore: what the load
+// report's zero adjustments and the range card's come-ups are differences of.
+double BoreAngleMoa(double drop, double sightHeight, double distance, bool english);
+
 // Metric panels hold meters, degrees C and m/s; the engine always works in English units.
 // `sightHeight` is the section's sight height in inches in both unit systems.
 EngineInputs EngineInputsFromPanel(const PanelTexts& panel, CatalogTab section,

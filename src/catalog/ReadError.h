@@ -52,7 +52,7 @@ private:
     ReadError error_;
 };
 
-// The lines of a read, or throws its error (for the lazy lookups).
+// The value of a read, or its error thrown (for the lazy lookups).
 template <typename T> T ValueOrThrow(ReadResult<T> result) {
     if (!result) {
         throw CatalogFileError(result.Error());

@@ -312,10 +312,9 @@ ReportRow ZeroAdjustmentRow(const LoadRecord& load, CatalogTab section, const Pa
     };
     const bool zeroKnown =
         results.Status != kStatusSkipped && increment > 0 && zeroAt > 0 && reached(zeroPoint);
-    const double feetPerUnit = englSys ? kFeetPerYard : kFeetPerMeter;
     const auto angle = [&](int point, double distance) {
-        return (results.Drop[static_cast<std::size_t>(point)] + sightHeight) /
-               (kMoaInchesPerFoot * distance * feetPerUnit);
+        return BoreAngleMoa(results.Drop[static_cast<std::size_t>(point)], sightHeight, distance,
+                            englSys);
     };
     const double zeroAngle = zeroKnown ? angle(zeroPoint, zeroAt) : 0;
     for (int i = 1; i <= k; ++i) {

@@ -1,5 +1,6 @@
 #include "rifle/RangeCard.h"
 
+#include "ballistics/EngineInputsFromPanel.h"
 #include "common/UnitConversion.h"
 
 #include <algorithm>
@@ -9,28 +10,10 @@ namespace corvane {
 
 namespace {
 
-double FeetPerUnit(bool english) {
-    return english ? kFeetPerYard : kFeetPerMeter;
-}
-
-// Feet and yards of a panel distance, converted as the grid converts them.
-double IncrementFeet(std::int32_t units, bool english) {
-    return english ? units * 3.0 : units * kFeetPerMeter;
-}
-double ZeroYards(std::int32_t units, bool english) {
-    return english ? static_cast<double>(units) : units * kYardsPerMeter;
-}
-
 bool Reached(const BallisticResults& results, int i) {
     const auto index = static_cast<std::size_t>(i);
     return i >= 0 && i <= results.RangeCount && results.Time[index] >= 0 &&
            results.Velocity[index] > 0;
-}
-
-// Minutes of angle from the bore line to a point `drop` inches below it at `distance` units,
-// as the load report computes its zero adjustments (the same operations in the same order).
-double BoreAngle(double drop, double sightHeight, double distance, bool english) {
-    return (drop + sightHeight) / (kMoaInchesPerFoot * distance * FeetPerUnit(english));
 }
 
 // Where the straight line through two samples reaches `level`.
@@ -44,11 +27,11 @@ constexpr int kSearchPerIncrement = 10;
 constexpr int kSearchPoints = 100;
 
 BallisticResults SearchFlight(EngineInputs inputs, bool english) {
-    inputs.Increment = IncrementFeet(kSearchIncrement, english);
+    inputs.Increment = PanelFeet(kSearchIncrement, english);
     inputs.PointsPerIncrement = kSearchPerIncrement;
     inputs.RangeCount = kSearchPoints;
     if (!(inputs.ZeroRange > 0)) {
-        inputs.ZeroRange = ZeroYards(kSearchIncrement, english); // only the drops are used
+        inputs.ZeroRange = PanelYards(kSearchIncrement, english); // only the drops are used
     }
     return ComputeBallistics(inputs);
 }
@@ -63,21 +46,20 @@ long ClicksFor(double adjustment, double click) {
     return std::lround(adjustment / click);
 }
 
-std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double zoneInches,
-                                            bool english) {
-    const BallisticResults flight = SearchFlight(inputs, english);
+// The maximum point-blank range of a search flight.
+static std::optional<PointBlank> PointBlankOf(const BallisticResults& flight, double sightHeight,
+                                              double zoneInches, bool english) {
     if (flight.Status == kStatusSkipped || !(zoneInches > 0) || !std::isfinite(zoneInches)) {
         return std::nullopt;
     }
     const double half = zoneInches / 2;
-    const double sightHeight = inputs.SightHeight;
     int last = 0;
     while (last < kSearchPoints && Reached(flight, last + 1)) {
         ++last;
     }
     // The path for a bore angle of `alpha` MOA above the line of sight.
     const auto path = [&](double alpha, int i) {
-        const double distanceFeet = SampleRange(i) * FeetPerUnit(english);
+        const double distanceFeet = SampleRange(i) * (english ? kFeetPerYard : kFeetPerMeter);
         return kMoaInchesPerFoot * distanceFeet * alpha - sightHeight -
                flight.Drop[static_cast<std::size_t>(i)];
     };
@@ -120,6 +102,11 @@ std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double z
     return std::nullopt; // still inside the zone where the search ends
 }
 
+std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double zoneInches,
+                                            bool english) {
+    return PointBlankOf(SearchFlight(inputs, english), inputs.SightHeight, zoneInches, english);
+}
+
 RangeCard BuildRangeCard(const RangeCardRequest& request) {
     RangeCard card;
     if (request.step <= 0 || request.maxRange < 0 || !(request.click > 0)) {
@@ -153,9 +140,9 @@ RangeCard BuildRangeCard(const RangeCardRequest& request) {
     }
 
     EngineInputs inputs = request.inputs;
-    inputs.Increment = IncrementFeet(engineIncrement, english);
+    inputs.Increment = PanelFeet(engineIncrement, english);
     inputs.PointsPerIncrement = perIncrement;
-    inputs.ZeroRange = ZeroYards(request.zeroAt, english);
+    inputs.ZeroRange = PanelYards(request.zeroAt, english);
     inputs.Crosswind = request.holdWindMph;
     inputs.RangeCount = static_cast<std::int32_t>(std::min<std::int64_t>(
         pointsFor(engineIncrement, perIncrement), kMaxRangeCount / perIncrement * perIncrement));
@@ -171,9 +158,10 @@ RangeCard BuildRangeCard(const RangeCardRequest& request) {
     // The bore angle of the zero as the report takes it: at its row when it has one.
     const bool zeroKnown = results.TrajectoryValid;
     const double zeroAngle =
-        zeroOnRow ? BoreAngle(results.Drop[static_cast<std::size_t>(request.zeroAt / request.step)],
-                              sightHeight, request.zeroAt, english)
-                  : results.ZeroAngle;
+        zeroOnRow
+            ? BoreAngleMoa(results.Drop[static_cast<std::size_t>(request.zeroAt / request.step)],
+                           sightHeight, request.zeroAt, english)
+            : results.ZeroAngle;
     const double perMoa = request.unit == AdjustmentUnit::Mil ? kMilPerMoa : 1.0;
     const double length = english ? 1.0 : kCentimetersPerInch;
     const double speed = english ? 1.0 : kMetersPerSecondPerFootPerSecond;
@@ -191,19 +179,20 @@ RangeCard BuildRangeCard(const RangeCardRequest& request) {
             row.time = results.Time[index];
             if (i > 0 && zeroKnown) {
                 const double distance = static_cast<double>(std::int64_t{i} * request.step);
-                row.comeUp =
-                    (BoreAngle(results.Drop[index], sightHeight, distance, english) - zeroAngle) *
-                    perMoa;
+                row.comeUp = (BoreAngleMoa(results.Drop[index], sightHeight, distance, english) -
+                              zeroAngle) *
+                             perMoa;
                 row.clicks = ClicksFor(*row.comeUp, request.click);
-                row.windHold = BoreAngle(results.Drift[index], 0, distance, english) * perMoa;
+                row.windHold = BoreAngleMoa(results.Drift[index], 0, distance, english) * perMoa;
                 row.windClicks = ClicksFor(*row.windHold, request.click);
             }
         }
         card.rows.push_back(row);
     }
 
-    card.pointBlank = MaximumPointBlank(inputs, request.vitalZoneInches, english);
+    // One flight to 1000 for both searches along the range.
     const BallisticResults far = SearchFlight(inputs, english);
+    card.pointBlank = PointBlankOf(far, inputs.SightHeight, request.vitalZoneInches, english);
     for (int i = 1; i <= kSearchPoints && Reached(far, i); ++i) {
         const double before = far.Energy[static_cast<std::size_t>(i - 1)];
         const double after = far.Energy[static_cast<std::size_t>(i)];
