@@ -4,7 +4,8 @@
 #include "ballistics/BallisticEngine.h"
 #include "common/NumberText.h"
 
-#include <cmath>
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -13,6 +14,8 @@
 namespace corvane::tool {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 constexpr const char* kEngineUsage =
     "usage: corvane-catalog-tool engine --range-count N --increment FT --bc X --mv FPS\n"
@@ -41,22 +44,13 @@ int UsageError(const std::string& message) {
     return 2;
 }
 
-// %.17g round-trips every double; JSON has no spelling for the non-finite ones.
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-void PrintArray(const char* name, const double* values, int count, bool valid) {
-    std::printf("  \"%s\": [", name);
+// The values of one result column; a column without values prints its entries as null.
+Json Column(const double* values, int count, bool valid) {
+    Json column = Json::array();
     for (int i = 0; i < count; ++i) {
-        std::printf("%s%s", i == 0 ? "" : ", ", valid ? JsonNumber(values[i]).c_str() : "null");
+        column.push_back(valid ? Json(values[i]) : Json(nullptr));
     }
-    std::printf("],\n");
+    return column;
 }
 
 } // namespace
@@ -102,16 +96,19 @@ int RunEngine(const Args& args) {
     const BallisticResults results = ComputeBallistics(inputs);
     const bool skipped = results.Status == kStatusSkipped;
     const int count = skipped ? 0 : results.RangeCount + 1;
-    std::printf("{\n");
-    PrintArray("Velocity", results.Velocity.data(), count, true);
-    PrintArray("Time", results.Time.data(), count, true);
-    PrintArray("Drop", results.Drop.data(), count, true);
-    PrintArray("Energy", results.Energy.data(), count, true);
-    PrintArray("Drift", results.Drift.data(), count, true);
-    // A trajectory that could not be zeroed has no values: its entries print as null.
-    PrintArray("Trajectory", results.Trajectory.data(), count, results.TrajectoryValid);
-    std::printf("  \"ZeroAngle\": %s,\n", JsonNumber(results.ZeroAngle).c_str());
-    std::printf("  \"Status\": %d\n}\n", static_cast<int>(results.Status));
+    // The library writes the shortest text that reads back to the same double, and null for
+    // what is not finite, which JSON cannot spell.
+    Json document;
+    document["Velocity"] = Column(results.Velocity.data(), count, true);
+    document["Time"] = Column(results.Time.data(), count, true);
+    document["Drop"] = Column(results.Drop.data(), count, true);
+    document["Energy"] = Column(results.Energy.data(), count, true);
+    document["Drift"] = Column(results.Drift.data(), count, true);
+    // A trajectory that could not be zeroed has no values.
+    document["Trajectory"] = Column(results.Trajectory.data(), count, results.TrajectoryValid);
+    document["ZeroAngle"] = results.ZeroAngle;
+    document["Status"] = static_cast<int>(results.Status);
+    std::printf("%s\n", document.dump(2).c_str());
     return 0;
 }
 
