@@ -2,25 +2,29 @@
 
 #include "app/GridPainting.h"
 #include "ballistics/TrajectorySampling.h"
+#include "common/FileWrite.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 #include "common/ui/QtText.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -57,16 +61,26 @@ Axis AxisOf(TrajectoryChart::Series series, bool english) {
             [](const TrajectorySample& s) { return s.Trajectory; }};
 }
 
-QString LoadNames(const std::vector<LoadRecord>& loads) {
+QString LoadNames(const std::vector<ComparedLoad>& loads) {
     QStringList names;
-    for (const LoadRecord& load : loads) {
-        names << ToQString(Trim(load.LoadNumber));
+    for (const ComparedLoad& load : loads) {
+        names << ToQString(load.Label);
     }
     if (names.size() <= 1) {
         return names.value(0);
     }
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// A point of the plot drawn as a marker of the load's colour, outside the legend.
+QScatterSeries* MarkerSeries(const QColor& color, QScatterSeries::MarkerShape shape) {
+    auto* marker = new QScatterSeries;
+    marker->setMarkerShape(shape);
+    marker->setMarkerSize(11);
+    marker->setColor(color);
+    marker->setBorderColor(Qt::black);
+    return marker;
 }
 
 void HideFromLegend(QChart* chart, QAbstractSeries* series) {
@@ -104,7 +118,17 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     saveTable->setToolTip(QStringLiteral("Save the values beneath as comma-separated text"));
     clearComparison_ = new QPushButton(QStringLiteral("Clear c&omparison"), this);
     clearComparison_->setObjectName(QStringLiteral("bbnClearComparison"));
+    addOwnLoad_ = new QToolButton(this);
+    addOwnLoad_->setObjectName(QStringLiteral("sbnAddMyLoad"));
+    addOwnLoad_->setText(QStringLiteral("Add &my load"));
+    addOwnLoad_->setPopupMode(QToolButton::InstantPopup);
+    addOwnLoad_->setMenu(new QMenu(addOwnLoad_));
+    SetOwnLoadNames({});
     auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    marksText_ = new QLabel(this);
+    marksText_->setObjectName(QStringLiteral("lblMarks"));
+    marksText_->setWordWrap(true);
+    marksText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -129,6 +153,7 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     top->addWidget(conditions_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clearComparison_);
+    buttons->addWidget(addOwnLoad_);
     buttons->addStretch(1);
     buttons->addWidget(saveChart);
     buttons->addWidget(saveTable);
@@ -137,6 +162,7 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     layout->addLayout(top);
     layout->addWidget(note_);
     layout->addWidget(view_, 3);
+    layout->addWidget(marksText_);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
 
@@ -160,6 +186,12 @@ void TrajectoryChart::ShowRequest(const ChartRequest& request) {
     }
     rows_ = LoadComparisonRows(request_.Section, request_.Loads, request_.Panel, request_.English,
                                request_.SightHeight);
+    loadMarks_.clear();
+    for (const ComparedLoad& load : request_.Loads) {
+        loadMarks_.push_back(
+            {MaximumPointBlank(load.Inputs, request_.VitalZoneInches, request_.English),
+             EnergyFallsBelow(load.Inputs, request_.EnergyThreshold, request_.English)});
+    }
     const QString names = LoadNames(request_.Loads);
     setWindowTitle(names.isEmpty() ? QStringLiteral("Trajectory chart")
                                    : QStringLiteral("Trajectory chart - ") + names);
@@ -169,6 +201,57 @@ void TrajectoryChart::ShowRequest(const ChartRequest& request) {
     }
     Rebuild();
     FillTable();
+    FillMarks();
+}
+
+void TrajectoryChart::SetOwnLoadNames(const QStringList& names) {
+    QMenu* menu = addOwnLoad_->menu();
+    menu->clear();
+    for (const QString& name : names) {
+        // Shown as typed: an ampersand in a name is no shortcut.
+        QAction* item =
+            menu->addAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(item, &QAction::triggered, this, [this, name] { emit ownLoadPicked(name); });
+    }
+    addOwnLoad_->setEnabled(!names.isEmpty());
+    addOwnLoad_->setToolTip(names.isEmpty()
+                                ? QStringLiteral("Your own loads, entered under Tools > My loads, "
+                                                 "can be compared here")
+                                : QStringLiteral("Compare one of your own loads"));
+}
+
+void TrajectoryChart::FillMarks() {
+    const bool english = request_.English;
+    const QString distance = english ? QStringLiteral("yd") : QStringLiteral("m");
+    const QString zone = english ? QStringLiteral("%1 in").arg(request_.VitalZoneInches, 0, 'g', 3)
+                                 : QStringLiteral("%1 cm").arg(
+                                       request_.VitalZoneInches * kCentimetersPerInch, 0, 'f', 0);
+    const QString threshold =
+        english
+            ? QStringLiteral("%1 ft-lbf").arg(request_.EnergyThreshold, 0, 'f', 0)
+            : QStringLiteral("%1 J").arg(request_.EnergyThreshold * kJoulesPerFootPound, 0, 'f', 0);
+    QStringList lines;
+    for (std::size_t n = 0; n < request_.Loads.size() && n < loadMarks_.size(); ++n) {
+        const LoadMarks& marks = loadMarks_[n];
+        const QString pointBlank =
+            marks.PointBlankRange ? QStringLiteral("point-blank to %1 %3 with the zero at %2 %3")
+                                        .arg(marks.PointBlankRange->range, 0, 'f', 0)
+                                        .arg(marks.PointBlankRange->zeroRange, 0, 'f', 0)
+                                        .arg(distance)
+                                  : QStringLiteral("no point-blank range");
+        const QString energy =
+            marks.EnergyBelow ? QStringLiteral("below %1 from %2 %3")
+                                    .arg(threshold)
+                                    .arg(*marks.EnergyBelow, 0, 'f', 0)
+                                    .arg(distance)
+                              : QStringLiteral("%1 or more to 1000 %2").arg(threshold, distance);
+        lines << QStringLiteral("%1: %2, %3.")
+                     .arg(ToQString(request_.Loads[n].Label), pointBlank, energy);
+    }
+    marksText_->setText(lines.isEmpty() ? QString()
+                                        : QStringLiteral("For a %1 vital zone: ").arg(zone) +
+                                              lines.join(QLatin1Char(' ')));
+    marksText_->setVisible(!lines.isEmpty());
 }
 
 void TrajectoryChart::ShowNote(const QString& note) {
@@ -225,13 +308,10 @@ void TrajectoryChart::Rebuild() {
         s->attachAxis(yAxis);
     };
     for (std::size_t n = 0; n < request_.Loads.size(); ++n) {
-        const LoadRecord& load = request_.Loads[n];
-        const FineTrajectory fine =
-            SampleTrajectory(EngineInputsFromPanel(request_.Panel, request_.Section, load, english,
-                                                   request_.SightHeight),
-                             ranges, english);
+        const ComparedLoad& load = request_.Loads[n];
+        const FineTrajectory fine = SampleTrajectory(load.Inputs, ranges, english);
         auto* line = new QLineSeries;
-        line->setName(ToQString(Trim(load.LoadNumber)));
+        line->setName(ToQString(load.Label));
         line->setPen(QPen(ComparedLoadColor(static_cast<int>(n)), 2));
         auto* marks = new QScatterSeries; // the values the table shows
         marks->setMarkerSize(7);
@@ -259,9 +339,61 @@ void TrajectoryChart::Rebuild() {
         low = 0;
         high = 1;
     }
+    // Each load's point-blank range on the lower edge of the vital zone, and where its energy
+    // falls below the threshold, as markers of its colour.
+    const double length = english ? 1.0 : kCentimetersPerInch;
+    const double halfZone = request_.VitalZoneInches / 2 * length;
+    const double threshold = request_.EnergyThreshold * (english ? 1.0 : kJoulesPerFootPound);
+    for (std::size_t n = 0; n < loadMarks_.size(); ++n) {
+        const QColor color = ComparedLoadColor(static_cast<int>(n));
+        const LoadMarks& marks = loadMarks_[n];
+        if (series == Series::Trajectory && marks.PointBlankRange &&
+            marks.PointBlankRange->range <= xAxis->max()) {
+            QScatterSeries* marker = MarkerSeries(color, QScatterSeries::MarkerShapeTriangle);
+            marker->append(marks.PointBlankRange->range, -halfZone);
+            attach(marker);
+            HideFromLegend(chart_, marker);
+        }
+        if (series == Series::Energy && marks.EnergyBelow && *marks.EnergyBelow <= xAxis->max()) {
+            QScatterSeries* marker = MarkerSeries(color, QScatterSeries::MarkerShapeRectangle);
+            marker->append(*marks.EnergyBelow, threshold);
+            attach(marker);
+            HideFromLegend(chart_, marker);
+        }
+    }
+    if (series == Series::Energy && !loadMarks_.empty()) {
+        auto* level = new QLineSeries;
+        level->setName(english ? QStringLiteral("%1 ft-lbf").arg(threshold, 0, 'f', 0)
+                               : QStringLiteral("%1 J").arg(threshold, 0, 'f', 0));
+        level->setPen(QPen(QColor(0xb0, 0x50, 0x20), 1.5, Qt::DashLine));
+        level->append(0, threshold);
+        level->append(xAxis->max(), threshold);
+        attach(level);
+        high = std::max(high, threshold);
+    }
     if (series == Series::Trajectory) {
         low = std::min(low, 0.0);
         high = std::max(high, 0.0);
+        if (!loadMarks_.empty()) {
+            low = std::min(low, -halfZone);
+            high = std::max(high, halfZone);
+            // The vital zone about the line of sight, which the point-blank range is about.
+            auto* upper = new QLineSeries;
+            auto* lower = new QLineSeries;
+            upper->append(0, halfZone);
+            upper->append(xAxis->max(), halfZone);
+            lower->append(0, -halfZone);
+            lower->append(xAxis->max(), -halfZone);
+            auto* band = new QAreaSeries(upper, lower);
+            band->setName(english
+                              ? QStringLiteral("Vital zone %1 in").arg(2 * halfZone, 0, 'g', 3)
+                              : QStringLiteral("Vital zone %1 cm").arg(2 * halfZone, 0, 'f', 0));
+            band->setColor(QColor(0x40, 0xa0, 0x40, 0x30));
+            band->setBorderColor(QColor(0x40, 0xa0, 0x40, 0x80));
+            chart_->addSeries(band);
+            band->attachAxis(xAxis);
+            band->attachAxis(yAxis);
+        }
         auto* sight = new QLineSeries;
         sight->setName(QStringLiteral("Line of sight"));
         sight->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
@@ -342,16 +474,11 @@ bool TrajectoryChart::SaveChartPng(const QString& file) {
     return picture.save(file, "PNG");
 }
 
-bool TrajectoryChart::SaveComparisonCsv(const QString& file) const {
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const std::string text = ComparisonCsvText(
-        rows_, ComparisonConditions(request_.Panel, request_.English, request_.SightHeight));
-    return out.write(text.data(), static_cast<qint64>(text.size())) ==
-               static_cast<qint64>(text.size()) &&
-           out.flush();
+WriteResult TrajectoryChart::SaveComparisonCsv(const QString& file) const {
+    return WriteFileWhole(
+        file.toStdString(),
+        ComparisonCsvText(
+            rows_, ComparisonConditions(request_.Panel, request_.English, request_.SightHeight)));
 }
 
 void TrajectoryChart::SaveChartClick() {
@@ -368,9 +495,12 @@ void TrajectoryChart::SaveTableClick() {
     const QString file = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save table"), QStringLiteral("trajectory.csv"),
         QStringLiteral("Comma-separated text (*.csv)"));
-    if (!file.isEmpty() && !SaveComparisonCsv(file)) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("The table could not be saved as %1.").arg(file));
+    if (file.isEmpty()) {
+        return;
+    }
+    const WriteResult saved = SaveComparisonCsv(file);
+    if (!saved.Ok) {
+        QMessageBox::critical(this, windowTitle(), QString::fromStdString(saved.Error));
     }
 }
 

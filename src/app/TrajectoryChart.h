@@ -1,13 +1,18 @@
 #pragma once
 // The trajectory chart window: beside the catalog, not modal. It plots the finely sampled flight
 // of one load, or of up to four compared loads, under the panel's conditions, with the line of
-// sight and the zero range marked, and lists the values at the range points beneath.
+// sight and the zero range marked, and lists the values at the range points beneath. The
+// shooter's own loads can join the comparison; each load's maximum point-blank range and the
+// range where its energy falls below a threshold are marked.
 #include "ballistics/EngineInputsFromPanel.h"
 #include "ballistics/LoadComparison.h"
 #include "catalog/LoadRecord.h"
+#include "common/FileWrite.h"
+#include "rifle/RangeCard.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QChart;
@@ -16,16 +21,19 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace corvane {
 
-// What the chart shows: loads of one section under one set of conditions.
+// What the chart shows: loads of one section (and own loads) under one set of conditions.
 struct ChartRequest {
     CatalogTab Section = CatalogTab::Rifle;
     PanelTexts Panel;
     bool English = true;
     double SightHeight = 0; // inches
-    std::vector<LoadRecord> Loads;
+    std::vector<ComparedLoad> Loads;
+    double VitalZoneInches = 6;    // the point-blank zone's diameter
+    double EnergyThreshold = 1000; // ft-lbf
 };
 
 class TrajectoryChart : public QWidget {
@@ -42,19 +50,25 @@ public:
     // The conditions, as shown above the chart and written beneath the saved picture.
     QString Caption() const;
     void SetSeries(Series series);
+    // The names offered by "Add my load"; none disables it.
+    void SetOwnLoadNames(const QStringList& names);
     Series CurrentSeries() const;
 
     bool SaveChartPng(const QString& file);
-    bool SaveComparisonCsv(const QString& file) const;
+    WriteResult SaveComparisonCsv(const QString& file) const;
 
     QChart* Chart() const { return chart_; }
     QTableWidget* ValuesTable() const { return table_; }
     QPushButton* ClearComparisonButton() const { return clearComparison_; }
+    QToolButton* AddOwnLoadButton() const { return addOwnLoad_; }
+    // Each load's point-blank range and energy threshold, beneath the chart.
+    QLabel* Marks() const { return marksText_; }
     const ComparisonRows& Rows() const { return rows_; }
 
 signals:
     void closed();
     void clearComparisonClicked();
+    void ownLoadPicked(const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,11 +76,18 @@ protected:
 private:
     void Rebuild();
     void FillTable();
+    void FillMarks();
     void SaveChartClick();
     void SaveTableClick();
 
+    struct LoadMarks {
+        std::optional<PointBlank> PointBlankRange;
+        std::optional<double> EnergyBelow; // yards or meters
+    };
+
     ChartRequest request_;
     ComparisonRows rows_;
+    std::vector<LoadMarks> loadMarks_; // one per load of the request
     QChart* chart_ = nullptr;
     QChartView* view_ = nullptr;
     QComboBox* seriesChoice_ = nullptr;
@@ -74,6 +95,8 @@ private:
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* clearComparison_ = nullptr;
+    QToolButton* addOwnLoad_ = nullptr;
+    QLabel* marksText_ = nullptr;
 };
 
 } // namespace corvane

@@ -5,10 +5,13 @@
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
 #include "ballistics/GridLayout.h"
+#include "common/Cp1252.h"
 #include "common/TextUtil.h"
+#include "common/UnitConversion.h"
 #include "common/ui/QtScreenPlacement.h"
 #include "common/ui/QtText.h"
 #include "report/ReportText.h"
+#include "rifle/OwnLoadInputs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +27,12 @@ namespace {
 
 bool HasBallistics(CatalogTab section) {
     return Traits(section).HasBallistics();
+}
+
+const OwnLoad* FindOwnLoad(const MyLoads& document, const std::string& name) {
+    const auto found = std::find_if(document.loads.begin(), document.loads.end(),
+                                    [&name](const OwnLoad& load) { return load.name == name; });
+    return found == document.loads.end() ? nullptr : &*found;
 }
 
 } // namespace
@@ -114,6 +123,9 @@ void TrajectoryChartLink::ShowChart() {
         connect(chart_, &TrajectoryChart::closed, this, [this] { chartShown_ = false; });
         connect(chart_, &TrajectoryChart::clearComparisonClicked, this,
                 &TrajectoryChartLink::ClearComparison);
+        connect(chart_, &TrajectoryChart::ownLoadPicked, this,
+                &TrajectoryChartLink::CompareOwnLoad);
+        SetMyLoads(myLoads_);
     }
     if (!chart_->isVisible()) {
         PlaceWindow(*chart_, &window_, Placement::BesideOwner);
@@ -132,7 +144,8 @@ void TrajectoryChartLink::ToggleCompare() {
     const auto marked = std::find(compared_.begin(), compared_.end(), record);
     if (marked != compared_.end()) {
         compared_.erase(marked);
-    } else if (compared_.size() >= static_cast<std::size_t>(kMaxComparedLoads)) {
+    } else if (compared_.size() + comparedOwn_.size() >=
+               static_cast<std::size_t>(kMaxComparedLoads)) {
         QMessageBox::information(&window_, QStringLiteral("Compare"),
                                  QStringLiteral("Up to four loads can be compared. Unmark one "
                                                 "first, or clear the comparison."));
@@ -145,8 +158,46 @@ void TrajectoryChartLink::ToggleCompare() {
     ShowChart();
 }
 
+void TrajectoryChartLink::SetMyLoads(const MyLoads& document) {
+    myLoads_ = document;
+    std::erase_if(comparedOwn_, [this](const std::string& name) {
+        return FindOwnLoad(myLoads_, name) == nullptr;
+    });
+    if (chart_ != nullptr) {
+        QStringList names;
+        for (const OwnLoad& load : myLoads_.loads) {
+            names << QString::fromStdString(load.name);
+        }
+        chart_->SetOwnLoadNames(names);
+    }
+    Refresh();
+}
+
+void TrajectoryChartLink::CompareOwnLoad(const QString& name) {
+    const std::string wanted = name.toStdString();
+    if (FindOwnLoad(myLoads_, wanted) == nullptr ||
+        std::find(comparedOwn_.begin(), comparedOwn_.end(), wanted) != comparedOwn_.end()) {
+        return;
+    }
+    // The selection shown so far stays in the chart beside the own load.
+    if (compared_.empty() && comparedOwn_.empty() && SelectedRecord() >= 0) {
+        compared_.push_back(SelectedRecord());
+        comparedSection_ = window_.CurrentSection();
+        MarkComparedRows();
+    }
+    if (compared_.size() + comparedOwn_.size() >= static_cast<std::size_t>(kMaxComparedLoads)) {
+        QMessageBox::information(&window_, QStringLiteral("Compare"),
+                                 QStringLiteral("Up to four loads can be compared. Unmark one "
+                                                "first, or clear the comparison."));
+        return;
+    }
+    comparedOwn_.push_back(wanted);
+    ShowChart();
+}
+
 void TrajectoryChartLink::ClearComparison() {
     compared_.clear();
+    comparedOwn_.clear();
     MarkComparedRows();
     Refresh();
 }
@@ -166,10 +217,13 @@ void TrajectoryChartLink::SectionChanged() {
     if (chart_ == nullptr || !chartShown_) {
         return;
     }
-    if (dropped.isEmpty()) {
+    if (dropped.isEmpty() && comparedOwn_.empty()) {
         chart_->close();
         chartShown_ = false;
         return;
+    }
+    if (dropped.isEmpty()) {
+        return; // the own loads stay, and the refill that follows shows them
     }
     // The chart stays open to say why it empties; the refill that follows empties it.
     chart_->ShowNote(QStringLiteral("The comparison of %1 was cleared because another catalog "
@@ -227,11 +281,23 @@ void TrajectoryChartLink::Refresh() {
         const std::vector<LoadRecord>& all = catalog_.Records(tab);
         for (int record : records) {
             if (record >= 0 && static_cast<std::size_t>(record) < all.size()) {
-                request.Loads.push_back(all[static_cast<std::size_t>(record)]);
+                request.Loads.push_back(
+                    CatalogComparedLoad(tab, all[static_cast<std::size_t>(record)], request.Panel,
+                                        request.English, request.SightHeight));
+            }
+        }
+        for (const std::string& name : comparedOwn_) {
+            if (const OwnLoad* load = FindOwnLoad(myLoads_, name)) {
+                request.Loads.push_back(
+                    {Utf8ToCp1252(name),
+                     EngineInputsForOwnLoad(request.Panel, *load, request.English,
+                                            request.SightHeight)});
             }
         }
     }
-    chart_->ClearComparisonButton()->setEnabled(!compared_.empty());
+    // The card's defaults: a 6 in (15 cm) vital zone and 1000 ft-lbf.
+    request.VitalZoneInches = request.English ? 6.0 : 15.0 / kCentimetersPerInch;
+    chart_->ClearComparisonButton()->setEnabled(!compared_.empty() || !comparedOwn_.empty());
     chart_->ShowRequest(request);
 }
 

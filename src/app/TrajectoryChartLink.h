@@ -2,15 +2,19 @@
 // Ties the trajectory chart window to the main window: opens it from the tool button and the
 // Tools menu, keeps it on the selected load (or on the loads marked for comparison, whose rows
 // the grid marks) through selection changes and refills. A section change forgets the
-// comparison, saying so in the chart, and closes a chart that showed only the selection.
+// comparison, saying so in the chart, and closes a chart that showed only the selection. The
+// shooter's own loads join the comparison by name and follow their edits; being of no section,
+// they stay through section changes.
 #include "app/TrajectoryChart.h"
 #include "catalog/Catalog.h"
 #include "catalog/SectionTraits.h"
 #include "catalog/ShownLoads.h"
+#include "rifle/MyLoads.h"
 #include "settings/AppSettings.h"
 
 #include <QObject>
 
+#include <string>
 #include <vector>
 
 class QAction;
@@ -39,6 +43,10 @@ public:
     // "Compare": marks the selected load, or unmarks it when marked; at most four.
     void ToggleCompare();
     void ClearComparison();
+    // The own loads on offer; compared ones that are gone leave the comparison.
+    void SetMyLoads(const MyLoads& document);
+    // "Add my load": the own load of that name joins the comparison.
+    void CompareOwnLoad(const QString& name);
     void SectionChanged();
     void GridRefilled();
 
@@ -50,6 +58,8 @@ public:
     TrajectoryChart* Window() const { return chart_; }
     // Record indexes of the marked loads, in marking order.
     const std::vector<int>& Compared() const { return compared_; }
+    // Names of the compared own loads, in marking order.
+    const std::vector<std::string>& ComparedOwn() const { return comparedOwn_; }
 
 private:
     void Refresh();
@@ -69,6 +79,8 @@ private:
     TrajectoryChart* chart_ = nullptr;
     bool chartShown_ = false;
     std::vector<int> compared_;
+    MyLoads myLoads_;
+    std::vector<std::string> comparedOwn_;           // own loads' names (UTF-8)
     CatalogTab comparedSection_ = CatalogTab::Rifle; // the section of the compared loads
     QAction* compareAction_ = nullptr;
     QToolButton* chartButton_ = nullptr;

@@ -17,7 +17,7 @@ namespace {
 enum class Quantity { Velocity, Energy, Drift, Trajectory };
 
 struct ComputedLoad {
-    std::string LoadNumber;
+    std::string Label;
     BallisticResults Results;
     bool Computed = false;
 };
@@ -74,7 +74,22 @@ std::string ValueText(Quantity quantity, const ComputedLoad& load, int point, in
 
 } // namespace
 
+ComparedLoad CatalogComparedLoad(CatalogTab section, const LoadRecord& load,
+                                 const PanelTexts& panel, bool english, double sightHeight) {
+    return {Trim(load.LoadNumber),
+            EngineInputsFromPanel(panel, section, load, english, sightHeight)};
+}
+
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
+                                  const PanelTexts& panel, bool english, double sightHeight) {
+    std::vector<ComparedLoad> compared;
+    for (const LoadRecord& load : loads) {
+        compared.push_back(CatalogComparedLoad(section, load, panel, english, sightHeight));
+    }
+    return LoadComparisonRows(section, compared, panel, english, sightHeight);
+}
+
+ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<ComparedLoad>& loads,
                                   const PanelTexts& panel, bool english, double sightHeight) {
     const PanelRanges ranges = ReadPanelRanges(panel);
     const UnitWords words = MakeUnitWords(section, english);
@@ -87,9 +102,8 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
     const std::size_t count = std::min(loads.size(), static_cast<std::size_t>(kMaxComparedLoads));
     for (std::size_t i = 0; i < count; ++i) {
         ComputedLoad load;
-        load.LoadNumber = Trim(loads[i].LoadNumber);
-        load.Results = ComputeBallistics(
-            EngineInputsFromPanel(panel, section, loads[i], english, sightHeight));
+        load.Label = loads[i].Label;
+        load.Results = ComputeBallistics(loads[i].Inputs);
         load.Computed = load.Results.Status != kStatusSkipped;
         computed.push_back(std::move(load));
     }
@@ -106,7 +120,7 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
         rows.push_back({group, true});
         for (const ComputedLoad& load : computed) {
             std::vector<std::string> row(width);
-            row[0] = load.LoadNumber;
+            row[0] = load.Label;
             for (int point = 0; point <= points; ++point) {
                 row[static_cast<std::size_t>(point) + 1] =
                     ValueText(quantity, load, point, zeroIndex, english);

@@ -21,7 +21,22 @@ struct ComparisonRow {
 };
 using ComparisonRows = std::vector<ComparisonRow>;
 
-// `sightHeight` in inches; `loads` in the order marked (only the first kMaxComparedLoads count).
+// One compared load: the label its rows start with (a catalog load's number, or the name of one
+// of the shooter's own loads) and its engine inputs under the panel's conditions.
+struct ComparedLoad {
+    std::string Label;
+    EngineInputs Inputs;
+};
+
+// A catalog load as compared: its load number and its table row's inputs.
+ComparedLoad CatalogComparedLoad(CatalogTab section, const LoadRecord& load,
+                                 const PanelTexts& panel, bool english, double sightHeight);
+
+// `section` gives the unit words, `sightHeight` (inches) the trajectory heading; `loads` in the
+// order marked (only the first kMaxComparedLoads count).
+ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<ComparedLoad>& loads,
+                                  const PanelTexts& panel, bool english, double sightHeight);
+// Catalog loads only.
 ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadRecord>& loads,
                                   const PanelTexts& panel, bool english, double sightHeight);
 

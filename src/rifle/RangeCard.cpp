@@ -102,6 +102,25 @@ static std::optional<PointBlank> PointBlankOf(const BallisticResults& flight, do
     return std::nullopt; // still inside the zone where the search ends
 }
 
+// Where the energy of a search flight first falls below `threshold` ft-lbf.
+static std::optional<double> EnergyBelowOf(const BallisticResults& flight, double threshold) {
+    for (int i = 1; i <= kSearchPoints && Reached(flight, i); ++i) {
+        const double before = flight.Energy[static_cast<std::size_t>(i - 1)];
+        const double after = flight.Energy[static_cast<std::size_t>(i)];
+        if (after < threshold) {
+            return before < threshold
+                       ? 0.0
+                       : Crossing(SampleRange(i - 1), before, SampleRange(i), after, threshold);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> EnergyFallsBelow(const EngineInputs& inputs, double thresholdFtLbf,
+                                       bool english) {
+    return EnergyBelowOf(SearchFlight(inputs, english), thresholdFtLbf);
+}
+
 std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double zoneInches,
                                             bool english) {
     return PointBlankOf(SearchFlight(inputs, english), inputs.SightHeight, zoneInches, english);
@@ -193,17 +212,7 @@ RangeCard BuildRangeCard(const RangeCardRequest& request) {
     // One flight to 1000 for both searches along the range.
     const BallisticResults far = SearchFlight(inputs, english);
     card.pointBlank = PointBlankOf(far, inputs.SightHeight, request.vitalZoneInches, english);
-    for (int i = 1; i <= kSearchPoints && Reached(far, i); ++i) {
-        const double before = far.Energy[static_cast<std::size_t>(i - 1)];
-        const double after = far.Energy[static_cast<std::size_t>(i)];
-        if (after < request.energyThreshold) {
-            card.energyBelowThreshold = before < request.energyThreshold
-                                            ? 0.0
-                                            : Crossing(SampleRange(i - 1), before, SampleRange(i),
-                                                       after, request.energyThreshold);
-            break;
-        }
-    }
+    card.energyBelowThreshold = EnergyBelowOf(far, request.energyThreshold);
     return card;
 }
 

@@ -76,4 +76,9 @@ long ClicksFor(double adjustment, double click);
 std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double zoneInches,
                                             bool english);
 
+// The range (yards or meters) where the load's energy first falls below `thresholdFtLbf`; none
+// within 1000. `inputs` as for MaximumPointBlank.
+std::optional<double> EnergyFallsBelow(const EngineInputs& inputs, double thresholdFtLbf,
+                                       bool english);
+
 } // namespace corvane

@@ -147,7 +147,7 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     EXPECT_GT(QImage(dir.filePath(QStringLiteral("c.png"))).height(),
               chart->findChild<QChartView*>()->grab().height());
     // The texts are the core's (tests/ballistics); the file starts with the conditions.
-    ASSERT_TRUE(chart->SaveComparisonCsv(dir.filePath(QStringLiteral("c.csv"))));
+    ASSERT_TRUE(chart->SaveComparisonCsv(dir.filePath(QStringLiteral("c.csv"))).Ok);
     QFile csv(dir.filePath(QStringLiteral("c.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().startsWith("# Altitude: 0 Feet\r\n"));
