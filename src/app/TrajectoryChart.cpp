@@ -239,18 +239,23 @@ void TrajectoryChart::FillMarks() {
                                         .arg(marks.PointBlankRange->zeroRange, 0, 'f', 0)
                                         .arg(distance)
                                   : QStringLiteral("no point-blank range");
-        const QString energy =
-            marks.EnergyBelow ? QStringLiteral("below %1 from %2 %3")
-                                    .arg(threshold)
-                                    .arg(*marks.EnergyBelow, 0, 'f', 0)
-                                    .arg(distance)
-                              : QStringLiteral("%1 or more to 1000 %2").arg(threshold, distance);
+        QString energy = QStringLiteral("%1 or more to 1000 %2").arg(threshold, distance);
+        if (marks.EnergyBelow) {
+            energy = *marks.EnergyBelow > 0
+                         ? QStringLiteral("below %1 from %2 %3")
+                               .arg(threshold)
+                               .arg(*marks.EnergyBelow, 0, 'f', 0)
+                               .arg(distance)
+                         : QStringLiteral("below %1 at the muzzle").arg(threshold);
+        }
         lines << QStringLiteral("%1: %2, %3.")
                      .arg(ToQString(request_.Loads[n].Label), pointBlank, energy);
     }
-    marksText_->setText(lines.isEmpty() ? QString()
-                                        : QStringLiteral("For a %1 vital zone: ").arg(zone) +
-                                              lines.join(QLatin1Char(' ')));
+    marksText_->setText(
+        lines.isEmpty()
+            ? QString()
+            : QStringLiteral("Marked \u25B2 and \u25A0, for a %1 vital zone: ").arg(zone) +
+                  lines.join(QLatin1Char(' ')));
     marksText_->setVisible(!lines.isEmpty());
 }
 
