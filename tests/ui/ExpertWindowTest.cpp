@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 

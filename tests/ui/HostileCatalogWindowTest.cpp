@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>

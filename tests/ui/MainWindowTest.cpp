@@ -15,12 +15,10 @@
 #include "windows/Disclaim.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTemporaryDir>

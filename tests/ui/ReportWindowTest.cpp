@@ -23,12 +23,10 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,6 @@
 #include "common/ui/QtText.h"
 
 #include <QApplication>
-#include <QChart>
 #include <QChartView>
 #include <QContextMenuEvent>
 #include <QFile>
