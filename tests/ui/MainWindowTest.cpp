@@ -26,8 +26,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace corvane {
 namespace {
 

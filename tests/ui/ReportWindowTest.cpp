@@ -31,11 +31,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace corvane {
 namespace {

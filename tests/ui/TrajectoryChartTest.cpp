@@ -29,8 +29,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace corvane {
 namespace {
 
