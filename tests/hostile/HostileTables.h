@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,17 @@ inline std::string RandomBytes(std::size_t count, unsigned seed) {
     return bytes;
 }
 
+inline std::string ReadBytes(const std::filesystem::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
 // The checked-in table of six broken records of the section's family ("long-lengths",
 // "alien-ids" or "odd-doubles").
 inline std::string BrokenRecords(CatalogTab tab, const std::string& damage) {
-    const std::filesystem::path file =
-        std::filesystem::path(CORVANE_TEST_DATA_DIR) / "broken-tables" /
-        (std::string(Traits(tab).tableFile).substr(0, 5) + "-" + damage + ".dat");
-    std::string bytes(std::filesystem::file_size(file), '\0');
-    std::ifstream(file, std::ios::binary)
-        .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
+    return ReadBytes(std::filesystem::path(CORVANE_TEST_DATA_DIR) / "broken-tables" /
+                     (std::string(Traits(tab).tableFile).substr(0, 5) + "-" + damage + ".dat"));
 }
 
 inline std::string AllBrokenRecords(CatalogTab tab) {

@@ -8,18 +8,12 @@
 #include "common/UserPrompts.h"
 #include "report/ReportLines.h"
 #include "report/ui/MainReport.h"
+#include "support/PrintDialogSupport.h"
 #include "support/ReportStatusWatcher.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDialogButtonBox>
-#include <QLabel>
-#include <QPrintDialog>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
 #include <cstdio>
 #include <fstream>
@@ -39,12 +33,7 @@ public:
 };
 
 void ClickPrinterDestinationAndPrint(QPrintDialog& setup) {
-    for (QPushButton* button : setup.findChildren<QPushButton*>()) {
-        if (button->text().contains(QStringLiteral("Options"))) {
-            QTest::mouseClick(button, Qt::LeftButton);
-        }
-    }
-    QCoreApplication::processEvents(); // lays the options part out
+    corvane::test::OpenPrintOptions(setup);
     auto* tabs = setup.findChild<QTabWidget*>();
     for (int tab = 0; tab < tabs->count(); ++tab) {
         if (tabs->tabText(tab) == QStringLiteral("Destination")) {
@@ -91,19 +80,10 @@ int main(int argc, char** argv) {
     window.SetReport(*report);
     window.SetShowSetup(true);
     bool setupSeen = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* setup = qobject_cast<QPrintDialog*>(top);
-            if (setup != nullptr && setup->isVisible()) {
-                poll.stop();
-                setupSeen = true;
-                ClickPrinterDestinationAndPrint(*setup);
-                return;
-            }
-        }
+    corvane::test::HandleDialogWhenShown<QPrintDialog>([&](QPrintDialog* setup) {
+        setupSeen = true;
+        ClickPrinterDestinationAndPrint(*setup);
     });
-    poll.start(50);
     window.show();
     if (!QTest::qWaitFor([&] { return !window.isVisible(); }, 60000)) {
         std::fputs("the report window did not close\n", stderr);

@@ -10,14 +10,12 @@
 #include "windows/LargeImage.h"
 #include "windows/PelletData.h"
 
-#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 

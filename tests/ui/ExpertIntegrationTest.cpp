@@ -8,7 +8,6 @@
 #include "common/ui/QtText.h"
 #include "expert/ui/Ammoexpt.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTableWidget>

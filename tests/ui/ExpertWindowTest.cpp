@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -77,17 +76,13 @@ protected:
 TEST_F(ExpertWindowTest, WalksToShotgunResultsAndShowsTheDoubleClickedLoad) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane Zora Raduzu"));
     EXPECT_EQ(window->CurrentPage(), TFormAmmoExpt::kFirearm);
-    EXPECT_EQ(window->ChoiceList(0)->currentText(), QStringLiteral("Centerfire Rifle"));
 
     Choose(0, QStringLiteral("Shotgun with rifled barrel"));
     Click("bbnNext0");
-    EXPECT_EQ(window->ChoiceList(1)->count(), 1);
     Click("bbnNext1");
-    EXPECT_EQ(window->ChoiceList(2)->currentText(), QStringLiteral("Medium game"));
     Click("bbnNext2");
     EXPECT_EQ(window->CaliberHeading()->text(), QStringLiteral("Select Gauge"));
     EXPECT_EQ(window->CaliberFinishButton()->text(), QStringLiteral("&Finish"));
-    EXPECT_EQ(window->ChoiceList(3)->currentText(), QStringLiteral("12 gauge"));
     Click("bbnFinish3");
 
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kLoads);
@@ -120,7 +115,6 @@ TEST_F(ExpertWindowTest, FinishWithoutCaliberShowsAnEmptyResult) {
     Click("bbnNext0");
     Click("bbnNext1");
     Click("bbnNext2");
-    EXPECT_EQ(window->ChoiceList(3)->count(), 0);
     Click("bbnFinish3");
 
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kLoads);
@@ -144,7 +138,6 @@ TEST_F(ExpertWindowTest, ShotgunGuideShowsRecommendationsAndTheShotshellSection)
     ASSERT_EQ(window->CurrentPage(), TFormAmmoExpt::kGuideGauge);
     Choose(5, QStringLiteral("410"));
     Click("bbnNext5");
-    EXPECT_EQ(window->ChoiceList(6)->currentText(), QStringLiteral("18 - 27 meters"));
     EXPECT_EQ(host.shotshellCalls, 0);
     Click("bbnFinish6");
 

@@ -14,49 +14,17 @@
 #include "report/ui/ReportOutput.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Ends the test program with a message when a window run outlasts its time: a hang then fails
-// quickly and says where, instead of waiting for the test runner's time limit. One at a time:
-// the process has one alarm.
-const char* g_running = "";
-extern "C" void ReportHang(int) {
-    const char prefix[] = "hung: ";
-    [[maybe_unused]] auto a = write(STDERR_FILENO, prefix, sizeof prefix - 1);
-    [[maybe_unused]] auto b = write(STDERR_FILENO, g_running, std::strlen(g_running));
-    std::abort();
-}
-struct Watchdog {
-    Watchdog(const std::string& what, unsigned seconds) : what_(what + "\n") {
-        g_running = what_.c_str();
-        std::signal(SIGALRM, ReportHang);
-        alarm(seconds);
-    }
-    ~Watchdog() { alarm(0); }
-    std::string what_;
-};
-
-std::string ReadBytes(const fs::path& file) {
-    QFile in(QString::fromStdString(file.string()));
-    return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
-}
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
@@ -75,7 +43,6 @@ protected:
     // Opens a window on the catalog and uses every section in `sections` the way a user would.
     // Returns the number of loads each section showed.
     std::vector<int> UseSections(const std::vector<int>& sections, const std::string& what) {
-        const Watchdog watchdog(what, 90);
         auto window = OpenMainWindow(root);
         window->resize(1000, 700);
         window->SetReportHook([this](TfrmMainReport&, const LoadReport& report) {
@@ -144,8 +111,7 @@ protected:
     // Walks the wizard through every firearm (first purpose and usage) and every caliber or
     // gauge it then offers, and takes the first result of each search into the main window.
     // `searches` counts the searches that reached the result page.
-    void WalkWizard(TfrmMain& window, const std::string& what, int& searches) {
-        const Watchdog watchdog(what + ", wizard", 90);
+    void WalkWizard(TfrmMain& window, int& searches) {
         window.ShowExpertWindow();
         TFormAmmoExpt* wizard = window.ExpertWindow();
         ASSERT_NE(wizard, nullptr);
@@ -207,7 +173,7 @@ class DamagedLoadTable : public HostileCatalogWindowTest,
 TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
     const CatalogTab tab = test::AllSections()[GetParam()];
     const SectionTraits& info = Traits(tab);
-    const std::string sample = ReadBytes(Data(info.tableFile));
+    const std::string sample = test::ReadBytes(Data(info.tableFile));
     ASSERT_GE(sample.size(), 2 * info.recordSize) << info.tableFile;
 
     fs::remove(Data(info.tableFile));
@@ -258,7 +224,8 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
     // Every table's damaged copies, made once; variant v of all six is written together.
     std::vector<std::vector<test::DamagedTable>> damagedTables;
     for (CatalogTab tab : test::AllSections()) {
-        damagedTables.push_back(test::DamagedTables(tab, ReadBytes(Data(Traits(tab).tableFile))));
+        damagedTables.push_back(
+            test::DamagedTables(tab, test::ReadBytes(Data(Traits(tab).tableFile))));
     }
     for (std::size_t v = 0; v < damagedTables[0].size(); ++v) {
         const std::string what = "every table " + damagedTables[0][v].what;
@@ -272,7 +239,7 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
         auto window = OpenMainWindow(root);
         window->OpenCatalogSection(CatalogTab::Rifle);
         int searches = 0;
-        WalkWizard(*window, what, searches);
+        WalkWizard(*window, searches);
         // Tables with whole records offer calibers or gauges to search for.
         EXPECT_TRUE(searches > 0 || !wholeRecords) << what;
         window->close();
@@ -284,7 +251,7 @@ TEST_F(HostileCatalogWindowTest, MissingOrEmptyNameListsAreReportedByName) {
         {"t0br.lst", 0}, {"t1ca.lst", 1}, {"t2bu.lst", 2},   {"t3us.lst", 3},
         {"t4br.lst", 4}, {"t4pm.lst", 4}, {"t4indx.lst", 4}, {"t5pt.lst", 5}};
     for (const auto& [file, section] : lists) {
-        const std::string original = ReadBytes(Data(file));
+        const std::string original = test::ReadBytes(Data(file));
         fs::remove(Data(file));
         prompts.errors.clear();
         UseSections({section}, file + " missing");

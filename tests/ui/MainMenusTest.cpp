@@ -62,64 +62,36 @@ protected:
     std::vector<std::vector<std::string>> reports;
 };
 
-TEST_F(MainMenusTest, BallisticsSettingsOkStoresTheDefaultsAndRefills) {
+// Each settings dialog's OK stores its values and recomputes the grid, keeping the selected load;
+// Cancel stores nothing. The report and its preview's rulers follow the sight height and units.
+TEST_F(MainMenusTest, SettingsDialogsOkStoreAndRefillKeepingTheLoad) {
     auto window = Open(0, 3);
-    const int drift = window->Grid()->Data().Headings.Index.Drift;
-    ASSERT_GE(drift, 0);
-    const std::string driftBefore = Cell(*window, 3, drift + 2);
-
-    // Cancel stores nothing.
-    window->SetModalHook([](QDialog& dialog) {
-        auto& settings = dynamic_cast<TfrmDefaultBallistics&>(dialog);
-        settings.CrossWindEdit()->setText(QStringLiteral("20"));
-        settings.CancelButton()->click();
-    });
-    window->EditBallisticsSettings();
-    EXPECT_EQ(ReadSettings(store).DefaultCrossWind, 10);
-
-    window->SetModalHook([](QDialog& dialog) {
-        auto& settings = dynamic_cast<TfrmDefaultBallistics&>(dialog);
-        settings.AltitudeEdit()->setText(QStringLiteral("5000"));
-        settings.CrossWindEdit()->setText(QStringLiteral("20"));
-        settings.OkButton()->click();
-    });
-    window->EditBallisticsSettings();
-    const AppSettings stored = ReadSettings(store);
-    EXPECT_EQ(stored.DefaultAltitude, 5000);
-    EXPECT_EQ(stored.DefaultCrossWind, 20);
-    EXPECT_EQ(window->Strip()->Ballistics()->AltitudeEntry()->text(), QStringLiteral("5000"));
-    // The grid was recomputed for the new wind, keeping the selected load.
-    EXPECT_EQ(window->Grid()->SelectedRow(), 3);
-    EXPECT_NE(Cell(*window, 3, drift + 2), driftBefore);
-    EXPECT_TRUE(prompts.errors.empty());
-}
-
-TEST_F(MainMenusTest, ColorsOkStoresAndAppliesTheGridLook) {
-    auto window = Open(1, 4);
-    window->SetModalHook([](QDialog& dialog) {
-        auto& colors = dynamic_cast<TfrmColorsFontSize&>(dialog);
-        colors.FontSizeUpDown()->setValue(14);
-        colors.OkButton()->click();
-    });
-    const int rowHeightBefore = window->Grid()->Data().Headings.RowHeight;
-    window->EditColorsAndFontSize();
-    EXPECT_EQ(ReadSettings(store).GridFontSize, 14);
-    EXPECT_EQ(window->Settings().GridFontSize, 14);
-    // Rows are measured again with the larger font.
-    EXPECT_GT(window->Grid()->Data().Headings.RowHeight, rowHeightBefore);
-    EXPECT_EQ(window->Grid()->SelectedRow(), 4);
-}
-
-TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
-    auto window = Open(0, 2);
     bool rulersInInches = false;
     window->SetReportHook([&](TfrmMainReport& report, const LoadReport& made) {
         rulersInInches = report.EnglSys();
         reports.push_back(ReportLines(made));
     });
-    const int trajectory = window->Grid()->Data().Headings.Index.Trajectory;
-    ASSERT_GE(trajectory, 0);
-    const std::string before = Cell(*window, 2, trajectory);
+    const ColumnIndexes index = window->Grid()->Data().Headings.Index;
+    ASSERT_GE(index.Drift, 0);
+    ASSERT_GE(index.Trajectory, 0);
+    const std::string driftBefore = Cell(*window, 3, index.Drift + 2);
+    const int rowHeightBefore = window->Grid()->Data().Headings.RowHeight;
+
+    for (const bool ok : {false, true}) {
+        window->SetModalHook([ok](QDialog& dialog) {
+            auto& settings = dynamic_cast<TfrmDefaultBallistics&>(dialog);
+            settings.AltitudeEdit()->setText(QStringLiteral("5000"));
+            settings.CrossWindEdit()->setText(QStringLiteral("20"));
+            (ok ? settings.OkButton() : settings.CancelButton())->click();
+        });
+        window->EditBallisticsSettings();
+        EXPECT_EQ(ReadSettings(store).DefaultCrossWind, ok ? 20 : 10);
+    }
+    EXPECT_EQ(ReadSettings(store).DefaultAltitude, 5000);
+    EXPECT_EQ(window->Strip()->Ballistics()->AltitudeEntry()->text(), QStringLiteral("5000"));
+    EXPECT_NE(Cell(*window, 3, index.Drift + 2), driftBefore);
+
+    const std::string pathBefore = Cell(*window, 3, index.Trajectory);
     window->SetModalHook([](QDialog& dialog) {
         auto& heights = dynamic_cast<TfrmSightHeight&>(dialog);
         heights.Edit(SightField::Rifle)->setText(QStringLiteral("3.0"));
@@ -127,20 +99,31 @@ TEST_F(MainMenusTest, SightHeightOkStoresAndTheGridAndReportUseIt) {
     });
     window->EditSightHeights();
     EXPECT_DOUBLE_EQ(ReadSettings(store).RifleSightHeight, 3.0);
-    EXPECT_NE(Cell(*window, 2, trajectory), before);
-    EXPECT_EQ(window->Grid()->SelectedRow(), 2);
+    EXPECT_NE(Cell(*window, 3, index.Trajectory), pathBefore);
+
+    window->SetModalHook([](QDialog& dialog) {
+        auto& colors = dynamic_cast<TfrmColorsFontSize&>(dialog);
+        colors.FontSizeUpDown()->setValue(14);
+        colors.OkButton()->click();
+    });
+    window->EditColorsAndFontSize();
+    EXPECT_EQ(ReadSettings(store).GridFontSize, 14);
+    EXPECT_EQ(window->Settings().GridFontSize, 14);
+    // Rows are measured again with the larger font.
+    EXPECT_GT(window->Grid()->Data().Headings.RowHeight, rowHeightBefore);
+    EXPECT_EQ(window->Grid()->SelectedRow(), 3);
 
     window->PrintSelectedLoad();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(ReportHas(0, "Sight Height:|3.0 Inches"));
     EXPECT_TRUE(rulersInInches);
-
     // A Metric user's preview measures in centimetres.
     window->SetUnitSystem(false);
     window->SelectGridRow(1);
     window->PrintSelectedLoad();
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_FALSE(rulersInInches);
+    EXPECT_TRUE(prompts.errors.empty());
 }
 
 // Printing needs a selected load of a section with reports, and applies edited conditions first.

@@ -11,23 +11,20 @@
 #include "app/TrajectoryChart.h"
 #include "app/TrajectoryChartLink.h"
 #include "expert/ui/Ammoexpt.h"
+#include "support/PaintTestSupport.h"
 #include "windows/Disclaim.h"
 
 #include <QAbstractItemModelTester>
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace corvane {
 namespace {
@@ -363,15 +360,9 @@ TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
     QPushButton* refresh = strip->RefreshButton();
     auto redPixels = [refresh](bool lit) {
         refresh->setEnabled(lit);
-        const QImage image = refresh->grab().toImage();
-        int red = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                red += c.red() > c.green() + 90 && c.red() > c.blue() + 90 ? 1 : 0;
-            }
-        }
-        return red;
+        return test::CountPixels(refresh->grab().toImage(), [](QRgb c) {
+            return qRed(c) > qGreen(c) + 90 && qRed(c) > qBlue(c) + 90;
+        });
     };
     for (const QColor button : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
         host.setPalette(QPalette(button));

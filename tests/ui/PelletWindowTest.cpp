@@ -42,7 +42,7 @@ protected:
     }
 };
 
-TEST_F(PelletWindowTest, ShowsRowsAndSizesToThem) {
+TEST_F(PelletWindowTest, ShowsRowsAndSizesToThemUpToThreeHundredPixels) {
     TfrmPelletData window;
     const std::vector<int> index{3, 7};
     QSignalSpy focus(&window, &TfrmPelletData::catalogFocusWanted);
@@ -70,12 +70,10 @@ TEST_F(PelletWindowTest, ShowsRowsAndSizesToThem) {
     window.ShowPelletData(BuildPelletTable(Shotshell(1.5, 1, 1, "9 PELLETS"), {16}, "Lead", true));
     EXPECT_EQ(window.MainGrid()->columnCount(), 2);
     EXPECT_EQ(Cell(window, 0, 0), QStringLiteral("Buck Shot"));
-}
 
-TEST_F(PelletWindowTest, ManyRowsStopAtThreeHundredPixelsAndScroll) {
-    TfrmPelletData window;
-    std::vector<int> index(29, 9);
-    window.ShowPelletData(BuildPelletTable(Shotshell(1.0, 1, 29, "6"), index, "Lead", true));
+    // Many rows stop at 300 pixels and scroll.
+    window.ShowPelletData(
+        BuildPelletTable(Shotshell(1.0, 1, 29, "6"), std::vector<int>(29, 9), "Lead", true));
     ASSERT_EQ(window.MainGrid()->rowCount(), 30);
     ASSERT_GT((window.RowHeight() + 1) * 30 + 38, 300);
     EXPECT_EQ(window.height(), 300);

@@ -15,10 +15,6 @@ namespace {
 
 constexpr int kDpi = 100;
 
-QImage WhitePage(double widthInches, double heightInches) {
-    return test::WhitePage(widthInches, heightInches, kDpi);
-}
-
 bool IsInk(QRgb pixel) {
     return qGray(pixel) < 160;
 }
@@ -43,36 +39,33 @@ protected:
     void SetUp() override { test::EnsureOffscreenApp(); }
 };
 
-TEST_F(ReportEngineTest, ReportFontNamesResolveToLiberationFonts) {
+TEST_F(ReportEngineTest, FontNamesSizeBoldAndLineHeight) {
     InstallReportFontSubstitutes();
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("MS Sans Serif"))).family(),
-              QStringLiteral("Liberation Sans"));
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(),
-              QStringLiteral("Liberation Sans"));
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Times New Roman"))).family(),
-              QStringLiteral("Liberation Serif"));
-}
-
-TEST_F(ReportEngineTest, FontSizeBoldAndLineHeight) {
-    QImage image = WhitePage(4, 2);
+    for (const char* name : {"MS Sans Serif", "Arial", "Times New Roman"}) {
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(name))).family(),
+                  name[0] == 'T' ? QStringLiteral("Liberation Serif")
+                                 : QStringLiteral("Liberation Sans"));
+    }
+    QImage image = test::WhitePage(4, 2, kDpi);
     QPainter painter(&image);
     ReportEngine r(painter, ReportPageSize{});
+    const QString text = QStringLiteral("Ballistic Coefficient:");
     r.SetFont(QStringLiteral("Times New Roman"), 11);
     const double line11 = r.LineHeight();
-    const double width11 = r.TextWidth(QStringLiteral("Ballistic Coefficient:"));
+    const double width11 = r.TextWidth(text);
     // 11 points with the font's leading: a little over 11/72 inch.
     EXPECT_GT(line11, 11.0 / 72);
     EXPECT_LT(line11, 1.4 * 11.0 / 72);
     r.SetBold(true);
-    EXPECT_GT(r.TextWidth(QStringLiteral("Ballistic Coefficient:")), width11);
+    EXPECT_GT(r.TextWidth(text), width11);
     r.SetFont(QStringLiteral("Times New Roman"), 16);
     EXPECT_FALSE(r.Bold());
     EXPECT_NEAR(r.LineHeight() / line11, 16.0 / 11, 0.1);
-    EXPECT_NEAR(r.TextWidth(QStringLiteral("Ballistic Coefficient:")) / width11, 16.0 / 11, 0.1);
+    EXPECT_NEAR(r.TextWidth(text) / width11, 16.0 / 11, 0.1);
 }
 
 TEST_F(ReportEngineTest, TabsJustifyWithinTheirMargins) {
-    QImage image = WhitePage(6, 2);
+    QImage image = test::WhitePage(6, 2, kDpi);
     {
         QPainter painter(&image);
         ReportEngine r(painter, ReportPageSize{6, 2, 0.5, 0.5, 0.5, 0.5});
@@ -100,7 +93,7 @@ TEST_F(ReportEngineTest, TabsJustifyWithinTheirMargins) {
 }
 
 TEST_F(ReportEngineTest, BoxedTabsShadeWithTheTintOfTheShadeColour) {
-    QImage image = WhitePage(4, 2);
+    QImage image = test::WhitePage(4, 2, kDpi);
     {
         QPainter painter(&image);
         ReportEngine r(painter, ReportPageSize{4, 2, 0.5, 0.5, 0.5, 0.5});
@@ -123,7 +116,7 @@ TEST_F(ReportEngineTest, BoxedTabsShadeWithTheTintOfTheShadeColour) {
 TEST_F(ReportEngineTest, PicturesStretchIntoTheirRectangle) {
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    QImage image = WhitePage(4, 3);
+    QImage image = test::WhitePage(4, 3, kDpi);
     {
         QPainter painter(&image);
         ReportEngine r(painter, ReportPageSize{4, 3, 0.5, 0.5, 0.5, 0.5});

@@ -2,6 +2,7 @@
 // rules, the abort message and PDF output. The reports are the tool's golden reports of the
 // sample catalog (the texts themselves are compared in tests/tools and tests/report).
 #include "OffscreenApp.h"
+#include "catalog/CatalogTestSupport.h"
 #include "common/Cp1252.h"
 #include "report/ReportLines.h"
 #include "report/ui/MainReport.h"
@@ -10,6 +11,7 @@
 #include "report/ui/ReportPreview.h"
 #include "report/ui/ReportPrinting.h"
 #include "support/PaintTestSupport.h"
+#include "support/PrintDialogSupport.h"
 #include "support/ReportStatusWatcher.h"
 
 #include <QAbstractSpinBox>
@@ -21,21 +23,17 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace corvane {
 namespace {
@@ -165,12 +163,6 @@ TEST_F(ReportWindowTest, FooterAndShadeFollowTheirRules) {
     EXPECT_EQ(test::CountPixels(Render(RifleReport(8), false).Image, IsPaleYellow), 0);
 }
 
-class RecordingPrompts : public SilentPrompts {
-public:
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    std::vector<std::string> errors;
-};
-
 // A folder holding the colour header picture and, when asked, the footer.
 struct PictureDir {
     explicit PictureDir(bool footer = false) {
@@ -201,7 +193,7 @@ bool RunsToTheEnd(TfrmMainReport& window) {
 
 TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheReportPaper) {
     PictureDir pictures(true);
-    RecordingPrompts prompts;
+    test::RecordingPrompts prompts;
     // Black and white printing needs "RprtBW.bmp", which is missing.
     TfrmMainReport aborted(nullptr, prompts, pictures.dir.path(), false);
     aborted.SetReport(RifleReport(3));
@@ -240,29 +232,12 @@ TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheRepor
     EXPECT_FALSE(PrintReportPage(unwritable, LoadReportPage()));
 }
 
-// Runs `handle` on the first visible top-level dialog of type D once it is shown.
-template <typename D> void HandleDialogWhenShown(const std::function<void(D*)>& handle) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<D*>(widget);
-            if (dialog != nullptr && dialog->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                handle(dialog);
-                return;
-            }
-        }
-    });
-    timer->start(20);
-}
-
 TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     // Without the main window, closing a test window would quit the dialogs' event loops.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     PictureDir pictures;
-    RecordingPrompts prompts;
+    test::RecordingPrompts prompts;
     for (const bool english : {true, false}) {
         SCOPED_TRACE(english);
         TfrmMainReport window(nullptr, prompts, pictures.dir.path(), true);
@@ -271,7 +246,7 @@ TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
         QString title;
         int pages = -1;
         double zoom = 0;
-        HandleDialogWhenShown<ReportPreview>([&](ReportPreview* preview) {
+        test::HandleDialogWhenShown<ReportPreview>([&](ReportPreview* preview) {
             title = preview->windowTitle();
             pages = preview->View()->pageCount();
             zoom = preview->View()->zoomFactor();
@@ -300,15 +275,11 @@ TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     window.SetShowSetup(true);
     QString title;
     std::set<std::string> offered;
-    HandleDialogWhenShown<QPrintDialog>([&](QPrintDialog* setup) {
+    test::HandleDialogWhenShown<QPrintDialog>([&](QPrintDialog* setup) {
         title = setup->windowTitle();
         EXPECT_EQ(setup->printer()->pageLayout().margins(QPageLayout::Inch),
                   QMarginsF(0.5, 0.5, 0.5, 0.5));
-        for (QPushButton* button : setup->findChildren<QPushButton*>()) {
-            if (button->text().contains(QStringLiteral("Options"))) {
-                QTest::mouseClick(button, Qt::LeftButton);
-            }
-        }
+        test::OpenPrintOptions(*setup);
         // Every control the user can reach on every tab.
         auto* tabs = setup->findChild<QTabWidget*>();
         for (int tab = 0; tab < tabs->count(); ++tab) {

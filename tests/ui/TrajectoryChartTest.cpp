@@ -1,7 +1,7 @@
 // The trajectory chart beside the catalog: follows the selection, the units and the comparison,
 // and closes on a section change. Quick find's matching.
 #include "app/TrajectoryChart.h"
-#include "OffscreenApp.h"
+#include "MainWindowFixture.h"
 #include "app/CatalogGridModel.h"
 #include "app/GridPainting.h"
 #include "app/MainFrm.h"
@@ -10,10 +10,8 @@
 #include "catalog/CatalogTestSupport.h"
 #include "common/TextUtil.h"
 #include "common/ui/QtText.h"
-#include "settings/MemorySettingsBackend.h"
 
 #include <QApplication>
-#include <QChart>
 #include <QChartView>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -31,23 +29,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace corvane {
 namespace {
 
-class TrajectoryChartTest : public ::testing::Test {
+class TrajectoryChartTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override { test::EnsureOffscreenApp(); }
-
-    std::unique_ptr<TfrmMain> OpenRifles() {
-        auto window = std::make_unique<TfrmMain>(CORVANE_BUILT_BIN_DIR, store);
-        window->SetDisclaimerHook([](QWidget*) { return false; });
-        window->show();
-        window->OpenCatalogSection(CatalogTab::Rifle);
-        return window;
-    }
-
     static QString LoadNumberOfRow(const TfrmMain& window, int index) {
         const GridData& grid = window.Grid()->Data();
         const int column = grid.Headings.Index.LoadNumber;
@@ -68,12 +54,10 @@ protected:
         }
         return lines;
     }
-
-    MemorySettingsBackend store;
 };
 
 TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
-    auto window = OpenRifles();
+    auto window = OpenSection(CatalogTab::Rifle);
     ASSERT_GE(window->Shown().Count(), 2U);
     window->SelectGridRow(0);
     TrajectoryChartLink* link = window->ChartLink();
@@ -109,7 +93,7 @@ TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
 }
 
 TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
-    auto window = OpenRifles();
+    auto window = OpenSection(CatalogTab::Rifle);
     ASSERT_GE(window->Shown().Count(), 5U);
     TrajectoryChartLink* link = window->ChartLink();
     for (int i = 0; i < 3; ++i) {
@@ -168,7 +152,7 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
 
 // Right-clicking a row, also after scrolling, selects that row; the menu's check mark is its own.
 TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
-    auto window = OpenRifles();
+    auto window = OpenSection(CatalogTab::Rifle);
     window->resize(800, 600);
     CatalogGridView* grid = window->Grid();
     grid->verticalScrollBar()->setValue(5);
