@@ -150,6 +150,44 @@ TEST_F(TrajectoryChartTest, ComparesUpToFourLoadsAndSavesChartAndTable) {
     EXPECT_FALSE(grid->actions().value(0)->isEnabled());
 }
 
+// An own load joins the selection from the chart's menu, follows its edits, leaves when deleted,
+// and, being of no section, stays through a section change.
+TEST_F(TrajectoryChartTest, OwnLoadsJoinTheComparison) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    window->SelectGridRow(0);
+    TrajectoryChartLink* link = window->ChartLink();
+    link->ShowChart();
+    TrajectoryChart* chart = link->Window();
+    EXPECT_FALSE(chart->AddOwnLoadButton()->isEnabled());
+    MyLoads document;
+    OwnLoad mine;
+    mine.name = "Mine & yours";
+    mine.muzzleVelocity = 2600;
+    document.loads = {mine};
+    link->SetMyLoads(document);
+    ASSERT_TRUE(chart->AddOwnLoadButton()->isEnabled());
+    chart->AddOwnLoadButton()->menu()->actions().value(0)->trigger();
+
+    auto lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0]->name(), LoadNumberOfRow(*window, 0));
+    EXPECT_EQ(lines[1]->name(), QStringLiteral("Mine & yours"));
+    EXPECT_TRUE(chart->Marks()->text().contains(QStringLiteral("Mine & yours: point-blank to")));
+    const double slow = lines[1]->at(lines[1]->count() - 1).y();
+    document.loads[0].muzzleVelocity = 3200;
+    link->SetMyLoads(document);
+    lines = LoadLines(*chart);
+    EXPECT_GT(lines[1]->at(lines[1]->count() - 1).y(), slow); // faster drops less
+
+    window->SectionTabs()->setCurrentIndex(1);
+    EXPECT_TRUE(chart->isVisible());
+    lines = LoadLines(*chart);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.back()->name(), QStringLiteral("Mine & yours"));
+    link->SetMyLoads({});
+    EXPECT_EQ(LoadLines(*chart).size(), lines.size() - 1);
+}
+
 // Right-clicking a row, also after scrolling, selects that row; the menu's check mark is its own.
 TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
     auto window = OpenSection(CatalogTab::Rifle);
