@@ -1,0 +1,55 @@
+#include "rifle/RangeCardSetup.h"
+
+#include "common/NumberText.h"
+#include "common/UnitConversion.h"
+#include "rifle/OwnLoadInputs.h"
+
+namespace corvane {
+
+double DefaultVitalZone(bool english) {
+    return english ? 6.0 : 15.0;
+}
+
+double ShownEnergy(double ftLbf, bool english) {
+    return english ? ftLbf : static_cast<double>(RoundHalfEven(ftLbf * kJoulesPerFootPound));
+}
+
+std::int32_t CardZeroAt(const RangeCardChoices& choices) {
+    if (!choices.rifle) {
+        return ReadPanelRanges(choices.panel).ZeroAt;
+    }
+    const double yards = choices.rifle->zeroRange;
+    return static_cast<std::int32_t>(
+        RoundHalfEven(choices.english ? yards : yards * kFeetPerYard / kFeetPerMeter));
+}
+
+double CardSightHeight(const RangeCardChoices& choices) {
+    return choices.rifle ? choices.rifle->sightHeight : choices.sectionSightHeight;
+}
+
+RangeCardRequest MakeRangeCardRequest(const CardLoad& load, const RangeCardChoices& choices) {
+    const bool english = choices.english;
+    const double sightHeight = CardSightHeight(choices);
+    RangeCardRequest request;
+    request.english = english;
+    if (load.own) {
+        request.inputs = EngineInputsForOwnLoad(choices.panel, *load.own, english, sightHeight);
+    } else {
+        request.inputs = EngineInputsFromPanel(
+            choices.panel, load.section, load.catalog.value_or(LoadRecord{}), english, sightHeight);
+    }
+    request.gridIncrement = ReadPanelRanges(choices.panel).Increment;
+    request.start = choices.start;
+    request.step = choices.step;
+    request.maxRange = choices.maxRange;
+    request.zeroAt = CardZeroAt(choices);
+    request.unit = choices.unit;
+    request.click = choices.click;
+    request.holdWindMph = request.inputs.Crosswind;
+    request.vitalZoneInches = english ? choices.vitalZone : CentimetersToInches(choices.vitalZone);
+    request.energyThreshold =
+        english ? choices.energyThreshold : choices.energyThreshold / kJoulesPerFootPound;
+    return request;
+}
+
+} // namespace corvane
