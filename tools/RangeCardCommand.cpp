@@ -11,6 +11,7 @@
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
 #include "rifle/RangeCard.h"
+#include "rifle/RangeCardSetup.h"
 #include "rifle/RangeCardText.h"
 
 #include <cstdio>
@@ -188,7 +189,7 @@ int RunRangeCard(const Args& args) {
         request.unit =
             EqualsNoCase(found->second, "mil") ? AdjustmentUnit::Mil : AdjustmentUnit::Moa;
     }
-    request.click = request.unit == AdjustmentUnit::Mil ? 0.1 : 0.25;
+    request.click = DefaultClick(request.unit);
     if (const auto click = PositiveNumber(card, "--click")) {
         if (*click <= 0 || *click > 10) {
             return UsageError("--click must be above 0 and at most 10");

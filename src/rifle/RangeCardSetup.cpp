@@ -10,6 +10,23 @@ double DefaultVitalZone(bool english) {
     return english ? 6.0 : 15.0;
 }
 
+double DefaultClick(AdjustmentUnit unit) {
+    return unit == AdjustmentUnit::Mil ? 0.1 : 0.25;
+}
+
+double VitalZoneInUnits(double shown, bool toEnglish) {
+    if (shown == DefaultVitalZone(!toEnglish)) {
+        return DefaultVitalZone(toEnglish);
+    }
+    const double converted = toEnglish ? CentimetersToInches(shown) : shown * kCentimetersPerInch;
+    return static_cast<double>(RoundHalfEven(converted * 10)) / 10;
+}
+
+double EnergyInUnits(double shown, bool toEnglish) {
+    return static_cast<double>(
+        RoundHalfEven(toEnglish ? shown / kJoulesPerFootPound : shown * kJoulesPerFootPound));
+}
+
 double ShownEnergy(double ftLbf, bool english) {
     return english ? ftLbf : static_cast<double>(RoundHalfEven(ftLbf * kJoulesPerFootPound));
 }

@@ -47,6 +47,15 @@ struct RangeCardChoices {
 // 6 inches or 15 centimeters.
 double DefaultVitalZone(bool english);
 
+// One click of a common scope: 0.25 MOA or 0.1 mil.
+double DefaultClick(AdjustmentUnit unit);
+
+// The vital zone and an energy threshold of one unit system in the other (`toEnglish`), as the
+// entries show them: a default zone becomes the other default, others go to 0.1 in or cm; the
+// energy is whole ft-lbf or joules.
+double VitalZoneInUnits(double shown, bool toEnglish);
+double EnergyInUnits(double shown, bool toEnglish);
+
 // An energy in ft-lbf in the shown unit (ft-lbf or joules), whole.
 double ShownEnergy(double ftLbf, bool english);
 

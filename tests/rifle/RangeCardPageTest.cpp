@@ -56,6 +56,13 @@ TEST(RangeCardPage, ShowsTheCardOfAnOwnOrCatalogLoadAsTheDataFileHasIt) {
     std::ostringstream expected;
     expected << file.rdbuf();
     EXPECT_EQ(pages, expected.str());
+
+    // The window's entries carried to the other units.
+    EXPECT_EQ(VitalZoneInUnits(6, false), 15);
+    EXPECT_EQ(VitalZoneInUnits(8, false), 20.3);
+    EXPECT_EQ(VitalZoneInUnits(20.3, true), 8);
+    EXPECT_EQ(EnergyInUnits(1500, false), 2034);
+    EXPECT_EQ(EnergyInUnits(2034, true), 1500);
 }
 
 } // namespace
