@@ -4,9 +4,7 @@
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
 #include "ballistics/GridLayout.h"
-#include "common/TextUtil.h"
 #include "common/ui/QtScreenPlacement.h"
-#include "report/LoadHeading.h"
 #include "rifle/ui/RangeCardWindow.h"
 
 #include <QAction>
@@ -72,19 +70,13 @@ void RangeCardLink::Refresh() {
     if (ballistics && row >= 1 && static_cast<std::size_t>(row - 1) < shown_.Count()) {
         const LoadRecord& record =
             catalog_.Record(section, shown_[static_cast<std::size_t>(row - 1)].recordIndex);
-        load = CardLoad{Trim(record.LoadNumber), section, record, std::nullopt};
+        std::string caliber;
         try {
-            // Named as the detail area titles it.
-            const LoadDetailHeading heading = BuildLoadDetailHeading(
-                grid_.Data(), row, record, [this, section](int id, ListKind kind) {
-                    return catalog_.LookupName(id, section, kind);
-                });
-            if (!Trim(heading.Title).empty()) {
-                load->name = Trim(heading.Title);
-            }
+            caliber = catalog_.LookupName(record.CaliberId, section, ListKind::Caliber);
         } catch (const CatalogFileError&) {
             // The load number names it; the detail area has told the user already.
         }
+        load = CardLoad{CatalogCardName(record, caliber), section, record, std::nullopt};
     }
     card_->SetCatalogLoad(std::move(load));
 }

@@ -1,10 +1,17 @@
 #include "rifle/RangeCardSetup.h"
 
 #include "common/NumberText.h"
+#include "common/TextUtil.h"
 #include "common/UnitConversion.h"
 #include "rifle/OwnLoadInputs.h"
 
 namespace corvane {
+
+std::string CatalogCardName(const LoadRecord& load, const std::string& caliber) {
+    const std::string number = Trim(load.LoadNumber);
+    const std::string name = Trim(caliber);
+    return name.empty() ? number : number + ", " + name;
+}
 
 double DefaultVitalZone(bool english) {
     return english ? 6.0 : 15.0;

@@ -21,6 +21,10 @@ struct CardLoad {
     bool Chosen() const { return catalog.has_value() || own.has_value(); }
 };
 
+// A catalog load's name on the card: "V222P40, .222 Remington"; the load number alone when the
+// caliber is not known.
+std::string CatalogCardName(const LoadRecord& load, const std::string& caliber);
+
 // Energy thresholds for game, ft-lbf.
 inline constexpr double kDeerEnergyFtLbf = 1000;
 inline constexpr double kElkEnergyFtLbf = 1500;

@@ -10,6 +10,7 @@ namespace {
 
 const QString kTimes = QStringLiteral("Times New Roman");
 constexpr double kCellMargin = 0.05;
+constexpr double kDetailLabelWidth = 1.3;
 constexpr double kLargestTableFont = 10;
 constexpr double kSmallestTableFont = 5;
 
@@ -46,10 +47,12 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     r.SetFont(kTimes, 10);
     r.SetYPos(1.95);
     r.ClearTabs();
-    const double quarter = (page.Width - page.LeftMargin - page.RightMargin) / 4;
-    for (int c = 0; c < 4; ++c) {
-        r.SetTab(page.LeftMargin + c * quarter, c % 2 == 0 ? TabJustify::Right : TabJustify::Left,
-                 quarter, kCellMargin, BoxLineNone, 0);
+    const double half = (page.Width - page.LeftMargin - page.RightMargin) / 2;
+    for (int c = 0; c < 2; ++c) {
+        r.SetTab(page.LeftMargin + c * half, TabJustify::Right, kDetailLabelWidth, kCellMargin,
+                 BoxLineNone, 0);
+        r.SetTab(std::nullopt, TabJustify::Left, half - kDetailLabelWidth, kCellMargin, BoxLineNone,
+                 0);
     }
     const std::size_t down = (card_.details.size() + 1) / 2;
     for (std::size_t line = 0; line < down; ++line) {

@@ -132,9 +132,13 @@ void RangeCardWindow::BuildControls() {
 
     auto* choices = new QGridLayout;
     choices->setHorizontalSpacing(6);
-    choices->addWidget(new QLabel(QStringLiteral("&Load:"), this), 0, 0);
+    auto* loadCaption = new QLabel(QStringLiteral("&Load:"), this);
+    loadCaption->setBuddy(loadList_);
+    auto* rifleCaption = new QLabel(QStringLiteral("&Rifle:"), this);
+    rifleCaption->setBuddy(rifleList_);
+    choices->addWidget(loadCaption, 0, 0);
     choices->addWidget(loadList_, 0, 1, 1, 6);
-    choices->addWidget(new QLabel(QStringLiteral("&Rifle:"), this), 0, 7);
+    choices->addWidget(rifleCaption, 0, 7);
     choices->addWidget(rifleList_, 0, 8, 1, 4);
     int column = 0;
     const auto add = [&](int row, QWidget* widget, int span = 1) {
@@ -312,7 +316,7 @@ void RangeCardWindow::FillRifleList() {
     const bool wasChosen = rifleList_->currentIndex() > 0;
     const QSignalBlocker blocker(rifleList_);
     rifleList_->clear();
-    rifleList_->addItem(QStringLiteral("None: the section's sight height, the panel's zero"));
+    rifleList_->addItem(QStringLiteral("None: section's sight height"));
     int keep = 0;
     for (const RifleProfile& rifle : myLoads_.rifles) {
         rifleList_->addItem(ToQString(rifle.name), ToQString(rifle.name));
