@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -202,6 +204,8 @@ void RangeCardWindow::BuildControls() {
         });
     }
     connect(followPanel_, &QPushButton::clicked, this, &RangeCardWindow::FollowPanel);
+    // A card starts at or before its last row.
+    connect(maxRange_, &QSpinBox::valueChanged, start_, &QSpinBox::setMaximum);
     for (QSpinBox* box : {start_, step_, maxRange_}) {
         connect(box, &QSpinBox::valueChanged, this, rebuild);
     }
@@ -249,6 +253,7 @@ void RangeCardWindow::SetPanel(const PanelTexts& panel, bool english, double sec
         const PanelRanges ranges = ReadPanelRanges(panel);
         step_->setValue(std::max(ranges.Increment, 1));
         maxRange_->setValue(std::clamp(ranges.Range, 0, kMaxCardRange));
+        start_->setMaximum(maxRange_->value());
     }
     panelKnown_ = true;
     panel_ = panel;
@@ -474,9 +479,11 @@ void RangeCardWindow::SaveCsv() {
     if (!page_.problem.empty()) {
         return;
     }
-    const QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Range Card as CSV"), QStringLiteral("range-card.csv"),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Range Card as CSV"),
+                                     QDir(folder).filePath(QStringLiteral("range-card.csv")),
+                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (file.isEmpty()) {
         return;
     }
