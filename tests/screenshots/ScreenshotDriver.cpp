@@ -27,6 +27,7 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -186,6 +187,9 @@ void SaveRangeCards(corvane::TfrmMain& window) {
     card->findChild<QRadioButton*>(QStringLiteral("rbnMoa"))->setChecked(true);
     SaveWithSideWindow(window, *card, "range-card-over-main-window");
     SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card");
+    card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
+    SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card-long");
     window.SetUnitSystem(false);
     Save(*card, "range-card-metric");
     window.SetUnitSystem(true);

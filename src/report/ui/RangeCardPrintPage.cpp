@@ -13,6 +13,10 @@ constexpr double kCellMargin = 0.05;
 constexpr double kDetailLabelWidth = 1.3;
 constexpr double kLargestTableFont = 10;
 constexpr double kSmallestTableFont = 5;
+// Below this one block of rows becomes two.
+constexpr double kOneBlockSmallestFont = 7;
+constexpr double kBlockGap = 0.15;
+constexpr double kRoomyColumn = 0.8;
 
 // "Velocity (ft/s)" is headed "Velocity" over "(ft/s)", so the columns stay narrow.
 std::pair<QString, QString> HeadingLines(const std::string& heading) {
@@ -74,6 +78,7 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     if (!card_.problem.empty()) {
         r.PrintCenter(ToQString(card_.problem), centerX);
         tableFontSize_ = 0;
+        lowestBaseline_ = r.YPos();
         return;
     }
     r.PrintCenter(ToQString(card_.pointBlankLine), centerX);
@@ -84,32 +89,95 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     r.SetBold(true);
     r.NewLine();
     r.PrintCenter(ToQString(card_.energyLine), centerX);
+    lowestBaseline_ = r.YPos();
+}
+
+std::vector<double> RangeCardPrintPage::ColumnWidths(ReportEngine& r, double points,
+                                                     int blocks) const {
+    // Each column as wide as its widest text; one block keeps the roomy even columns.
+    std::vector<double> widths(card_.headings.size(), blocks == 1 ? kRoomyColumn : 0);
+    r.SetFont(kTimes, points);
+    r.SetBold(true);
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const auto [name, unit] = HeadingLines(card_.headings[c]);
+        widths[c] = std::max(
+            {widths[c], r.TextWidth(name) + 2 * kCellMargin, r.TextWidth(unit) + 2 * kCellMargin});
+    }
+    r.SetBold(false);
+    for (const std::vector<std::string>& row : card_.rows) {
+        for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], r.TextWidth(ToQString(row[c])) + 2 * kCellMargin);
+        }
+    }
+    return widths;
 }
 
 void RangeCardPrintPage::DrawTable(ReportEngine& r, double bottom) const {
-    // The largest type that fits the two heading lines and every row above `bottom`.
-    const auto lines = static_cast<double>(card_.rows.size() + 2);
-    double points = kLargestTableFont;
-    for (; points > kSmallestTableFont; points -= 0.5) {
-        r.SetFont(kTimes, points);
-        if (r.YPos() + (lines - 1) * r.LineHeight() <= bottom) {
+    const double top = r.YPos();
+    const ReportPageSize& page = r.Page();
+    const double printWidth = page.Width - page.LeftMargin - page.RightMargin;
+    const std::size_t count = card_.rows.size();
+    // The largest type that fits every row and the columns' widths on the page: in one block
+    // while it can be read, else in two side by side.
+    int blocks = 1;
+    double points = kSmallestTableFont;
+    std::vector<double> widths;
+    bool found = false;
+    for (const int tryBlocks : {1, 2}) {
+        const std::size_t rows =
+            (count + static_cast<std::size_t>(tryBlocks) - 1) / static_cast<std::size_t>(tryBlocks);
+        const double smallest = tryBlocks == 1 ? kOneBlockSmallestFont : kSmallestTableFont;
+        for (double tryPoints = kLargestTableFont; tryPoints >= smallest && !found;
+             tryPoints -= 0.5) {
+            widths = ColumnWidths(r, tryPoints, tryBlocks);
+            double total = 0;
+            for (const double width : widths) {
+                total += width;
+            }
+            r.SetFont(kTimes, tryPoints);
+            found = top + static_cast<double>(rows + 1) * r.LineHeight() <= bottom &&
+                    tryBlocks * total + (tryBlocks - 1) * kBlockGap <= printWidth;
+            blocks = tryBlocks;
+            points = tryPoints;
+        }
+        if (found) {
             break;
         }
+    }
+    if (!found) {
+        widths = ColumnWidths(r, points, blocks); // the smallest type: as close as it gets
     }
     r.SetFont(kTimes, points);
     tableFontSize_ = points;
 
-    const ReportPageSize& page = r.Page();
-    const auto columns = static_cast<int>(card_.headings.size());
-    const double width =
-        std::min(0.8, (page.Width - page.LeftMargin - page.RightMargin) / std::max(columns, 1));
-    const double left = (page.Width - width * columns) / 2;
-    const int shade = colorPrinting_ ? 25 : 0;
-    r.ClearTabs();
-    for (int c = 0; c < columns; ++c) {
-        r.SetTab(c == 0 ? std::optional<double>(left) : std::nullopt, TabJustify::Right, width,
-                 kCellMargin, BoxLineLeft | BoxLineRight, 0);
+    double blockWidth = 0;
+    for (const double width : widths) {
+        blockWidth += width;
     }
+    const double first = (page.Width - blocks * blockWidth - (blocks - 1) * kBlockGap) / 2;
+    const std::size_t perBlock =
+        (count + static_cast<std::size_t>(blocks) - 1) / static_cast<std::size_t>(blocks);
+    double lowest = top;
+    for (int b = 0; b < blocks; ++b) {
+        r.SetYPos(top);
+        const std::size_t from = static_cast<std::size_t>(b) * perBlock;
+        DrawBlock(r, first + b * (blockWidth + kBlockGap), widths, from,
+                  std::min(count, from + perBlock));
+        lowest = std::max(lowest, r.YPos());
+    }
+    r.SetYPos(lowest);
+}
+
+void RangeCardPrintPage::DrawBlock(ReportEngine& r, double left, const std::vector<double>& widths,
+                                   std::size_t from, std::size_t to) const {
+    const auto setTabs = [&](unsigned boxLines, int shade) {
+        r.ClearTabs();
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            r.SetTab(c == 0 ? std::optional<double>(left) : std::nullopt, TabJustify::Right,
+                     widths[c], kCellMargin, boxLines, shade);
+        }
+    };
+    setTabs(BoxLineLeft | BoxLineRight, 0);
     r.SetBold(true);
     QString names;
     QString units;
@@ -123,16 +191,13 @@ void RangeCardPrintPage::DrawTable(ReportEngine& r, double bottom) const {
     r.SetBold(false);
 
     // Rows alternate shaded and white, so a line is easy to follow across.
+    const int shade = colorPrinting_ ? 25 : 0;
     bool shaded = true;
-    for (const std::vector<std::string>& row : card_.rows) {
-        r.ClearTabs();
+    for (std::size_t i = from; i < to; ++i) {
         r.SetTabShadeColor(shaded ? QColor(255, 255, 0) : QColor(255, 255, 255));
-        for (int c = 0; c < columns; ++c) {
-            r.SetTab(c == 0 ? std::optional<double>(left) : std::nullopt, TabJustify::Right, width,
-                     kCellMargin, BoxLineAll, shaded ? shade : 0);
-        }
+        setTabs(BoxLineAll, shaded ? shade : 0);
         QString line;
-        for (const std::string& cell : row) {
+        for (const std::string& cell : card_.rows[i]) {
             line += QLatin1Char('\t') + ToQString(cell);
         }
         r.PrintlnTab(line);
