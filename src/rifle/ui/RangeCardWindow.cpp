@@ -8,7 +8,6 @@
 #include "rifle/RangeCardText.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -493,11 +492,6 @@ void RangeCardWindow::SaveCsv() {
         (prompts_ != nullptr ? *prompts_ : static_cast<UserPrompts&>(ownPrompts))
             .ShowError(Utf8ToCp1252(result.Error));
     }
-}
-
-void RangeCardWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit closed();
 }
 
 } // namespace corvane

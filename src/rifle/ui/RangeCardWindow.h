@@ -55,12 +55,6 @@ public:
     bool ConditionsEdited() const { return conditionsEdited_; }
     QTableWidget* Table() const { return table_; }
 
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void BuildControls();
     void FillLoadList();
