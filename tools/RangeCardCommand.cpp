@@ -11,6 +11,8 @@
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
 #include "rifle/RangeCard.h"
+#include "rifle/RangeCardSetup.h"
+#include "rifle/RangeCardText.h"
 
 #include <cstdio>
 #include <map>
@@ -54,10 +56,6 @@ std::optional<double> PositiveNumber(const std::map<std::string, std::string>& o
     }
     const std::optional<double> value = TryParseDouble(found->second);
     return value && *value > 0 ? value : std::optional<double>(-1.0);
-}
-
-std::string Optional(const std::optional<double>& value, int decimals) {
-    return value ? FormatFixed(*value, decimals) : std::string();
 }
 
 // The record with the load number in a section of the catalog in `data`.
@@ -191,7 +189,7 @@ int RunRangeCard(const Args& args) {
         request.unit =
             EqualsNoCase(found->second, "mil") ? AdjustmentUnit::Mil : AdjustmentUnit::Moa;
     }
-    request.click = request.unit == AdjustmentUnit::Mil ? 0.1 : 0.25;
+    request.click = DefaultClick(request.unit);
     if (const auto click = PositiveNumber(card, "--click")) {
         if (*click <= 0 || *click > 10) {
             return UsageError("--click must be above 0 and at most 10");
@@ -219,29 +217,7 @@ int RunRangeCard(const Args& args) {
         return Failure("the load has no usable velocity or ballistic coefficient");
     }
 
-    std::string out = "Range,Path,ComeUp,Clicks,WindHold,WindClicks,Velocity,Energy,Time\n";
-    for (const RangeCardRow& row : result.rows) {
-        out += std::to_string(row.range);
-        if (row.reached) {
-            out += ',' + FormatFixed(row.path, 2) + ',' + Optional(row.comeUp, 2) + ',' +
-                   (row.clicks ? std::to_string(*row.clicks) : std::string()) + ',' +
-                   Optional(row.windHold, 2) + ',' +
-                   (row.windClicks ? std::to_string(*row.windClicks) : std::string()) + ',' +
-                   FormatFixed(row.velocity, 0) + ',' + FormatFixed(row.energy, 0) + ',' +
-                   FormatFixed(row.time, 3);
-        } else {
-            out += ",,,,,,,,";
-        }
-        out += '\n';
-    }
-    out += "MaxPointBlank,";
-    if (result.pointBlank) {
-        out += FormatFixed(result.pointBlank->range, 0) + ',' +
-               FormatFixed(result.pointBlank->zeroRange, 0);
-    } else {
-        out += ',';
-    }
-    out += '\n';
+    const std::string out = RangeCardCsv(result);
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
         return Failure("cannot write the output");
     }

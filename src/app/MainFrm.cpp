@@ -7,6 +7,7 @@
 #include "app/FilterCombo.h"
 #include "app/Pictures.h"
 #include "app/QuickFind.h"
+#include "app/RangeCardLink.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
 #include "app/TrajectoryChartLink.h"
@@ -229,6 +230,10 @@ void TfrmMain::BuildCatalogPage() {
     QToolButton* chart = chartLink_->NewToolButton(pnlToolBtn);
     tools->insertWidget(tools->indexOf(toolsButton_), chart);
     chartLink_->Attach(menus_.TrajectoryChart);
+    cardLink_ = new RangeCardLink(*this, catalog_, settings_, shownLoads_, *grid_,
+                                  *strip_->Ballistics(), prompts_);
+    cardLink_->Attach(menus_.RangeCard);
+    chartLink_->AddContextMenuAction(cardLink_->RowAction());
     InstallQuickFind(*this, catalog_);
     // The keyboard starts at the filter lists and the ballistics panel, then the grid; the
     // section tabs and the tool buttons come last.
@@ -582,6 +587,7 @@ void TfrmMain::FillCatalogGrid() {
         grid_->setFocus();
     }
     chartLink_->GridRefilled();
+    cardLink_->Refresh();
 }
 
 void TfrmMain::LoadSelected() {

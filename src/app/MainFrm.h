@@ -38,6 +38,7 @@ class HelpViewer;
 class SideWindows;
 class SplashPage;
 class TFormAmmoExpt;
+class RangeCardLink;
 class TrajectoryChartLink;
 class TfrmMainReport;
 struct LoadReport;
@@ -73,6 +74,7 @@ public:
     void ShowExpertWindow();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }
+    RangeCardLink* CardLink() const { return cardLink_; }
     void SelectGridRow(int index);
     void ApplyUnitSystem();
     void SetUnitSystem(bool english);
@@ -187,6 +189,7 @@ private:
     QLabel* legendLine2_ = nullptr;
     MainMenus menus_;
     TrajectoryChartLink* chartLink_ = nullptr;
+    RangeCardLink* cardLink_ = nullptr;
 };
 
 } // namespace corvane

@@ -37,6 +37,7 @@ struct MainMenus {
     QAction* ShowPopupHints = nullptr;
     QAction* TableToFile = nullptr;
     QAction* TrajectoryChart = nullptr;
+    QAction* RangeCard = nullptr;
 
     QMenu* PrintMenu = nullptr;
     QAction* PrintLoadReport = nullptr;

@@ -99,6 +99,13 @@ QMenu* TrajectoryChartLink::BuildGridContextMenu(const QPoint& at) {
     QAction* clear = menu->addAction(QStringLiteral("Clear comparison"));
     clear->setEnabled(!compared_.empty());
     connect(clear, &QAction::triggered, this, &TrajectoryChartLink::ClearComparison);
+    if (!otherActions_.empty()) {
+        menu->addSeparator();
+        for (QAction* action : otherActions_) {
+            action->setEnabled(record >= 0);
+            menu->addAction(action);
+        }
+    }
     // The shortcut works again on whatever load is selected next.
     connect(menu, &QMenu::aboutToHide, compareAction_,
             [this] { compareAction_->setEnabled(HasBallistics(window_.CurrentSection())); });

@@ -53,6 +53,8 @@ public:
     // The grid's context menu for the load at `at` (viewport coordinates), which it selects;
     // none outside the sections with ballistics. The caller shows it; it deletes itself.
     QMenu* BuildGridContextMenu(const QPoint& at);
+    // Another window's entry for the load, shown after the comparison's.
+    void AddContextMenuAction(QAction* action) { otherActions_.push_back(action); }
 
     bool ChartShown() const { return chartShown_; }
     TrajectoryChart* Window() const { return chart_; }
@@ -85,6 +87,7 @@ private:
     QAction* compareAction_ = nullptr;
     QToolButton* chartButton_ = nullptr;
     QAction* chartItem_ = nullptr;
+    std::vector<QAction*> otherActions_;
 };
 
 } // namespace corvane

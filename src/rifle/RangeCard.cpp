@@ -187,6 +187,9 @@ RangeCard BuildRangeCard(const RangeCardRequest& request) {
     const double energy = english ? 1.0 : kJoulesPerFootPound;
 
     for (int i = 0; i <= rowCount; ++i) {
+        if (std::int64_t{i} * request.step < request.start) {
+            continue;
+        }
         const auto index = static_cast<std::size_t>(i);
         RangeCardRow row;
         row.range = i * request.step;

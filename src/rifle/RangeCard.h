@@ -24,6 +24,7 @@ struct RangeCardRequest {
     std::int32_t gridIncrement = 0; // the panel's increment; the engine steps by it when
                                     // `step` divides it, else by `step`
     std::int32_t step = 100;        // between the card's rows
+    std::int32_t start = 0;         // rows before this range are left out
     std::int32_t maxRange = 1000;   // the last row
     std::int32_t zeroAt = 100;      // the rifle's zero, yards or meters (sets inputs.ZeroRange)
     AdjustmentUnit unit = AdjustmentUnit::Moa;
@@ -57,12 +58,13 @@ enum class RangeCardProblem { None, NoSteps, TooManyRows, LoadCannotFly };
 
 struct RangeCard {
     RangeCardProblem problem = RangeCardProblem::None;
-    std::vector<RangeCardRow> rows; // range 0 to maxRange
+    std::vector<RangeCardRow> rows; // from the first step at or past `start` to maxRange
     std::optional<PointBlank> pointBlank;
     std::optional<double> energyBelowThreshold; // yards or meters, none within 1000
 };
 
-// At most this many rows after the muzzle, as many as the engine records in one flight.
+// At most this many rows after the muzzle, as many as the engine records in one flight (rows
+// left out before `start` count too: the flight still steps from the muzzle).
 inline constexpr std::int32_t kMaxCardRows = kMaxRangeCount;
 
 RangeCard BuildRangeCard(const RangeCardRequest& request);

@@ -6,6 +6,7 @@
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "app/ProgramSetup.h"
+#include "app/RangeCardLink.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
 #include "app/TrajectoryChart.h"
@@ -13,6 +14,7 @@
 #include "expert/ui/Ammoexpt.h"
 #include "report/ui/MainReport.h"
 #include "report/ui/ReportPreview.h"
+#include "rifle/ui/RangeCardWindow.h"
 #include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
 #include "windows/LargeImage.h"
@@ -23,7 +25,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -31,6 +35,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -63,8 +68,8 @@ void SaveSettingsDialogs(corvane::TfrmMain& window) {
     window.SetModalHook(nullptr);
 }
 
-// The print preview of the selected load's report, closed once it has been drawn.
-void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
+// The print preview `open` shows, closed once it has been drawn.
+void SavePreview(const std::function<void()>& open, const char* name) {
     auto* poll = new QTimer;
     int seen = 0;
     QObject::connect(poll, &QTimer::timeout, [poll, &seen, name] {
@@ -83,8 +88,13 @@ void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
         }
     });
     poll->start(200);
-    window.PrintSelectedLoad();
+    open();
     delete poll;
+}
+
+// The print preview of the selected load's report.
+void SavePrintPreview(corvane::TfrmMain& window, const char* name) {
+    SavePreview([&window] { window.PrintSelectedLoad(); }, name);
 }
 
 // The help window on the catalog grid's page.
@@ -162,6 +172,28 @@ void SaveTrajectoryCharts(corvane::TfrmMain& window) {
     Save(*link->Window(), "chart-velocity-compare-three");
     link->Window()->close();
     link->ClearComparison();
+}
+
+// The range card of a rifle load in MOA and in mil, in Metric, and its print preview.
+void SaveRangeCards(corvane::TfrmMain& window) {
+    window.SectionTabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    corvane::RangeCardWindow* card = window.CardLink()->Window();
+    card->resize(800, 600);
+    window.CardLink()->ShowCard();
+    Save(*card, "range-card-moa");
+    card->findChild<QRadioButton*>(QStringLiteral("rbnMil"))->setChecked(true);
+    Save(*card, "range-card-mil");
+    card->findChild<QRadioButton*>(QStringLiteral("rbnMoa"))->setChecked(true);
+    SaveWithSideWindow(window, *card, "range-card-over-main-window");
+    SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card");
+    card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
+    SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card-long");
+    window.SetUnitSystem(false);
+    Save(*card, "range-card-metric");
+    window.SetUnitSystem(true);
+    card->close();
 }
 
 // The Zora Raduzu: its first page, the results of a rifle search and a shotgun guide result.
@@ -289,6 +321,7 @@ int main(int argc, char** argv) {
     SavePrintPreview(window, "print-preview-shotshell");
     SaveHelp(window);
     SaveTrajectoryCharts(window);
+    SaveRangeCards(window);
     SaveDetailScreens(window);
     SaveExpertScreens(window);
     return 0;

@@ -42,6 +42,17 @@ TfrmMainReport::TfrmMainReport(QWidget* owner, UserPrompts& prompts, const QStri
     page_.SetColorPrinting(colorPrinting_);
 }
 
+void TfrmMainReport::SetPrintedPage(std::unique_ptr<PrintablePage> page) {
+    other_ = std::move(page);
+    if (other_) {
+        other_->SetColorPrinting(colorPrinting_);
+    }
+}
+
+const PrintablePage& TfrmMainReport::Printed() const {
+    return other_ ? *other_ : static_cast<const PrintablePage&>(page_);
+}
+
 void TfrmMainReport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!activated_) {
@@ -59,7 +70,8 @@ void TfrmMainReport::StartReport() {
         exitTimer1_->start();
         return;
     }
-    page_.SetPictures(pictures.Header, pictures.Footer);
+    (other_ ? *other_ : static_cast<PrintablePage&>(page_))
+        .SetPictures(pictures.Header, pictures.Footer);
     RunEngine();
     ReportSystem1AfterPrint();
 }
@@ -68,7 +80,7 @@ void TfrmMainReport::RunEngine() {
     if (!pdfDestination_.isEmpty()) {
         ShowStatus(QStringLiteral("Generating page 1"));
         const WriteResult written =
-            WriteReportPdf(page_, QStringLiteral("Print Report"), pdfDestination_);
+            WriteReportPdf(Printed(), QStringLiteral("Print Report"), pdfDestination_);
         if (!written.Ok) {
             prompts_.ShowError(FromQString(QString::fromStdString(written.Error)));
         }
@@ -93,7 +105,7 @@ void TfrmMainReport::RunEngine() {
 
     ReportPreview preview(&printer, !englSys_, this);
     connect(&preview, &ReportPreview::paintRequested, this,
-            [this](QPrinter* target) { PrintReportPage(*target, page_); });
+            [this](QPrinter* target) { PrintReportPage(*target, Printed()); });
     connect(&preview, &ReportPreview::printRequested, this, [this, &printer, &preview] {
         ReportSetupDialog setup(&printer, false, &preview);
         if (setup.exec() == QDialog::Accepted) {
@@ -105,7 +117,7 @@ void TfrmMainReport::RunEngine() {
 }
 
 void TfrmMainReport::ProducePage(QPrinter& printer, const QString& status) {
-    const bool printed = PrintReportPage(printer, page_, [this, &status](int pageNumber) {
+    const bool printed = PrintReportPage(printer, Printed(), [this, &status](int pageNumber) {
         ShowStatus(QString(status).replace(QStringLiteral("%p"), QString::number(pageNumber)));
     });
     status_->hide();
@@ -134,6 +146,9 @@ void TfrmMainReport::ShowStatus(const QString& text) {
 
 void TfrmMainReport::ReportSystem1AfterPrint() {
     page_.SetPictures(QImage(), QImage());
+    if (other_) {
+        other_->SetPictures(QImage(), QImage());
+    }
     exitTimer1_->start();
 }
 

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QLabel;
 class QPrinter;
 class QTimer;
@@ -26,6 +28,9 @@ public:
 
     // Copies the load report; call before the window is shown.
     void SetReport(const LoadReport& report) { page_.SetReport(report); }
+    // Prints `page` (the range card) instead of the load report; call before the window is
+    // shown.
+    void SetPrintedPage(std::unique_ptr<PrintablePage> page);
     // Shows the "Report Setup" print dialog before the report is produced.
     void SetShowSetup(bool showSetup) { showSetup_ = showSetup; }
     // Sends the report to this PDF file instead of the preview (scripted output and tests).
@@ -35,6 +40,7 @@ public:
     bool EnglSys() const { return englSys_; }
 
     const LoadReportPage& Page() const { return page_; }
+    const PrintablePage& Printed() const;
     QTimer* ExitTimer1() const { return exitTimer1_; }
     bool Activated() const { return activated_; }
 
@@ -59,6 +65,7 @@ private:
     bool activated_ = false;
     QString pdfDestination_;
     LoadReportPage page_;
+    std::unique_ptr<PrintablePage> other_;
     QLabel* panel1_ = nullptr;
     QTimer* exitTimer1_ = nullptr;
     QDialog* status_ = nullptr;

@@ -86,7 +86,7 @@ QPageSize ReportPaperSize() {
     return paper;
 }
 
-WriteResult WriteReportPdf(const LoadReportPage& page, const QString& title,
+WriteResult WriteReportPdf(const PrintablePage& page, const QString& title,
                            const QString& pdfPath) {
     const QPageSize paper = ReportPaperSize();
     // Rendered to memory first, so that a failing file write is seen and reported.
@@ -108,7 +108,7 @@ WriteResult WriteReportPdf(const LoadReportPage& page, const QString& title,
         size.Width = inches.width();
         size.Height = inches.height();
         ReportEngine engine(painter, size);
-        page.Compose(engine);
+        page.Draw(engine);
         painter.end();
     }
     buffer.close();

@@ -33,8 +33,7 @@ QPageSize ReportPaperSize();
 
 // Writes the page as a one-page PDF file on the report's paper; the error (UTF-8) names what
 // went wrong when the file cannot be written.
-WriteResult WriteReportPdf(const LoadReportPage& page, const QString& title,
-                           const QString& pdfPath);
+WriteResult WriteReportPdf(const PrintablePage& page, const QString& title, const QString& pdfPath);
 
 // The one-page report as a PDF file (WriteReportPdf); an error when the header picture is
 // missing or the file cannot be written. Needs a QGuiApplication.

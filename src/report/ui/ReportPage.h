@@ -17,13 +17,24 @@ struct ReportPageResult {
     double BottomY = 0; // lowest baseline printed, inches
 };
 
-class LoadReportPage {
+// A one-page printout the report window, its preview, the printer and the PDF writer produce.
+class PrintablePage {
+public:
+    virtual ~PrintablePage() = default;
+    // The header picture and the custom footer (null when none).
+    virtual void SetPictures(const QImage& header, const QImage& footer) = 0;
+    virtual void SetColorPrinting(bool on) = 0;
+    virtual void Draw(ReportEngine& r) const = 0;
+};
+
+class LoadReportPage : public PrintablePage {
 public:
     void SetReport(const LoadReport& report) { report_ = report; }
     const LoadReport& Report() const { return report_; }
 
-    void SetPictures(const QImage& header, const QImage& footer);
-    void SetColorPrinting(bool on) { colorPrinting_ = on; }
+    void SetPictures(const QImage& header, const QImage& footer) override;
+    void SetColorPrinting(bool on) override { colorPrinting_ = on; }
+    void Draw(ReportEngine& r) const override { Compose(r); }
 
     // Composes the whole page; a page can be composed any number of times (the preview
     // repaints).

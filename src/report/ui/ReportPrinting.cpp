@@ -29,7 +29,7 @@ ReportPageSize ReportPageSizeOf(const QPrinter& printer) {
             margins.right(), margins.top(),  margins.bottom()};
 }
 
-bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
+bool PrintReportPage(QPrinter& printer, const PrintablePage& page,
                      const std::function<void(int)>& onNewPage) {
     const ReportPageSize size = ReportPageSizeOf(printer);
     // The engine places everything from the paper's corner; the report keeps its own margins.
@@ -42,7 +42,7 @@ bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
         return false;
     }
     ReportEngine engine(painter, size);
-    page.Compose(engine);
+    page.Draw(engine);
     return painter.end();
 }
 

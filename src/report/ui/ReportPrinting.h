@@ -17,7 +17,7 @@ ReportPageSize ReportPageSizeOf(const QPrinter& printer);
 
 // Paints the page on a printer or a preview's printer (full-page mode). `onNewPage` is told the
 // number of each page before it is painted. False when the printer could not be started.
-bool PrintReportPage(QPrinter& printer, const LoadReportPage& page,
+bool PrintReportPage(QPrinter& printer, const PrintablePage& page,
                      const std::function<void(int)>& onNewPage = {});
 
 } // namespace corvane

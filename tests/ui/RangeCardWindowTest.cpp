@@ -1,0 +1,124 @@
+// The range card window beside the catalog: it follows the ballistics panel until its own
+// conditions are edited, refuses a card of too many rows, and its print preview draws one page.
+#include "rifle/ui/RangeCardWindow.h"
+#include "MainWindowFixture.h"
+#include "app/BallisticsPanel.h"
+#include "app/ControlStrip.h"
+#include "app/MainMenus.h"
+#include "app/RangeCardLink.h"
+#include "report/ui/MainReport.h"
+#include "report/ui/RangeCardPrintPage.h"
+#include "report/ui/ReportOutput.h"
+#include "report/ui/ReportPreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace corvane {
+namespace {
+
+class RangeCardWindowTest : public test::MainWindowFixture {
+protected:
+    // The card opened from the Tools menu on the first rifle load.
+    RangeCardWindow* OpenCard(TfrmMain& window) {
+        window.SelectGridRow(0);
+        window.Menus().RangeCard->trigger();
+        RangeCardWindow* card = window.CardLink()->Window();
+        EXPECT_TRUE(card->isVisible());
+        return card;
+    }
+
+    // The wind hold of the card's second row (the first step past the muzzle).
+    static QString WindHold(const RangeCardWindow& card) {
+        return card.Table()->item(1, 4)->text();
+    }
+};
+
+TEST_F(RangeCardWindowTest, FollowsThePanelUntilItsOwnConditionsAreEdited) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    RangeCardWindow* card = OpenCard(*window);
+    ASSERT_GE(card->Table()->rowCount(), 2);
+    auto* wind = card->findChild<QLineEdit*>(QStringLiteral("edtCrossWind"));
+    QSpinBox* panelWind = window->Strip()->Ballistics()->CrossWindEntry();
+
+    const QString calm = WindHold(*card);
+    QTest::keyClick(panelWind, Qt::Key_Up);
+    EXPECT_EQ(wind->text(), panelWind->text());
+    EXPECT_NE(WindHold(*card), calm);
+
+    // Edited here, the card keeps its own wind while the panel changes.
+    wind->selectAll();
+    QTest::keyClicks(wind, QStringLiteral("0"));
+    EXPECT_TRUE(card->ConditionsEdited());
+    EXPECT_EQ(WindHold(*card), QStringLiteral("0.00"));
+    EXPECT_TRUE(card->findChild<QLabel*>(QStringLiteral("lblConditionsSource"))
+                    ->text()
+                    .contains(QStringLiteral("edited here")));
+    QTest::keyClick(panelWind, Qt::Key_Up);
+    EXPECT_EQ(WindHold(*card), QStringLiteral("0.00"));
+
+    auto* follow = card->findChild<QPushButton*>(QStringLiteral("btnFollowPanel"));
+    QTest::mouseClick(follow, Qt::LeftButton);
+    EXPECT_FALSE(card->ConditionsEdited());
+    EXPECT_EQ(wind->text(), panelWind->text());
+    EXPECT_NE(WindHold(*card), QStringLiteral("0.00"));
+
+    // Too many rows: the card says so and offers nothing to print.
+    card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(5);
+    EXPECT_EQ(card->Table()->rowCount(), 0);
+    EXPECT_TRUE(card->findChild<QLabel*>(QStringLiteral("lblProblem"))->isVisibleTo(card));
+    EXPECT_TRUE(card->Page().problem.find("at most 102 rows") != std::string::npos);
+    EXPECT_FALSE(card->findChild<QPushButton*>(QStringLiteral("btnPreview"))->isEnabled());
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+TEST_F(RangeCardWindowTest, PrintPreviewDrawsTheWholeCardOnOnePage) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    RangeCardWindow* card = OpenCard(*window);
+    card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
+    ASSERT_EQ(card->Table()->rowCount(), 101);
+
+    int pages = -1;
+    bool rulers = false;
+    double tableFont = 0;
+    double lowest = 0;
+    card->SetPrintHook([&](TfrmMainReport& report) {
+        auto* poll = new QTimer(&report);
+        QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* preview = qobject_cast<ReportPreview*>(top);
+                if (preview != nullptr && preview->isVisible()) {
+                    poll->stop();
+                    pages = preview->View()->pageCount();
+                    rulers = preview->TopRuler()->CurrentScale().has_value();
+                    preview->reject();
+                }
+            }
+        });
+        poll->start(20);
+        report.exec();
+        const auto& page = dynamic_cast<const RangeCardPrintPage&>(report.Printed());
+        tableFont = page.TableFontSize();
+        lowest = page.LowestBaseline();
+    });
+    QTest::mouseClick(card->findChild<QPushButton*>(QStringLiteral("btnPreview")), Qt::LeftButton);
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(rulers);
+    // A hundred rows still fit the page, in a type that can be read.
+    EXPECT_GE(tableFont, 6);
+    EXPECT_LE(lowest, ReportPaperSize().rect(QPageSize::Inch).height() - 0.5);
+    EXPECT_TRUE(prompts.errors.empty());
+}
+
+} // namespace
+} // namespace corvane
