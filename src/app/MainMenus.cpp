@@ -61,7 +61,7 @@ MainMenus BuildMainMenus(QWidget* owner) {
     m.ShowPopupHints = Item(m.ToolsMenu, QStringLiteral("Show &popup hints"), true);
     m.TableToFile = Item(m.ToolsMenu, QStringLiteral("&Table to file..."));
     m.TrajectoryChart = Item(m.ToolsMenu, QStringLiteral("Trajectory &chart..."));
-    m.RangeCard = Item(m.ToolsMenu, QStringLiteral("&Range card..."));
+    m.RangeCard = Item(m.ToolsMenu, QStringLiteral("Range car&d..."));
     m.RangeCard->setObjectName(QStringLiteral("RangeCard1"));
 
     m.PrintMenu = new QMenu(owner);
