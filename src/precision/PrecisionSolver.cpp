@@ -18,6 +18,10 @@ constexpr double kRadiansPerMoa = std::numbers::pi / (180 * 60);
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kFpsPerMph = 5280.0 / 3600.0;
 constexpr double kGrainsPerPound = 7000;
+// The ICAO troposphere's density exponent, g M / (R L) - 1, and its lapse per foot.
+constexpr double kDensityExponent = 4.2558797;
+constexpr double kLapseRankinePerFt = 0.00356616;
+constexpr double kRankineOffset = 459.67;
 // Flight ends when the bullet is this slow, after this long, or after this many steps.
 constexpr double kStopSpeedFps = 50;
 constexpr double kStopTimeS = 60;
@@ -53,24 +57,35 @@ struct State {
     double Time = 0;
 };
 
-// What stays the same through one flight. The air is taken as the same along the whole path.
+// What stays the same through one flight.
 struct Flight {
     DragFunction Drag = DragFunction::G1;
-    double DragFactor = 0; // kDragScale * density ratio / BC
+    double DragFactor = 0; // kDragScale * density ratio / BC, at the muzzle's height
     double SoundSpeed = 1;
     Vec Gravity;
     Vec Wind;
     bool Rotating = false;
     Vec TwiceOmega;
+    // The earth's vertical in the line of sight's frame, and the standard lapse over the site's
+    // absolute temperature: the air thins and cools as an inclined shot climbs.
+    Vec Up{0, 1, 0};
+    double LapsePerFoot = 0;
 
     // The drag's rate (1/s) at an air speed: deceleration over speed.
-    double DragRate(double airSpeed) const {
-        return DragFactor * DragCoefficient(Drag, airSpeed / SoundSpeed) * airSpeed;
+    double DragRate(double airSpeed, double densityFactor = 1, double soundFactor = 1) const {
+        return DragFactor * densityFactor *
+               DragCoefficient(Drag, airSpeed / (SoundSpeed * soundFactor)) * airSpeed;
     }
 
-    Vec Acceleration(Vec velocity) const {
+    Vec Acceleration(Vec position, Vec velocity) const {
+        // Density goes with (1 - lapse h)^4.256 and the speed of sound with its square root;
+        // taken to first order, within 0.3 % up to 3000 ft above the muzzle, and kept positive
+        // for any height a lobbed shot may reach.
+        const double climb = LapsePerFoot * (position.X * Up.X + position.Y * Up.Y);
+        const double densityFactor = std::max(1 - kDensityExponent * climb, 0.05);
+        const double soundFactor = std::max(1 - climb / 2, 0.5);
         const Vec air = velocity - Wind;
-        Vec acceleration = Gravity - air * DragRate(Length(air));
+        Vec acceleration = Gravity - air * DragRate(Length(air), densityFactor, soundFactor);
         if (Rotating) {
             acceleration = acceleration - Cross(TwiceOmega, velocity);
         }
@@ -78,16 +93,21 @@ struct Flight {
     }
 
     State Step(const State& s, double dt) const {
-        const Vec a1 = Acceleration(s.Velocity);
-        const Vec v2 = s.Velocity + a1 * (dt / 2);
-        const Vec a2 = Acceleration(v2);
-        const Vec v3 = s.Velocity + a2 * (dt / 2);
-        const Vec a3 = Acceleration(v3);
-        const Vec v4 = s.Velocity + a3 * dt;
-        const Vec a4 = Acceleration(v4);
+        const Vec p1 = s.Position;
+        const Vec v1 = s.Velocity;
+        const Vec a1 = Acceleration(p1, v1);
+        const Vec p2 = p1 + v1 * (dt / 2);
+        const Vec v2 = v1 + a1 * (dt / 2);
+        const Vec a2 = Acceleration(p2, v2);
+        const Vec p3 = p1 + v2 * (dt / 2);
+        const Vec v3 = v1 + a2 * (dt / 2);
+        const Vec a3 = Acceleration(p3, v3);
+        const Vec p4 = p1 + v3 * dt;
+        const Vec v4 = v1 + a3 * dt;
+        const Vec a4 = Acceleration(p4, v4);
         State next;
-        next.Position = s.Position + (s.Velocity + (v2 + v3) * 2 + v4) * (dt / 6);
-        next.Velocity = s.Velocity + (a1 + (a2 + a3) * 2 + a4) * (dt / 6);
+        next.Position = p1 + (v1 + (v2 + v3) * 2 + v4) * (dt / 6);
+        next.Velocity = v1 + (a1 + (a2 + a3) * 2 + a4) * (dt / 6);
         next.Time = s.Time + dt;
         return next;
     }
@@ -156,6 +176,7 @@ Flight ZeroFlight(const PrecisionInputs& in, const Air& air) {
         kDragScale * air.DensityRatio / (in.BallisticCoefficient * IcaoBcFactor(in.BcReference));
     flight.SoundSpeed = air.SpeedOfSoundFps;
     flight.Gravity = {0, -kGravityFtPerS2, 0};
+    flight.LapsePerFoot = kLapseRankinePerFt / (air.TemperatureF + kRankineOffset);
     return flight;
 }
 
@@ -170,6 +191,7 @@ Flight ShotFlight(const PrecisionInputs& in, const Air& air) {
                    -level.X * sinIncline + level.Y * cosIncline, level.Z};
     };
     flight.Gravity = toSight({0, -kGravityFtPerS2, 0});
+    flight.Up = toSight({0, 1, 0});
     const double windFrom = in.WindFromDegrees * kRadiansPerDegree;
     const double wind = in.WindMph * kFpsPerMph;
     flight.Wind = toSight({-wind * std::cos(windFrom), 0, -wind * std::sin(windFrom)});

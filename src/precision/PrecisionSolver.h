@@ -9,7 +9,8 @@
 // with k = (pi / 8) rho0 / 144 (the G functions' scale, rho0 the ICAO sea-level density), w the
 // wind, g gravity turned into the inclined frame, Omega the earth's rotation (only when a
 // latitude is given; it carries both the sideways Coriolis drift and the vertical Eotvos
-// effect). Integrated with classical fourth-order Runge-Kutta in time, each step covering about
+// effect). rho and the speed of sound in M follow the standard lapse with the bullet's height
+// above the muzzle, which matters for steep shots. Integrated with classical fourth-order Runge-Kutta in time, each step covering about
 // 10 ft of flight but never more than a third of the time the drag needs to take the speed
 // down noticeably, so that a very light or very slow bullet stays stable. Every requested range
 // is met exactly: the step that would pass it is shortened to end on it.
