@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace corvane::precision {
@@ -92,6 +93,80 @@ TEST(PrecisionSolver, AgreesWithPublishedReferences) {
     }
     EXPECT_GE(checked, 80);
     std::printf("worst: velocity %.3f %%, path %.3f MOA\n", worstVelocity, worstPath);
+}
+
+constexpr const char* kPlainLoad =
+    "--drag G7 --bc 0.3 --mv 2800 --weight 175 --sight-height 1.5 --zero 100 --diameter 0.308 "
+    "--length 1.24";
+
+PrecisionPoint At(const std::string& extra, double range) {
+    const PrecisionSolution solution =
+        SolvePrecision(Request(std::string(kPlainLoad) + " " + extra).Inputs, {range});
+    EXPECT_EQ(solution.Status, SolveStatus::Complete) << extra;
+    return solution.Points.empty() ? PrecisionPoint{} : solution.Points[0];
+}
+
+TEST(PrecisionSolver, EffectsNotAskedForLeaveThePlainTrajectoryBitForBit) {
+    const PrecisionPoint plain = At("", 800);
+    const PrecisionPoint off = At("--humidity 0 --wind 0 --wind-direction 3h --angle 0 "
+                                  "--powder-temperature 59 --powder-sensitivity 1.5",
+                                  800);
+    EXPECT_EQ(off.VelocityFps, plain.VelocityFps);
+    EXPECT_EQ(off.TimeS, plain.TimeS);
+    EXPECT_EQ(off.PathInches, plain.PathInches);
+    EXPECT_EQ(off.WindageInches, plain.WindageInches);
+    EXPECT_EQ(plain.WindageInches, 0);
+}
+
+TEST(PrecisionSolver, EachEffectPullsTheRightWay) {
+    const PrecisionPoint plain = At("", 800);
+    EXPECT_GT(At("--twist 10", 800).WindageInches, 2);   // right-hand twist drifts right
+    EXPECT_LT(At("--twist -10", 800).WindageInches, -2); // left-hand to the left
+    EXPECT_LT(At("--wind 10 --wind-direction 90", 800).WindageInches, -20); // from the right
+    EXPECT_GT(At("--angle 30", 800).PathInches, plain.PathInches + 20);     // up or down, the
+    EXPECT_GT(At("--angle -30", 800).PathInches, plain.PathInches + 20);    // path drops less
+    EXPECT_GT(At("--latitude 45", 800).WindageInches, 0); // northern hemisphere: right
+    EXPECT_LT(At("--latitude -45", 800).WindageInches, 0);
+    EXPECT_GT(At("--latitude 45 --azimuth 90", 800).PathInches,
+              At("--latitude 45 --azimuth 270", 800).PathInches + 1); // east shots rise
+    EXPECT_DOUBLE_EQ(At("--powder-temperature 99 --powder-sensitivity 1.5", 0).VelocityFps, 2860);
+    EXPECT_LT(At("--bc-reference asm", 800).VelocityFps, plain.VelocityFps - 5);
+    EXPECT_GT(At("--altitude 5000", 800).PathInches, plain.PathInches + 5); // thinner air
+}
+
+TEST(PrecisionSolver, RefusesWhatCannotBeSolvedAndAlwaysEnds) {
+    SolveRequest far = Request("--drag G1 --bc 0.1 --mv 1000 --weight 40 --sight-height 1.5 "
+                               "--zero 2500");
+    EXPECT_EQ(SolvePrecision(far.Inputs, {100}).Status, SolveStatus::ZeroOutOfReach);
+    far.Inputs.BoreAngleMoa = 0;
+    const PrecisionSolution short_ = SolvePrecision(far.Inputs, {100, 5000, 0});
+    EXPECT_EQ(short_.Status, SolveStatus::FellShort);
+    ASSERT_EQ(short_.Points.size(), 2u); // those reached, in the order asked
+    EXPECT_EQ(short_.Points[1].RangeYards, 0);
+
+    const PrecisionInputs good = Request(kPlainLoad).Inputs;
+    for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity(), -1000.0, 1e9}) {
+        PrecisionInputs in = good;
+        in.BallisticCoefficient = bad;
+        EXPECT_EQ(SolvePrecision(in, {100}).Status, SolveStatus::InvalidInput) << bad;
+        in = good;
+        in.Site.TemperatureF = bad;
+        EXPECT_EQ(SolvePrecision(in, {100}).Status, SolveStatus::InvalidInput) << bad;
+        EXPECT_EQ(SolvePrecision(good, {bad}).Status, SolveStatus::InvalidInput) << bad;
+    }
+    SolveRequest request;
+    for (const auto& [option, value] : {std::pair{"--bc", "nan"},
+                                        {"--mv", "1e9"},
+                                        {"--wind-direction", "13h"},
+                                        {"--drag", "G5"},
+                                        {"--twist", "0"},
+                                        {"--speed", "1"}}) {
+        EXPECT_TRUE(SetSolveOption(request, option, value)) << option << ' ' << value;
+    }
+    EXPECT_EQ(
+        CheckSolveRequest(Request(std::string(kPlainLoad) + " --increment 1 --range 1000 "
+                                                            "--twist 7 --powder-temperature 90")),
+        "--powder-temperature and --powder-sensitivity go together");
 }
 
 } // namespace
