@@ -26,7 +26,7 @@ constexpr double kRankineOffset = 459.67;
 constexpr double kStopSpeedFps = 50;
 constexpr double kStopTimeS = 60;
 constexpr int kStepBudget = 200000;
-constexpr double kStepFeet = 10;
+constexpr double kStepFeet = 30;
 // At most this fraction of the drag's own time scale (v / deceleration) per step.
 constexpr double kStepDragFraction = 0.3;
 
