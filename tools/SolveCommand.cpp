@@ -52,6 +52,10 @@ double Rounded(double value, int decimals) {
 } // namespace
 
 int RunSolve(const Args& args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kSolveUsage, stdout);
+        return 0;
+    }
     SolveRequest request;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) {

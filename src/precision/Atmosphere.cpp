@@ -1,5 +1,6 @@
 #include "precision/Atmosphere.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::precision {

@@ -150,6 +150,10 @@ std::optional<std::string> CheckSolveRequest(const SolveRequest& request) {
 
 std::vector<double> RequestedRanges(const SolveRequest& request) {
     std::vector<double> ranges{0};
+    const double count = request.RangeYards / request.IncrementYards;
+    if (!(request.IncrementYards >= kIncrementLimit.Low) || !(count < kMaxRanges)) {
+        return ranges; // only after CheckSolveRequest has passed is there more to give
+    }
     // Counted in whole steps, so that no rounding drifts the last point past the range.
     const auto steps = static_cast<long>(std::floor(request.RangeYards / request.IncrementYards));
     for (long i = 1; i <= steps; ++i) {
