@@ -270,7 +270,11 @@ std::optional<double> ZeroAngle(const PrecisionInputs& in, const Air& air) {
         previousPath = *path;
         angle = slope > 0 ? angle - *path / slope : (low + high) / 2;
     }
-    return (low + high) / 2;
+    // The bracket closed without a crossing: the path jumps there (the bullet stops reaching the
+    // zero range), which is no zero.
+    const double last = (low + high) / 2;
+    const std::optional<double> path = PathAtZero(in, flight, last);
+    return path && std::abs(*path) < 1e-3 ? std::optional<double>(last) : std::nullopt;
 }
 
 double SpinDriftInches(const PrecisionInputs& in, const Air& air, double time) {
