@@ -116,8 +116,8 @@ private:
     std::array<double, N> slope_{};
 };
 
-const MonotoneCubic kG1Curve(kG1);
-const MonotoneCubic kG7Curve(kG7);
+constexpr MonotoneCubic kG1Curve(kG1);
+constexpr MonotoneCubic kG7Curve(kG7);
 
 } // namespace
 
