@@ -220,32 +220,18 @@ std::optional<double> PathAtZero(const PrecisionInputs& in, const Flight& flight
 std::optional<double> ZeroAngle(const PrecisionInputs& in, const Air& air) {
     const Flight flight = ZeroFlight(in, air);
     const double zeroFeet = in.ZeroRangeYards * 3;
-    constexpr double kTolerance = 1e-9; // feet
+    constexpr double kTolerance = 1e-7; // feet
     // Below the line of sight at a level bore (the sight sits above the bore and gravity pulls
-    // down), above it somewhere up to 45 degrees if the zero can be reached at all.
+    // down); the crossing, if there is one, lies between that and 45 degrees.
     double low = 0;
-    std::optional<double> lowPath = PathAtZero(in, flight, low);
+    const std::optional<double> lowPath = PathAtZero(in, flight, low);
     if (!lowPath) {
         return std::nullopt;
     }
     if (*lowPath >= 0) {
         return low;
     }
-    double high = 0;
-    for (const double degrees : {0.5, 2.0, 5.0, 10.0, 20.0, 30.0, 45.0}) {
-        const std::optional<double> path = PathAtZero(in, flight, degrees * kRadiansPerDegree);
-        if (path && *path >= 0) {
-            high = degrees * kRadiansPerDegree;
-            break;
-        }
-        if (path) {
-            low = degrees * kRadiansPerDegree;
-            lowPath = path;
-        }
-    }
-    if (high == 0) {
-        return std::nullopt;
-    }
+    double high = std::numbers::pi / 4;
     // Secant steps from the low end (the path grows about linearly with the angle there),
     // bisection whenever a step leaves the bracket or the bullet falls short.
     double angle = low - *lowPath / zeroFeet;

@@ -19,9 +19,9 @@
 //
 // Zeroing: the bore angle (to the line of sight) that puts the path on the line of sight at the
 // zero range, in the same air but level, without wind or the earth's rotation - where a rifle is
-// zeroed. Secant steps on the path error, kept inside a bracket by bisection (the bracket's top
-// found among a few angles up to 45 degrees), at most 200 flights, so it always ends; when no
-// angle up to 45 degrees reaches the line of sight at the zero range the zero is out of reach.
+// zeroed. Secant steps on the path error from a level bore, kept by bisection inside the
+// bracket of 0 to 45 degrees, at most 200 flights, so it always ends; when the bracket closes
+// without the path crossing the line of sight at the zero range, the zero is out of reach.
 //
 // Coriolis and Eotvos are in the equations of motion, not the flat-fire formulas: the sideways
 // speed they give the bullet is slowed by the drag like any other, so at 1000 yd they come out
