@@ -65,6 +65,10 @@ def main():
     seed("fuzz_engine", "panel",
          b"0" + END + b"59" + END + b"10" + END + b"100" + END + b"500" + END + b"200" + END
          + struct.pack("<iidd", 3000, 150, 0.4, 0.0) + b"\x00")
+    # Precision model: the options of a G7 load with every effect, as texts.
+    words = ("--drag G7 --bc 0.3 --mv 2800 --weight 175 --sight-height 1.5 --zero 100 --increment 100 "
+             "--range 1000 --twist 10 --diameter 0.308 --length 1.24 --latitude 45 --wind 10").split()
+    seed("fuzz_precision", "options", b"".join(w.encode() + END for w in words) + b"\x01")
 
 
 if __name__ == "__main__":

@@ -13,7 +13,7 @@ cmake --preset fuzz -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target fuzz_all
 
 targets=(fuzz_load_table fuzz_name_lists fuzz_shot_size_index fuzz_descriptions fuzz_settings
-         fuzz_engine fuzz_grid_data fuzz_my_loads)
+         fuzz_engine fuzz_grid_data fuzz_my_loads fuzz_precision)
 failed=()
 for target in "${targets[@]}"; do
   work="$build/corpus/$target"

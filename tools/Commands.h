@@ -14,5 +14,6 @@ int RunEngine(const Args& args);    // engine --range-count N ...
 int RunTable(const Args& args);     // table DATA SECTION [conditions] [--metric]
 int RunReport(const Args& args);    // report DATA SECTION LOADNO [conditions] [--metric]
 int RunRangeCard(const Args& args); // range-card (--bc --mv --weight | --load ...) [options]
+int RunSolve(const Args& args);     // solve --drag --bc --mv --weight ... (precision model)
 
 } // namespace corvane::tool

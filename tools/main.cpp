@@ -19,6 +19,8 @@ constexpr const char* kUsage =
     "                                the load report text of one load, and its page as PDF\n"
     "  range-card (--bc X --mv FPS --weight GR | --load DATA SECTION LOADNO) [options]\n"
     "                                a range card with come-ups and clicks, as CSV\n"
+    "  solve --drag G1|G7 --bc X --mv FPS --weight GR ... [options]\n"
+    "                                the precision model's trajectory, as JSON\n"
     "conditions: --altitude --temperature --crosswind --increment --range --zero --sight-height\n";
 
 } // namespace
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
     }
     if (command == "range-card") {
         return corvane::tool::RunRangeCard(args);
+    }
+    if (command == "solve") {
+        return corvane::tool::RunSolve(args);
     }
     std::fprintf(stderr, "corvane-catalog-tool: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;
