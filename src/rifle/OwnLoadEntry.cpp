@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace corvane {
 namespace {
@@ -190,12 +191,104 @@ std::optional<double> OwnFieldValue(OwnField field, std::string_view acceptedTex
     return std::clamp(FromShown(ShapeOf(field), *shown, english), limits.low, limits.high);
 }
 
-FieldCheck CheckOwnName(std::string_view text, std::string_view previous) {
-    const std::string name(Trim(text));
-    if (name.empty()) {
+FieldCheck CheckOwnText(std::string_view text, std::string_view previous, bool required) {
+    std::string kept = Trim(text);
+    if (required && kept.empty()) {
         return {false, std::string(previous), "A name cannot be empty."};
     }
-    return {true, name, {}};
+    if (kept.size() > kMaxTextLength) {
+        return {false, std::string(previous),
+                "This text is too long: at most 200 bytes, where a letter outside English takes "
+                "two or three."};
+    }
+    return {true, std::move(kept), {}};
+}
+
+bool IsRifleField(OwnField field) {
+    return field == OwnField::SightHeight || field == OwnField::ZeroRange ||
+           field == OwnField::Click;
+}
+
+namespace {
+
+// The member behind a load's field; null for a rifle's.
+template <typename Load> auto LoadMember(Load& load, OwnField field) {
+    using Number = std::conditional_t<std::is_const_v<Load>, const double, double>;
+    using Optional = std::conditional_t<std::is_const_v<Load>, const std::optional<double>,
+                                        std::optional<double>>;
+    struct Member {
+        Number* required = nullptr;
+        Optional* optional = nullptr;
+    };
+    switch (field) {
+    case OwnField::BulletWeight:
+        return Member{&load.bulletWeight, nullptr};
+    case OwnField::BallisticCoefficient:
+        return Member{&load.ballisticCoefficient, nullptr};
+    case OwnField::MuzzleVelocity:
+        return Member{&load.muzzleVelocity, nullptr};
+    case OwnField::BarrelLength:
+        return Member{&load.barrelLength, nullptr};
+    case OwnField::G7Coefficient:
+        return Member{nullptr, &load.g7Coefficient};
+    case OwnField::BulletDiameter:
+        return Member{nullptr, &load.bulletDiameter};
+    case OwnField::BulletLength:
+        return Member{nullptr, &load.bulletLength};
+    case OwnField::Twist:
+        return Member{nullptr, &load.twist};
+    case OwnField::PowderSensitivity:
+        return Member{nullptr, &load.powderSensitivity};
+    case OwnField::SightHeight:
+    case OwnField::ZeroRange:
+    case OwnField::Click:
+        break;
+    }
+    return Member{};
+}
+
+template <typename Rifle> auto RifleMember(Rifle& rifle, OwnField field) {
+    switch (field) {
+    case OwnField::SightHeight:
+        return &rifle.sightHeight;
+    case OwnField::ZeroRange:
+        return &rifle.zeroRange;
+    case OwnField::Click:
+        return &rifle.click;
+    default:
+        break;
+    }
+    return static_cast<decltype(&rifle.click)>(nullptr);
+}
+
+} // namespace
+
+std::optional<double> FieldValue(const OwnLoad& load, OwnField field) {
+    const auto member = LoadMember(load, field);
+    if (member.required != nullptr) {
+        return *member.required;
+    }
+    return member.optional != nullptr ? *member.optional : std::nullopt;
+}
+
+std::optional<double> FieldValue(const RifleProfile& rifle, OwnField field) {
+    const double* member = RifleMember(rifle, field);
+    return member != nullptr ? std::optional<double>(*member) : std::nullopt;
+}
+
+void SetFieldValue(OwnLoad& load, OwnField field, std::optional<double> value) {
+    const auto member = LoadMember(load, field);
+    if (member.optional != nullptr) {
+        *member.optional = value;
+    } else if (member.required != nullptr && value) {
+        *member.required = *value;
+    }
+}
+
+void SetFieldValue(RifleProfile& rifle, OwnField field, std::optional<double> value) {
+    if (double* member = RifleMember(rifle, field); member != nullptr && value) {
+        *member = *value;
+    }
 }
 
 std::array<double, 2> CommonClicks(AdjustmentUnit unit) {

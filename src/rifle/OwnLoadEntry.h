@@ -37,8 +37,18 @@ FieldCheck CheckOwnFieldEntry(OwnField field, std::string_view text, bool englis
 // The English value of an accepted entry's text; none for an empty (unknown) entry.
 std::optional<double> OwnFieldValue(OwnField field, std::string_view acceptedText, bool english);
 
-// A name (UTF-8) when its field is left: trimmed, and refused when nothing is left.
-FieldCheck CheckOwnName(std::string_view text, std::string_view previous);
+// A name, caliber or note (UTF-8) when its field is left: trimmed; refused when longer than the
+// document allows, or empty when `required` (a name).
+FieldCheck CheckOwnText(std::string_view text, std::string_view previous, bool required);
+
+// The number of a load's or a rifle's field; none for an unknown value or a field of the other.
+bool IsRifleField(OwnField field);
+std::optional<double> FieldValue(const OwnLoad& load, OwnField field);
+std::optional<double> FieldValue(const RifleProfile& rifle, OwnField field);
+// Sets a field of a load or a rifle; none makes an optional field unknown and leaves a
+// required one as it is.
+void SetFieldValue(OwnLoad& load, OwnField field, std::optional<double> value);
+void SetFieldValue(RifleProfile& rifle, OwnField field, std::optional<double> value);
 
 // The click values a scope of the unit commonly has: 1/4 and 1/8 MOA, 0.1 and 0.05 mil.
 std::array<double, 2> CommonClicks(AdjustmentUnit unit);
