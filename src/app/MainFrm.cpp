@@ -5,6 +5,7 @@
 #include "app/ControlStrip.h"
 #include "app/DetailArea.h"
 #include "app/FilterCombo.h"
+#include "app/MyLoadsLink.h"
 #include "app/Pictures.h"
 #include "app/QuickFind.h"
 #include "app/SideWindows.h"
@@ -229,13 +230,18 @@ void TfrmMain::BuildCatalogPage() {
     QToolButton* chart = chartLink_->NewToolButton(pnlToolBtn);
     tools->insertWidget(tools->indexOf(toolsButton_), chart);
     chartLink_->Attach(menus_.TrajectoryChart);
+    myLoadsLink_ =
+        new MyLoadsLink(*this, catalog_, settings_, shownLoads_, *grid_, *chartLink_, prompts_);
+    QToolButton* myLoads = myLoadsLink_->NewToolButton(pnlToolBtn);
+    tools->insertWidget(tools->indexOf(toolsButton_), myLoads);
+    myLoadsLink_->Attach(menus_.MyLoads);
     InstallQuickFind(*this, catalog_);
     // The keyboard starts at the filter lists and the ballistics panel, then the grid; the
     // section tabs and the tool buttons come last.
     QWidget* previous = grid_;
     for (QWidget* next :
          std::initializer_list<QWidget*>{sectionTabs_, webSiteButton_, expertButton_, printButton_,
-                                         chart, toolsButton_, helpButton_}) {
+                                         chart, myLoads, toolsButton_, helpButton_}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -430,6 +436,7 @@ void TfrmMain::RestorePlacement() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    myLoadsLink_->KeepEntries();
     SaveEndOfRunSettings();
     QWidget::closeEvent(event);
 }
@@ -652,6 +659,7 @@ void TfrmMain::RestoreBallisticDefaults() {
 
 void TfrmMain::ApplyUnitSystem() {
     strip_->Ballistics()->ShowDefaultConditions(settings_);
+    myLoadsLink_->UnitSystemChanged();
     RefillKeepingPosition();
 }
 

@@ -35,6 +35,7 @@ namespace corvane {
 class DetailArea;
 class FilterCombo;
 class HelpViewer;
+class MyLoadsLink;
 class SideWindows;
 class SplashPage;
 class TFormAmmoExpt;
@@ -73,6 +74,8 @@ public:
     void ShowExpertWindow();
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }
+    // The run's own loads: their store, window and the grid's "Copy to My Loads".
+    MyLoadsLink* OwnLoads() const { return myLoadsLink_; }
     void SelectGridRow(int index);
     void ApplyUnitSystem();
     void SetUnitSystem(bool english);
@@ -187,6 +190,7 @@ private:
     QLabel* legendLine2_ = nullptr;
     MainMenus menus_;
     TrajectoryChartLink* chartLink_ = nullptr;
+    MyLoadsLink* myLoadsLink_ = nullptr;
 };
 
 } // namespace corvane

@@ -1,0 +1,63 @@
+#pragma once
+// Ties the My Loads window to the main window: one store and one window for the run, opened
+// from the tool button and the Tools menu, following the unit system, and fed by "Copy to My
+// Loads" on a catalog row's context menu.
+#include "catalog/Catalog.h"
+#include "catalog/ShownLoads.h"
+#include "settings/AppSettings.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QToolButton;
+
+namespace corvane {
+
+class CatalogGridView;
+class MyLoadsStore;
+class MyLoadsWindow;
+class TfrmMain;
+class TrajectoryChartLink;
+class UserPrompts;
+
+class MyLoadsLink : public QObject {
+    Q_OBJECT
+public:
+    // The grid's context menu is the chart link's, with "Copy to My Loads" added.
+    MyLoadsLink(TfrmMain& window, Catalog& catalog, const AppSettings& settings,
+                const ShownLoads& shown, CatalogGridView& grid, TrajectoryChartLink& chart,
+                UserPrompts& prompts);
+
+    QToolButton* NewToolButton(QWidget* parent);
+    void Attach(QAction* menuItem);
+
+    // Opens the window (made on first use), beside the main window when it was hidden.
+    void ShowWindow();
+    // Starts an own load from the selected catalog row and opens the window on it.
+    void CopySelectedLoad();
+    void UnitSystemChanged();
+    // Keeps what is typed in the window (the program is closing).
+    void KeepEntries();
+
+    // The grid's context menu at `at` (viewport coordinates); none where it has none.
+    QMenu* BuildGridContextMenu(const QPoint& at);
+
+    MyLoadsStore& Store() const { return *store_; }
+    MyLoadsWindow* Window() const { return window_; }
+
+private:
+    void GridContextMenu(const QPoint& at);
+
+    TfrmMain& main_;
+    Catalog& catalog_;
+    const AppSettings& settings_;
+    const ShownLoads& shown_;
+    CatalogGridView& grid_;
+    TrajectoryChartLink& chart_;
+    UserPrompts& prompts_;
+    MyLoadsStore* store_ = nullptr;
+    MyLoadsWindow* window_ = nullptr;
+};
+
+} // namespace corvane
