@@ -5,6 +5,7 @@
 #include "app/DetailArea.h"
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
+#include "app/MyLoadsLink.h"
 #include "app/ProgramSetup.h"
 #include "app/SideWindows.h"
 #include "app/SplashPage.h"
@@ -13,6 +14,8 @@
 #include "expert/ui/Ammoexpt.h"
 #include "report/ui/MainReport.h"
 #include "report/ui/ReportPreview.h"
+#include "rifle/ui/MyLoadsStore.h"
+#include "rifle/ui/MyLoadsWindow.h"
 #include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
 #include "windows/LargeImage.h"
@@ -23,8 +26,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -164,6 +170,25 @@ void SaveTrajectoryCharts(corvane::TfrmMain& window) {
     link->ClearComparison();
 }
 
+// My Loads: a rifle row copied into it, a new rifle, and the load in Metric units.
+void SaveMyLoads(corvane::TfrmMain& window) {
+    window.SectionTabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    corvane::MyLoadsLink* link = window.OwnLoads();
+    link->CopySelectedLoad();
+    corvane::MyLoadsWindow* loads = link->Window();
+    Save(*loads, "my-loads-copied-load");
+    SaveWithSideWindow(window, *loads, "my-loads-over-main-window");
+    loads->Tabs()->setCurrentIndex(1);
+    loads->findChild<QPushButton*>(QStringLiteral("btnNewRifle"))->click();
+    Save(*loads, "my-loads-new-rifle");
+    loads->Tabs()->setCurrentIndex(0);
+    window.SetUnitSystem(false);
+    Save(*loads, "my-loads-metric");
+    window.SetUnitSystem(true);
+    loads->close();
+}
+
 // The Zora Raduzu: its first page, the results of a rifle search and a shotgun guide result.
 void SaveExpertScreens(corvane::TfrmMain& window) {
     window.ShowExpertWindow();
@@ -226,6 +251,10 @@ int main(int argc, char** argv) {
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_folder);
+    // Own loads go to the test folder of the data location, never the user's, and start empty.
+    QStandardPaths::setTestModeEnabled(true);
+    std::error_code ignored;
+    std::filesystem::remove(corvane::MyLoadsStore::DefaultFile(), ignored);
 
     corvane::MemorySettingsBackend store;
     const std::filesystem::path programDir =
@@ -291,5 +320,6 @@ int main(int argc, char** argv) {
     SaveTrajectoryCharts(window);
     SaveDetailScreens(window);
     SaveExpertScreens(window);
+    SaveMyLoads(window);
     return 0;
 }
