@@ -230,8 +230,8 @@ void TfrmMain::BuildCatalogPage() {
     QToolButton* chart = chartLink_->NewToolButton(pnlToolBtn);
     tools->insertWidget(tools->indexOf(toolsButton_), chart);
     chartLink_->Attach(menus_.TrajectoryChart);
-    myLoadsLink_ =
-        new MyLoadsLink(*this, catalog_, settings_, shownLoads_, *grid_, *chartLink_, prompts_);
+    myLoadsLink_ = new MyLoadsLink(*this, catalog_, settings_, shownLoads_, *grid_, *chartLink_,
+                                   prompts_, DialogPrompts());
     QToolButton* myLoads = myLoadsLink_->NewToolButton(pnlToolBtn);
     tools->insertWidget(tools->indexOf(toolsButton_), myLoads);
     myLoadsLink_->Attach(menus_.MyLoads);

@@ -5,6 +5,7 @@
 #include "app/TrajectoryChartLink.h"
 #include "catalog/SectionTraits.h"
 #include "common/ui/QtScreenPlacement.h"
+#include "common/ui/QtUserPrompts.h"
 #include "rifle/OwnLoadFromCatalog.h"
 #include "rifle/ui/MyLoadsStore.h"
 #include "rifle/ui/MyLoadsWindow.h"
@@ -17,10 +18,13 @@ namespace corvane {
 
 MyLoadsLink::MyLoadsLink(TfrmMain& window, Catalog& catalog, const AppSettings& settings,
                          const ShownLoads& shown, CatalogGridView& grid, TrajectoryChartLink& chart,
-                         UserPrompts& prompts)
+                         UserPrompts& prompts, UserPrompts* windowPrompts)
     : QObject(&window), main_(window), catalog_(catalog), settings_(settings), shown_(shown),
-      grid_(grid), chart_(chart), prompts_(prompts) {
-    store_ = new MyLoadsStore(prompts_, this);
+      grid_(grid), chart_(chart), prompts_(prompts),
+      ownWindowPrompts_(windowPrompts == nullptr ? std::make_unique<QtUserPrompts>(&window)
+                                                 : nullptr),
+      windowPrompts_(windowPrompts == nullptr ? *ownWindowPrompts_ : *windowPrompts) {
+    store_ = new MyLoadsStore(windowPrompts_, this);
     // One context menu for the grid: this link shows the chart link's with its own item.
     disconnect(&grid_, &CatalogGridView::contextMenuWanted, &chart_, nullptr);
     connect(&grid_, &CatalogGridView::contextMenuWanted, this, &MyLoadsLink::GridContextMenu);
@@ -42,9 +46,14 @@ void MyLoadsLink::Attach(QAction* menuItem) {
     }
 }
 
+MyLoadsLink::~MyLoadsLink() = default;
+
 void MyLoadsLink::ShowWindow() {
     if (window_ == nullptr) {
-        window_ = new MyLoadsWindow(*store_, prompts_, settings_.EnglSys, &main_);
+        window_ = new MyLoadsWindow(*store_, windowPrompts_, settings_.EnglSys, &main_);
+        if (ownWindowPrompts_) {
+            ownWindowPrompts_->SetParent(window_);
+        }
     }
     window_->SetUnitSystem(settings_.EnglSys);
     if (!window_->isVisible()) {

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QAction;
 class QMenu;
 class QToolButton;
@@ -17,6 +19,7 @@ namespace corvane {
 class CatalogGridView;
 class MyLoadsStore;
 class MyLoadsWindow;
+class QtUserPrompts;
 class TfrmMain;
 class TrajectoryChartLink;
 class UserPrompts;
@@ -24,10 +27,14 @@ class UserPrompts;
 class MyLoadsLink : public QObject {
     Q_OBJECT
 public:
-    // The grid's context menu is the chart link's, with "Copy to My Loads" added.
+    // The grid's context menu is the chart link's, with "Copy to My Loads" added. `prompts`
+    // tells what goes wrong in the main window; `windowPrompts` what goes wrong in My Loads,
+    // message boxes over that window when null, so that closing one gives the keyboard back
+    // to it rather than to the main window.
     MyLoadsLink(TfrmMain& window, Catalog& catalog, const AppSettings& settings,
                 const ShownLoads& shown, CatalogGridView& grid, TrajectoryChartLink& chart,
-                UserPrompts& prompts);
+                UserPrompts& prompts, UserPrompts* windowPrompts);
+    ~MyLoadsLink() override;
 
     QToolButton* NewToolButton(QWidget* parent);
     void Attach(QAction* menuItem);
@@ -56,6 +63,8 @@ private:
     CatalogGridView& grid_;
     TrajectoryChartLink& chart_;
     UserPrompts& prompts_;
+    std::unique_ptr<QtUserPrompts> ownWindowPrompts_;
+    UserPrompts& windowPrompts_;
     MyLoadsStore* store_ = nullptr;
     MyLoadsWindow* window_ = nullptr;
 };

@@ -120,6 +120,7 @@ QWidget* MyLoadsWindow::ListButtons(Kind kind, const char* what) {
     connect(add, &QPushButton::clicked, this, [this, kind] { NewEntry(kind); });
     connect(copy, &QPushButton::clicked, this, [this, kind] { DuplicateEntry(kind); });
     connect(remove, &QPushButton::clicked, this, [this, kind] { DeleteEntry(kind); });
+    entryButtons_[kind == Kind::Load ? 0 : 1] = {copy, remove};
     buttons->addWidget(add);
     buttons->addWidget(copy);
     buttons->addWidget(remove);
@@ -374,8 +375,11 @@ void MyLoadsWindow::ShowLoad(int index) {
     shownLoad_ = index >= 0 && static_cast<std::size_t>(index) < document.loads.size() ? index : -1;
     const OwnLoad shown =
         shownLoad_ >= 0 ? document.loads[static_cast<std::size_t>(shownLoad_)] : OwnLoad{};
-    loadForm_->setEnabled(shownLoad_ >= 0);
     const bool any = shownLoad_ >= 0;
+    loadForm_->setEnabled(any);
+    for (QPushButton* button : entryButtons_[0]) {
+        button->setEnabled(any);
+    }
     loadName_->setText(any ? Utf8(shown.name) : QString());
     caliber_->setText(any ? Utf8(shown.caliber) : QString());
     note_->setText(any ? Utf8(shown.note) : QString());
@@ -395,6 +399,9 @@ void MyLoadsWindow::ShowRifle(int index) {
     const RifleProfile shown =
         any ? document.rifles[static_cast<std::size_t>(shownRifle_)] : RifleProfile{};
     rifleForm_->setEnabled(any);
+    for (QPushButton* button : entryButtons_[1]) {
+        button->setEnabled(any);
+    }
     rifleName_->setText(any ? Utf8(shown.name) : QString());
     for (const auto& [field, edit] : numbers_) {
         if (IsRifleField(field)) {
@@ -622,8 +629,11 @@ void MyLoadsWindow::ImportFile() {
         tabs_->setCurrentIndex(0);
         SelectEntry(Kind::Load, firstLoad);
     }
-    prompts_.ShowMessage("Imported " + std::to_string(read.Value().loads.size()) + " loads and " +
-                         std::to_string(read.Value().rifles.size()) + " rifles.");
+    const auto count = [](std::size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    prompts_.ShowMessage("Imported " + count(read.Value().loads.size(), "load", "loads") + " and " +
+                         count(read.Value().rifles.size(), "rifle", "rifles") + ".");
 }
 
 void MyLoadsWindow::ExportFile() {

@@ -109,6 +109,8 @@ private:
     QComboBox* scopeUnit_ = nullptr;
     QComboBox* clickList_ = nullptr;
     QLabel* saveProblem_ = nullptr;
+    // Duplicate and Delete of the loads and of the rifles: only with an entry shown.
+    std::array<std::array<QPushButton*, 2>, 2> entryButtons_{};
 };
 
 } // namespace corvane
