@@ -4,14 +4,19 @@
 #include "rifle/ui/MyLoadsWindow.h"
 #include "rifle/ui/MyLoadsStore.h"
 
+#include "MainWindowFixture.h"
 #include "OffscreenApp.h"
+#include "app/CatalogGridView.h"
+#include "app/MyLoadsLink.h"
 #include "catalog/CatalogTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -137,6 +142,45 @@ TEST_F(MyLoadsWindowTest, BrokenFileIsSetAsideAndTheWindowOpensEmpty) {
     EXPECT_TRUE(fs::exists(File().string() + ".broken-1"));
     EXPECT_EQ(window.LoadList()->count(), 0);
     EXPECT_FALSE(window.LoadNameEdit()->isEnabled());
+}
+
+class CopyToMyLoadsTest : public test::MainWindowFixture {
+protected:
+    // The main window's own loads live in the test folder of the data location.
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        QStandardPaths::setTestModeEnabled(true);
+        fs::remove(MyLoadsStore::DefaultFile());
+    }
+    void TearDown() override {
+        fs::remove(MyLoadsStore::DefaultFile());
+        QStandardPaths::setTestModeEnabled(false);
+    }
+};
+
+TEST_F(CopyToMyLoadsTest, GridMenuStartsAnOwnLoadFromTheRow) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    CatalogGridView* grid = window->Grid();
+    const QPoint at = grid->visualRect(grid->model()->index(2, 2)).center();
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    auto* copy = menu->findChild<QAction*>(QStringLiteral("CopyToMyLoads"));
+    ASSERT_NE(copy, nullptr);
+    menu->close();
+    copy->trigger();
+
+    const std::string loadNumber =
+        grid->model()->index(2, 1).data().toString().trimmed().toStdString();
+    MyLoadsWindow* loads = window->OwnLoads()->Window();
+    ASSERT_NE(loads, nullptr);
+    EXPECT_TRUE(loads->isVisible());
+    const MyLoads& document = window->OwnLoads()->Store().Document();
+    ASSERT_EQ(document.loads.size(), 1u);
+    EXPECT_NE(document.loads[0].name.find(loadNumber), std::string::npos) << loadNumber;
+    EXPECT_EQ(loads->focusWidget(), loads->Edit(OwnField::MuzzleVelocity));
 }
 
 } // namespace
