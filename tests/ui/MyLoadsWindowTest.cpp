@@ -32,7 +32,10 @@ class MyLoadsWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / "corvane-myloads-window";
+        // One folder per case: CTest runs the cases side by side.
+        dir_ = fs::temp_directory_path() /
+               ("corvane-myloads-" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
