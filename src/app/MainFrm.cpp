@@ -5,6 +5,7 @@
 #include "app/ControlStrip.h"
 #include "app/DetailArea.h"
 #include "app/FilterCombo.h"
+#include "app/MyLoadsLink.h"
 #include "app/Pictures.h"
 #include "app/QuickFind.h"
 #include "app/RangeCardLink.h"
@@ -234,13 +235,20 @@ void TfrmMain::BuildCatalogPage() {
                                   *strip_->Ballistics(), prompts_);
     cardLink_->Attach(menus_.RangeCard);
     chartLink_->AddContextMenuAction(cardLink_->RowAction());
+    myLoadsLink_ = new MyLoadsLink(*this, catalog_, settings_, shownLoads_, *grid_, *chartLink_,
+                                   prompts_, DialogPrompts());
+    QToolButton* myLoads = myLoadsLink_->NewToolButton(pnlToolBtn);
+    tools->insertWidget(tools->indexOf(toolsButton_), myLoads);
+    myLoadsLink_->Attach(menus_.MyLoads);
+    chartLink_->UseOwnLoads(myLoadsLink_->Store());
+    cardLink_->UseOwnLoads(myLoadsLink_->Store());
     InstallQuickFind(*this, catalog_);
     // The keyboard starts at the filter lists and the ballistics panel, then the grid; the
     // section tabs and the tool buttons come last.
     QWidget* previous = grid_;
     for (QWidget* next :
          std::initializer_list<QWidget*>{sectionTabs_, webSiteButton_, expertButton_, printButton_,
-                                         chart, toolsButton_, helpButton_}) {
+                                         chart, myLoads, toolsButton_, helpButton_}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -435,6 +443,7 @@ void TfrmMain::RestorePlacement() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    myLoadsLink_->KeepEntries();
     SaveEndOfRunSettings();
     QWidget::closeEvent(event);
 }
@@ -658,6 +667,7 @@ void TfrmMain::RestoreBallisticDefaults() {
 
 void TfrmMain::ApplyUnitSystem() {
     strip_->Ballistics()->ShowDefaultConditions(settings_);
+    myLoadsLink_->UnitSystemChanged();
     RefillKeepingPosition();
 }
 

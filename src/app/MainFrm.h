@@ -35,6 +35,7 @@ namespace corvane {
 class DetailArea;
 class FilterCombo;
 class HelpViewer;
+class MyLoadsLink;
 class SideWindows;
 class SplashPage;
 class TFormAmmoExpt;
@@ -75,6 +76,8 @@ public:
     TFormAmmoExpt* ExpertWindow() const { return expert_; }
     TrajectoryChartLink* ChartLink() const { return chartLink_; }
     RangeCardLink* CardLink() const { return cardLink_; }
+    // The run's own loads: their store, window and the grid's "Copy to My Loads".
+    MyLoadsLink* OwnLoads() const { return myLoadsLink_; }
     void SelectGridRow(int index);
     void ApplyUnitSystem();
     void SetUnitSystem(bool english);
@@ -190,6 +193,7 @@ private:
     MainMenus menus_;
     TrajectoryChartLink* chartLink_ = nullptr;
     RangeCardLink* cardLink_ = nullptr;
+    MyLoadsLink* myLoadsLink_ = nullptr;
 };
 
 } // namespace corvane

@@ -56,6 +56,7 @@ MainMenus BuildMainMenus(QWidget* owner) {
     for (int i = 0; i < kHeadingItemCount; ++i) {
         m.Headings[static_cast<std::size_t>(i)] = Item(m.HeadingsSelection, headingTexts[i], true);
     }
+    m.MyLoads = Item(m.ToolsMenu, QStringLiteral("&My loads..."));
     m.RememberScreenPosition = Item(m.ToolsMenu, QStringLiteral("&Remember screen position"), true);
     m.SightHeightSetting = Item(m.ToolsMenu, QStringLiteral("&Sight height setting..."));
     m.ShowPopupHints = Item(m.ToolsMenu, QStringLiteral("Show &popup hints"), true);

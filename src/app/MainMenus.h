@@ -32,6 +32,7 @@ struct MainMenus {
     QAction* MetricSystem = nullptr;
     QMenu* HeadingsSelection = nullptr;
     std::array<QAction*, kHeadingItemCount> Headings{};
+    QAction* MyLoads = nullptr;
     QAction* RememberScreenPosition = nullptr;
     QAction* SightHeightSetting = nullptr;
     QAction* ShowPopupHints = nullptr;

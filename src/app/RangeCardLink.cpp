@@ -1,5 +1,7 @@
 #include "app/RangeCardLink.h"
 
+#include "rifle/ui/MyLoadsStore.h"
+
 #include "app/BallisticsPanel.h"
 #include "app/CatalogGridView.h"
 #include "app/MainFrm.h"
@@ -34,8 +36,20 @@ RangeCardWindow* RangeCardLink::Window() {
         card_ = new RangeCardWindow(&window_);
         card_->SetPrinting(&prompts_, QString::fromStdString(catalog_.ProductInfoDir().string()),
                            settings_.ColorPrinting);
+        if (ownLoads_ != nullptr) {
+            card_->SetMyLoads(ownLoads_->Document());
+        }
     }
     return card_;
+}
+
+void RangeCardLink::UseOwnLoads(const MyLoadsStore& store) {
+    ownLoads_ = &store;
+    connect(&store, &MyLoadsStore::Changed, this, [this] {
+        if (card_ != nullptr) {
+            card_->SetMyLoads(ownLoads_->Document());
+        }
+    });
 }
 
 void RangeCardLink::ShowCard() {

@@ -13,6 +13,7 @@ namespace corvane {
 
 class BallisticsPanel;
 class CatalogGridView;
+class MyLoadsStore;
 class RangeCardWindow;
 class TfrmMain;
 class UserPrompts;
@@ -37,6 +38,8 @@ public:
 
     // The main window owns one card window, made on first use.
     RangeCardWindow* Window();
+    // The own loads the card offers: read when the card is first made, followed after.
+    void UseOwnLoads(const MyLoadsStore& store);
 
 private:
     TfrmMain& window_;
@@ -47,6 +50,7 @@ private:
     BallisticsPanel& panel_;
     UserPrompts& prompts_;
     RangeCardWindow* card_ = nullptr;
+    const MyLoadsStore* ownLoads_ = nullptr;
     QAction* rowAction_ = nullptr;
 };
 

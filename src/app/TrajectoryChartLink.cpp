@@ -12,6 +12,7 @@
 #include "common/ui/QtText.h"
 #include "report/ReportText.h"
 #include "rifle/OwnLoadInputs.h"
+#include "rifle/ui/MyLoadsStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -132,7 +133,7 @@ void TrajectoryChartLink::ShowChart() {
                 &TrajectoryChartLink::ClearComparison);
         connect(chart_, &TrajectoryChart::ownLoadPicked, this,
                 &TrajectoryChartLink::CompareOwnLoad);
-        SetMyLoads(myLoads_);
+        SetMyLoads(ownLoads_ != nullptr ? ownLoads_->Document() : myLoads_);
     }
     if (!chart_->isVisible()) {
         PlaceWindow(*chart_, &window_, Placement::BesideOwner);
@@ -178,6 +179,15 @@ void TrajectoryChartLink::SetMyLoads(const MyLoads& document) {
         chart_->SetOwnLoadNames(names);
     }
     Refresh();
+}
+
+void TrajectoryChartLink::UseOwnLoads(const MyLoadsStore& store) {
+    ownLoads_ = &store;
+    connect(&store, &MyLoadsStore::Changed, this, [this] {
+        if (chart_ != nullptr) {
+            SetMyLoads(ownLoads_->Document());
+        }
+    });
 }
 
 void TrajectoryChartLink::CompareOwnLoad(const QString& name) {

@@ -25,6 +25,7 @@ namespace corvane {
 
 class BallisticsPanel;
 class CatalogGridView;
+class MyLoadsStore;
 class TfrmMain;
 
 class TrajectoryChartLink : public QObject {
@@ -45,6 +46,8 @@ public:
     void ClearComparison();
     // The own loads on offer; compared ones that are gone leave the comparison.
     void SetMyLoads(const MyLoads& document);
+    // Where they come from: read when the chart is first made, followed after.
+    void UseOwnLoads(const MyLoadsStore& store);
     // "Add my load": the own load of that name joins the comparison.
     void CompareOwnLoad(const QString& name);
     void SectionChanged();
@@ -82,6 +85,7 @@ private:
     bool chartShown_ = false;
     std::vector<int> compared_;
     MyLoads myLoads_;
+    const MyLoadsStore* ownLoads_ = nullptr;
     std::vector<std::string> comparedOwn_;           // own loads' names (UTF-8)
     CatalogTab comparedSection_ = CatalogTab::Rifle; // the section of the compared loads
     QAction* compareAction_ = nullptr;

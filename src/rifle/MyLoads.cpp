@@ -260,4 +260,32 @@ std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& file
     return std::nullopt;
 }
 
+OpenedMyLoads OpenMyLoadsFile(const std::filesystem::path& file) {
+    ReadResult<MyLoads> read = ReadMyLoadsFile(file);
+    if (read) {
+        return {std::move(read.Value()), std::nullopt, true};
+    }
+    const std::string problem = read.Error().Message() + ".";
+    if (const std::optional<std::filesystem::path> aside = MoveAside(file)) {
+        return {{},
+                problem + "\nIt was moved to \"" + aside->string() +
+                    "\" and My Loads starts empty.",
+                true};
+    }
+    return {{},
+            problem + "\nIt could not be moved aside, so My Loads starts empty and nothing is "
+                      "saved over it.",
+            false};
+}
+
+bool AddShared(MyLoads& mine, const MyLoads& shared) {
+    if (mine.loads.size() + shared.loads.size() > kMaxEntries ||
+        mine.rifles.size() + shared.rifles.size() > kMaxEntries) {
+        return false;
+    }
+    mine.loads.insert(mine.loads.end(), shared.loads.begin(), shared.loads.end());
+    mine.rifles.insert(mine.rifles.end(), shared.rifles.begin(), shared.rifles.end());
+    return true;
+}
+
 } // namespace corvane

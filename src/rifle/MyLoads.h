@@ -99,4 +99,18 @@ WriteResult WriteMyLoadsFile(const std::filesystem::path& file, const MyLoads& d
 // nothing when it could not be renamed.
 std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& file);
 
+// The user's document as the program opens it. A file that cannot be read is moved aside and
+// the user is to be told where (`message`, Windows-1252); the program then starts empty. When
+// it cannot even be moved aside, `writable` is false: saving would overwrite it.
+struct OpenedMyLoads {
+    MyLoads document;
+    std::optional<std::string> message;
+    bool writable = true;
+};
+OpenedMyLoads OpenMyLoadsFile(const std::filesystem::path& file);
+
+// Adds the loads and rifles of a shared document after the user's own; false, leaving `mine`
+// as it was, when together they would hold more than kMaxEntries of either.
+bool AddShared(MyLoads& mine, const MyLoads& shared);
+
 } // namespace corvane

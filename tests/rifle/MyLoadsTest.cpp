@@ -98,6 +98,17 @@ TEST_F(MyLoadsFile, MovedAsideUnderAFreeName) {
     EXPECT_EQ(aside->filename(), "my-loads.json.broken-2");
     EXPECT_FALSE(fs::exists(File()));
     EXPECT_FALSE(MoveAside(File()).has_value()); // nothing left to move
+
+    // Opening a broken file sets it aside and says which file, what is wrong and where it went.
+    Write("{\"version\": 9}");
+    const OpenedMyLoads opened = OpenMyLoadsFile(File());
+    EXPECT_TRUE(opened.document.loads.empty());
+    EXPECT_TRUE(opened.writable);
+    EXPECT_EQ(opened.message, "Cannot read file \"" + File().string() +
+                                  "\": written by another version of the program.\nIt was moved "
+                                  "to \"" +
+                                  File().string() + ".broken-3\" and My Loads starts empty.");
+    EXPECT_TRUE(fs::exists(dir_ / "my-loads.json.broken-3"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/DetailArea.h"
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
+#include "app/MyLoadsLink.h"
 #include "app/ProgramSetup.h"
 #include "app/RangeCardLink.h"
 #include "app/SideWindows.h"
@@ -15,6 +16,8 @@
 #include "report/ui/MainReport.h"
 #include "report/ui/ReportPreview.h"
 #include "rifle/ui/RangeCardWindow.h"
+#include "rifle/ui/MyLoadsStore.h"
+#include "rifle/ui/MyLoadsWindow.h"
 #include "settings/MemorySettingsBackend.h"
 #include "windows/Disclaim.h"
 #include "windows/LargeImage.h"
@@ -25,10 +28,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -196,6 +202,25 @@ void SaveRangeCards(corvane::TfrmMain& window) {
     card->close();
 }
 
+// My Loads: a rifle row copied into it, a new rifle, and the load in Metric units.
+void SaveMyLoads(corvane::TfrmMain& window) {
+    window.SectionTabs()->setCurrentIndex(0);
+    window.SelectGridRow(2);
+    corvane::MyLoadsLink* link = window.OwnLoads();
+    link->CopySelectedLoad();
+    corvane::MyLoadsWindow* loads = link->Window();
+    Save(*loads, "my-loads-copied-load");
+    SaveWithSideWindow(window, *loads, "my-loads-over-main-window");
+    loads->Tabs()->setCurrentIndex(1);
+    loads->findChild<QPushButton*>(QStringLiteral("btnNewRifle"))->click();
+    Save(*loads, "my-loads-new-rifle");
+    loads->Tabs()->setCurrentIndex(0);
+    window.SetUnitSystem(false);
+    Save(*loads, "my-loads-metric");
+    window.SetUnitSystem(true);
+    loads->close();
+}
+
 // The Zora Raduzu: its first page, the results of a rifle search and a shotgun guide result.
 void SaveExpertScreens(corvane::TfrmMain& window) {
     window.ShowExpertWindow();
@@ -258,6 +283,10 @@ int main(int argc, char** argv) {
     }
     g_folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_folder);
+    // Own loads go to the test folder of the data location, never the user's, and start empty.
+    QStandardPaths::setTestModeEnabled(true);
+    std::error_code ignored;
+    std::filesystem::remove(corvane::MyLoadsStore::DefaultFile(), ignored);
 
     corvane::MemorySettingsBackend store;
     const std::filesystem::path programDir =
@@ -324,5 +353,6 @@ int main(int argc, char** argv) {
     SaveRangeCards(window);
     SaveDetailScreens(window);
     SaveExpertScreens(window);
+    SaveMyLoads(window);
     return 0;
 }

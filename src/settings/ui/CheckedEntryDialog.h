@@ -3,6 +3,7 @@
 // entry is reported in an error box, the field gets its reset text and the focus back. OK
 // closes only when every changed field passes; until then the dialog counts as cancelled.
 #include "settings/DialogChecks.h"
+#include "settings/ui/CheckedFields.h"
 
 #include <QDialog>
 
@@ -32,7 +33,7 @@ public:
     QPushButton* RestoreButton() const { return bbnRestore; }
 
 protected:
-    using EntryCheck = std::function<FieldCheck(std::string_view text)>;
+    using EntryCheck = CheckedFields::EntryCheck;
 
     // prompts may be null: message boxes parented to the dialog are used then.
     CheckedEntryDialog(UserPrompts* prompts, QWidget* parent);
@@ -45,27 +46,16 @@ protected:
     virtual void TakeValues() = 0;
     virtual void RestoreDefaults() = 0;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     QPushButton* bbnOK = nullptr;
     QPushButton* bbnCancel = nullptr;
     QPushButton* bbnRestore = nullptr;
 
 private:
-    struct WatchedField {
-        QLineEdit* edit;
-        EntryCheck check;
-    };
-
-    // Checks one field if the user changed it since it was last set; false when refused.
-    bool CheckField(const WatchedField& field);
     void bbnOKClick();
 
     std::unique_ptr<UserPrompts> ownPrompts_;
-    UserPrompts* prompts_;
-    std::vector<WatchedField> fields_;
+    CheckedFields* fields_ = nullptr;
     bool cancelled_ = true;
-    bool checking_ = false;
     // Set while a refusal made by a click on OK is still being handled, so that click does
     // not close the dialog straight after the message.
     bool refusedJustNow_ = false;
