@@ -3,14 +3,19 @@
 // and a broken file is set aside with a message while the window opens empty.
 #include "rifle/ui/MyLoadsWindow.h"
 #include "rifle/ui/MyLoadsStore.h"
+#include "rifle/ui/RangeCardWindow.h"
 
 #include "MainWindowFixture.h"
 #include "OffscreenApp.h"
 #include "app/CatalogGridView.h"
 #include "app/MyLoadsLink.h"
+#include "app/RangeCardLink.h"
+#include "app/TrajectoryChart.h"
+#include "app/TrajectoryChartLink.h"
 #include "catalog/CatalogTestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +23,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +195,15 @@ TEST_F(CopyToMyLoadsTest, GridMenuStartsAnOwnLoadFromTheRow) {
     ASSERT_EQ(document.loads.size(), 1u);
     EXPECT_NE(document.loads[0].name.find(loadNumber), std::string::npos) << loadNumber;
     EXPECT_EQ(loads->focusWidget(), loads->Edit(OwnField::MuzzleVelocity));
+
+    // The range card and the chart offer it too.
+    auto* cardLoads =
+        window->CardLink()->Window()->findChild<QComboBox*>(QStringLiteral("cbxLoad"));
+    ASSERT_NE(cardLoads, nullptr);
+    EXPECT_GE(
+        cardLoads->findText(QString::fromStdString(document.loads[0].name), Qt::MatchContains), 0);
+    window->ChartLink()->ShowChart();
+    EXPECT_TRUE(window->ChartLink()->Window()->AddOwnLoadButton()->isEnabled());
 }
 
 } // namespace
