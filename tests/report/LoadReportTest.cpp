@@ -270,14 +270,13 @@ TEST(LoadReport, FaultyInputGivesNoEntryInsteadOfGarbage) {
     LoadRecord shot = ShotshellLoad();
     shot.ShotSizeFlags[24] = true; // entry 24 is past the table
     OneLoadReport fixture(CatalogTab::Shotshell, shot, {});
-    std::filesystem::remove(fixture.data.Path() / "t4indx.lst");
+    std::filesystem::remove(fixture.data.Data() / "t4indx.lst");
     EXPECT_THROW(fixture.Report(), CatalogFileError);
-    {
-        std::ofstream index(fixture.data.Path() / "t4indx.lst", std::ios::binary);
-        for (int k = 1; k <= 25; ++k) {
-            index << (k == 14 ? "x" : std::to_string(k)) << "\r\n";
-        }
+    std::string index;
+    for (int k = 1; k <= 25; ++k) {
+        index += (k == 14 ? "x" : std::to_string(k)) + "\r\n";
     }
+    WriteFile(fixture.data.Data() / "t4indx.lst", index);
     EXPECT_EQ(fixture.Report()->Shots->Rows,
               (std::vector<ReportShotRow>{{"8", "461", "0.090"}, {"F", "0", "0.220"}}));
     fixture.records[0].ShotSizeFlags[26] = true;

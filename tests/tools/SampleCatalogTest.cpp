@@ -49,7 +49,7 @@ protected:
     }
 
     static std::vector<std::string> List(const std::string& name) {
-        return SplitLines(ReadFileBytes(out_->Path() / "Data" / name));
+        return SplitLines(ReadFile(out_->Path() / "Data" / name));
     }
     // The section's loads as the program reads them.
     static std::vector<LoadRecord> Loads(CatalogTab tab) {
@@ -79,7 +79,7 @@ TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
     for (int tab = 0; tab < 6; ++tab) {
         SCOPED_TRACE(kLoadSources[tab]);
         ASSERT_EQ(dumps_[tab].exitCode, 0) << dumps_[tab].err;
-        EXPECT_EQ(dumps_[tab].out, WithoutCr(ReadFileBytes(kSource / "loads" / kLoadSources[tab])));
+        EXPECT_EQ(dumps_[tab].out, WithoutCr(ReadFile(kSource / "loads" / kLoadSources[tab])));
         const SectionTraits& info = Traits(static_cast<CatalogTab>(tab));
         const std::size_t count = Loads(static_cast<CatalogTab>(tab)).size();
         EXPECT_EQ(fs::file_size(out_->Path() / "Data" / info.tableFile), count * info.recordSize);
@@ -88,12 +88,12 @@ TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
     }
     // Lists and product files are copied unchanged; the lists keep their CR LF line ends.
     for (const char* list : {"t0br.lst", "t4indx.lst", "t4pm.lst", "t5pt.lst"}) {
-        const std::string bytes = ReadFileBytes(out_->Path() / "Data" / list);
-        EXPECT_EQ(bytes, ReadFileBytes(kSource / "Data" / list)) << list;
+        const std::string bytes = ReadFile(out_->Path() / "Data" / list);
+        EXPECT_EQ(bytes, ReadFile(kSource / "Data" / list)) << list;
         EXPECT_NE(bytes.find("\r\n"), std::string::npos) << list;
     }
-    EXPECT_EQ(ReadFileBytes(out_->Path() / "ProductInfo" / "splash.jpg"),
-              ReadFileBytes(kSource / "ProductInfo" / "splash.jpg"));
+    EXPECT_EQ(ReadFile(out_->Path() / "ProductInfo" / "splash.jpg"),
+              ReadFile(kSource / "ProductInfo" / "splash.jpg"));
 }
 
 // Brands, usages and shot size flags show in no table, so the golden tables do not pin them.
