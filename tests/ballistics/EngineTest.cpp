@@ -1,6 +1,6 @@
 // The ballistic engine: the catalog's worked rifle example to the printed digit, the zero step,
-// and inputs that must neither hang nor read out of bounds. Air, drag table, cut-off markers and
-// refused inputs are pinned bit for bit by EngineGoldenTest.
+// and inputs that must neither hang nor read out of bounds. Air, drag table, cut-off markers,
+// refused inputs and zeros out of limits are pinned bit for bit by EngineGoldenTest.
 #include "ballistics/BallisticEngine.h"
 #include "common/NumberText.h"
 
@@ -98,24 +98,6 @@ TEST(EngineZero, ZeroAtTheLastRangePointUsesItsDrop) {
     EXPECT_TRUE(full.TrajectoryValid);
     EXPECT_EQ(full.Trajectory[kMaxRangeCount], 0.0);
     EXPECT_TRUE(std::isfinite(full.ZeroAngle));
-}
-
-TEST(EngineZero, SteepZeroAngleLeavesTheTrajectoryInvalid) {
-    EngineInputs in = WorkedExample();
-    in.ZeroRange = 1;     // 3 ft
-    in.SightHeight = 100; // far above the bore: well over 30 degrees
-    const BallisticResults r = ComputeBallistics(in);
-    EXPECT_EQ(r.Status, kStatusZeroOutOfLimits);
-    EXPECT_FALSE(r.TrajectoryValid);
-    EXPECT_GT(r.ZeroAngle, 1800);
-    EXPECT_EQ(RoundHalfEven(r.Velocity[5]), 1929); // the flight itself stays valid
-
-    in = WorkedExample();
-    in.ZeroRange = 0;
-    const BallisticResults noZero = ComputeBallistics(in);
-    EXPECT_EQ(noZero.Status, kStatusZeroOutOfLimits);
-    EXPECT_FALSE(noZero.TrajectoryValid);
-    EXPECT_TRUE(AllFinite(noZero));
 }
 
 TEST(EngineFaults, SlowBulletSpeedingUpUsesTheWholeDragTable) {

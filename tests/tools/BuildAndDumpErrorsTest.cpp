@@ -1,5 +1,5 @@
-// Broken catalog sources are refused without touching the built catalog, and `dump` shows a
-// table the way the program reads it.
+// Broken catalog sources are refused without touching the built catalog, and `dump` never
+// creates a table.
 #include "tools/ToolRunner.h"
 
 #include <gtest/gtest.h>
@@ -101,22 +101,11 @@ TEST_F(BrokenSource, AnUnclosedQuoteIsRefusedAtItsLine) {
         << result.err;
 }
 
-TEST(DumpCommand, ShowsWholeRecordsOnlyAndNeverCreatesATable) {
+// What it shows is compared with the sources in SampleCatalogTest; a cut table in the hostile
+// tests.
+TEST(DumpCommand, AMissingTableIsReportedNotCreated) {
     TempDir dir("dump");
-    const fs::path built = fs::path(CORVANE_BUILT_BIN_DIR) / "Data" / "t00dr.dat";
-    const std::string table = ReadFile(built);
-    ASSERT_GE(table.size(), 4u * 162u);
-    // Three records and part of a fourth: the reader stops at the last whole record.
-    WriteFile(dir.Path() / "t00dr.dat", table.substr(0, 3 * 162 + 100));
-    const ToolResult dump = RunTool({"dump", dir.Path().string(), "0"});
-    ASSERT_EQ(dump.exitCode, 0) << dump.err;
-    const auto rows = SplitCsv(dump.out);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0][3], "LoadNumber");
-    EXPECT_EQ(rows[1], SplitCsv(RunTool({"dump", built.parent_path().string(), "0"}).out)[1]);
-
-    const ToolResult missing = RunTool({"dump", dir.Path().string(), "1"});
-    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(RunTool({"dump", dir.Path().string(), "1"}).exitCode, 1);
     EXPECT_FALSE(fs::exists(dir.Path() / "t01dr.dat"));
 }
 
