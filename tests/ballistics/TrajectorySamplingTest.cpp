@@ -44,12 +44,11 @@ void ExpectSameAtRangePoints(const Case& c) {
         SCOPED_TRACE("range point " + std::to_string(i));
         const auto t = static_cast<std::size_t>(i);
         const auto f = static_cast<std::size_t>(i * k);
-        EXPECT_EQ(fine.Results.Velocity[f], expected.Velocity[t]);
-        EXPECT_EQ(fine.Results.Time[f], expected.Time[t]);
-        EXPECT_EQ(fine.Results.Drop[f], expected.Drop[t]);
-        EXPECT_EQ(fine.Results.Energy[f], expected.Energy[t]);
-        EXPECT_EQ(fine.Results.Drift[f], expected.Drift[t]);
-        EXPECT_EQ(fine.Results.Trajectory[f], expected.Trajectory[t]);
+        for (const auto values :
+             {&BallisticResults::Velocity, &BallisticResults::Time, &BallisticResults::Drop,
+              &BallisticResults::Energy, &BallisticResults::Drift, &BallisticResults::Trajectory}) {
+            EXPECT_EQ((fine.Results.*values)[f], (expected.*values)[t]);
+        }
         if (f < fine.Samples.size()) {
             EXPECT_EQ(fine.Samples[f].Range, static_cast<double>(i * ranges.Increment));
         }

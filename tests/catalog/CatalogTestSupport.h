@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the catalog tests: a temporary program folder, hand-made record bytes, and
-// recording fakes of the prompts and of the retry clock.
+// Helpers of the catalog, report and tool tests: temporary folders, whole files, hand-made record
+// bytes, and recording fakes of the prompts and of the retry clock.
 #include "catalog/Catalog.h"
 #include "catalog/RecordLayout.h"
 #include "catalog/TableFile.h"
@@ -14,41 +14,60 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace corvane::test {
 
 namespace fs = std::filesystem;
 
-// A fresh program folder with empty "Data" and "ProductInfo" sub-folders, removed at the end.
-class TempProgramDir {
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempDir {
 public:
-    TempProgramDir() {
+    explicit TempDir(const std::string& tag) {
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        root_ = fs::temp_directory_path() /
-                ("corvane-catalog-test-" + std::to_string(stamp) + "-" + std::to_string(++counter));
-        fs::create_directories(root_ / "Data");
-        fs::create_directories(root_ / "ProductInfo");
+        path_ =
+            fs::temp_directory_path() / ("corvane-" + tag + "-" + std::to_string(::getpid()) + "-" +
+                                         std::to_string(stamp) + "-" + std::to_string(++counter));
+        fs::create_directories(path_);
     }
-    ~TempProgramDir() {
+    ~TempDir() {
         std::error_code ignored;
-        fs::remove_all(root_, ignored);
+        fs::remove_all(path_, ignored);
     }
-    TempProgramDir(const TempProgramDir&) = delete;
-    TempProgramDir& operator=(const TempProgramDir&) = delete;
-
-    const fs::path& Root() const { return root_; }
-    fs::path Data() const { return root_ / "Data"; }
-    fs::path ProductInfo() const { return root_ / "ProductInfo"; }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& Path() const { return path_; }
 
 private:
-    fs::path root_;
+    fs::path path_;
 };
 
+// A program folder with empty "Data" and "ProductInfo" sub-folders.
+class TempProgramDir : public TempDir {
+public:
+    TempProgramDir() : TempDir("catalog-test") {
+        fs::create_directories(Data());
+        fs::create_directories(ProductInfo());
+    }
+    const fs::path& Root() const { return Path(); }
+    fs::path Data() const { return Path() / "Data"; }
+    fs::path ProductInfo() const { return Path() / "ProductInfo"; }
+};
+
+inline std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
 inline void WriteFile(const fs::path& file, const std::string& contents) {
-    std::ofstream out(file, std::ios::binary);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
 }
 

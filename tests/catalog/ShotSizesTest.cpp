@@ -25,19 +25,5 @@ TEST(ShotSizes, IndexLinesMapIdsToTableEntries) {
     EXPECT_EQ(ShotSizeEntryOf(index, 0), std::nullopt);
 }
 
-TEST(ShotSizes, OnlyTheFirstSixteenEntriesCountPellets) {
-    EXPECT_EQ(ShotSizeTable[11].name, "7.5");
-    ASSERT_TRUE(ShotSizeTable[11].pellets.has_value());
-    EXPECT_EQ(ShotSizeTable[11].pellets->lead, 350);
-    EXPECT_EQ(ShotSizeTable[11].pellets->steel, 492);
-    EXPECT_EQ(ShotSizeTable[11].pellets->tungsten, 0);
-    EXPECT_TRUE(ShotSizeTable[15].pellets.has_value());
-    EXPECT_FALSE(ShotSizeTable[16].pellets.has_value());
-    EXPECT_EQ(ShotSizeTable[16].diameter, 0.360f);
-    EXPECT_EQ(ShotSizeEntryInfo(24), nullptr);
-    EXPECT_EQ(ShotSizeEntryInfo(-1), nullptr);
-    EXPECT_EQ(ShotSizeEntryInfo(23)->name, "blank");
-}
-
 } // namespace
 } // namespace corvane::test

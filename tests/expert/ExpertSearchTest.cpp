@@ -46,44 +46,37 @@ TEST(ExpertChoicesTest, RifledBarrelShotgunOffersHuntingMediumGameOnly) {
     EXPECT_EQ(SearchTabFor(kind), kShotgunSearchTab);
 }
 
-TEST(ExpertCaliberListTest, RifleVarmintAndPaperLeaveOutHandgunCalibers) {
+// The calibers offered for a firearm and usage, and the loads found for the first of them.
+TEST(ExpertCaliberListTest, OffersFollowTheFirearmUsageAndMatchBrand) {
     ExpertTestCatalog data;
-    const int rifle = FirearmKindOfItem(1);
-    EXPECT_THAT(Names(BuildCaliberChoices(data.Get(), rifle, 1)), ElementsAre("223 rem."));
-    EXPECT_THAT(Names(BuildCaliberChoices(data.Get(), rifle, 5)), ElementsAre("223 rem."));
-    // Medium game keeps the magnum; the exclusions are only for these usages.
-    EXPECT_THAT(Names(BuildCaliberChoices(data.Get(), rifle, 2)),
-                ElementsAre("308 win.", "44 rem. magnum"));
-}
-
-TEST(ExpertCaliberListTest, RifleMatchLeavesOutOnlyThe44AndListsTheMatchBrand) {
-    ExpertTestCatalog data;
-    const CaliberChoices choices = BuildCaliberChoices(data.Get(), FirearmKindOfItem(1), 7);
-    EXPECT_EQ(choices.searchTab, 0);
-    // 308 win. comes from the match brand's load, which has no match flag.
-    EXPECT_THAT(Names(choices), ElementsAre("308 win.", "357 magnum"));
-
-    const auto results = FindExpertLoads(data.Get(), 0, 7, choices.entries[0].id);
-    EXPECT_THAT(LoadNumbers(results), ElementsAre("R308M"));
-}
-
-TEST(ExpertCaliberListTest, ShotshellsCountForMatchByBrandOnly) {
-    ExpertTestCatalog data;
-    const int shotgun = FirearmKindOfItem(4);
-    const CaliberChoices choices = BuildCaliberChoices(data.Get(), shotgun, 7);
-    // TG16 carries the match flag but not the brand: its 16 gauge is not offered.
-    EXPECT_THAT(Names(choices), ElementsAre("12 gauge"));
-    EXPECT_THAT(LoadNumbers(FindExpertLoads(data.Get(), choices.searchTab, 7, 1)),
-                ElementsAre("AA12"));
-}
-
-TEST(ExpertCaliberListTest, GaugeWithSlugsAndShotshellsIsListedOnceWithTheSlugId) {
-    ExpertTestCatalog data;
-    const CaliberChoices choices = BuildCaliberChoices(data.Get(), FirearmKindOfItem(5), 2);
-    ASSERT_THAT(Names(choices), ElementsAre("12 gauge", "20 gauge"));
-    EXPECT_EQ(choices.entries[0].id, 1);
-    // The shotshell list calls it "20 Gauge" under ID 3; the slug ID stays.
-    EXPECT_EQ(choices.entries[1].id, 2);
+    const struct {
+        const char* what;
+        int firearmItem, usage;
+        std::vector<std::string> calibers, firstCaliberLoads;
+    } cases[] = {
+        // Varmint and paper leave out the handgun rounds; medium game keeps the magnum.
+        {"rifle varmint", 1, 1, {"223 rem."}, {"R223"}},
+        {"rifle paper", 1, 5, {"223 rem."}, {"R223"}},
+        {"rifle medium game", 1, 2, {"308 win.", "44 rem. magnum"}, {"R308"}},
+        // Match leaves out only the 44; 308 win. comes from the match brand's load, which has
+        // no match flag.
+        {"rifle match", 1, 7, {"308 win.", "357 magnum"}, {"R308M"}},
+        // TG16 carries the match flag but not the brand: its 16 gauge is not offered.
+        {"shotgun match", 4, 7, {"12 gauge"}, {"AA12"}},
+        // The shotshell list calls it "20 Gauge" under ID 3; it is listed once, as a slug gauge.
+        {"rifled barrel", 5, 2, {"12 gauge", "20 gauge"}, {"bk12", "SL12A", "Tx12"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CaliberChoices choices =
+            BuildCaliberChoices(data.Get(), FirearmKindOfItem(c.firearmItem), c.usage);
+        ASSERT_EQ(Names(choices), c.calibers);
+        EXPECT_EQ(LoadNumbers(FindExpertLoads(data.Get(), choices.searchTab, c.usage,
+                                              choices.entries[0].id)),
+                  c.firstCaliberLoads);
+    }
+    const CaliberChoices gauges = BuildCaliberChoices(data.Get(), FirearmKindOfItem(5), 2);
+    EXPECT_EQ(gauges.entries[1].id, 2);
 }
 
 TEST(ExpertCaliberListTest, RimfireHandgunAndRifleGiveTheSameListsAndResults) {

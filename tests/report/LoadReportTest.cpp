@@ -131,33 +131,23 @@ TEST(LoadReport, RifleMetric) {
     EXPECT_NEAR(std::stod(zeroAdj[6]), -results.Trajectory[6] / (0.00349066 * feetAt300m), 0.051);
 }
 
-TEST(LoadReport, HandgunAndRimfireHeaders) {
-    LoadRecord pistol = RifleLoad();
-    pistol.CaliberId = 6;
-    pistol.BulletWeight = 115;
-    pistol.BarrelLength = 4.5;
-    pistol.UsageFlags = {};
-    pistol.UsageFlags[2] = true;
-    pistol.BrandId = 3;
-    const PanelTexts panel{"0", "59", "10", "25", "100", "50"};
-    AppSettings settings;
-    EXPECT_EQ(Head(OneLoadReport(CatalogTab::Pistol, pistol, panel).Report(), 15),
-              ExpectedLines("handgun.txt"));
-
-    LoadRecord rimfire = pistol;
+// Handgun and Metric slug reports are compared whole by the tool's golden report cases.
+TEST(LoadReport, RimfireMetricAndSlugEnglish) {
+    LoadRecord rimfire = RifleLoad();
     rimfire.CaliberId = 7;
     rimfire.BulletWeight = 40;
+    rimfire.BarrelLength = 4.5;
     rimfire.UsageFlags = {};
+    rimfire.BrandId = 3;
     rimfire.Note = "Subsonic";
-    settings.EnglSys = false;
+    AppSettings metric;
+    metric.EnglSys = false;
     EXPECT_EQ(Head(OneLoadReport(CatalogTab::Rimfire, rimfire, {"0", "15", "4", "25", "100", "50"},
-                                 settings)
+                                 metric)
                        .Report(),
                    15),
               ExpectedLines("rimfire-metric.txt"));
-}
 
-TEST(LoadReport, SlugInBothUnitSystems) {
     LoadRecord slug;
     slug.UsageFlags[3] = true;
     slug.LoadNumber = "SD12R100";
@@ -173,14 +163,8 @@ TEST(LoadReport, SlugInBothUnitSystems) {
         OneLoadReport(CatalogTab::Slug, slug, {"0", "59", "10", "50", "150", "50"}).Report();
     EXPECT_EQ(Head(english, 17), ExpectedLines("slug-english.txt"));
     EXPECT_EQ(Head(english, 100).size(), 22u);
-
-    AppSettings metric;
-    metric.EnglSys = false;
-    const std::optional<LoadReport> report =
-        OneLoadReport(CatalogTab::Slug, slug, {"0", "15", "4", "50", "150", "50"}, metric).Report();
-    EXPECT_EQ(Head(report, 13), ExpectedLines("slug-metric.txt"));
-    ASSERT_TRUE(report && report->Ranges);
-    EXPECT_EQ(report->Ranges->Rows.back().Label, "Zero Adj. (moa)");
+    ASSERT_TRUE(english && english->Ranges);
+    EXPECT_EQ(english->Ranges->Rows.back().Label, "Zero Adj. (moa)");
 }
 
 TEST(LoadReport, ShotshellWithShotTable) {
@@ -270,14 +254,13 @@ TEST(LoadReport, FaultyInputGivesNoEntryInsteadOfGarbage) {
     LoadRecord shot = ShotshellLoad();
     shot.ShotSizeFlags[24] = true; // entry 24 is past the table
     OneLoadReport fixture(CatalogTab::Shotshell, shot, {});
-    std::filesystem::remove(fixture.data.Path() / "t4indx.lst");
+    std::filesystem::remove(fixture.data.Data() / "t4indx.lst");
     EXPECT_THROW(fixture.Report(), CatalogFileError);
-    {
-        std::ofstream index(fixture.data.Path() / "t4indx.lst", std::ios::binary);
-        for (int k = 1; k <= 25; ++k) {
-            index << (k == 14 ? "x" : std::to_string(k)) << "\r\n";
-        }
+    std::string index;
+    for (int k = 1; k <= 25; ++k) {
+        index += (k == 14 ? "x" : std::to_string(k)) + "\r\n";
     }
+    WriteFile(fixture.data.Data() / "t4indx.lst", index);
     EXPECT_EQ(fixture.Report()->Shots->Rows,
               (std::vector<ReportShotRow>{{"8", "461", "0.090"}, {"F", "0", "0.220"}}));
     fixture.records[0].ShotSizeFlags[26] = true;

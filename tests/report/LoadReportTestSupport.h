@@ -1,6 +1,8 @@
 #pragma once
 // A hand-made section for the load report tests: the records, a name table, the grid the window
 // would show for them and a data folder holding "t4indx.lst".
+#include "catalog/CatalogTestSupport.h"
+
 #include "ballistics/FixedWidthMeasure.h"
 #include "ballistics/GridData.h"
 #include "catalog/TextFile.h"
@@ -8,10 +10,7 @@
 #include "report/LoadReport.h"
 #include "report/ReportLines.h"
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <utility>
@@ -43,46 +42,25 @@ inline std::string TestName(int id, ListKind kind) {
     return found == names.end() ? std::string() : found->second;
 }
 
-// A data folder whose "t4indx.lst" maps shot size ID k to table entry k, for IDs up to
-// `indexLines` (entries beyond the table's last are no entry).
-class ReportDataDir {
-public:
-    explicit ReportDataDir(int indexLines = 29) {
-        static std::atomic<int> counter{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("corvane-report-test-" + std::to_string(stamp) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(dir_);
-        std::ofstream index(dir_ / "t4indx.lst", std::ios::binary);
-        for (int k = 1; k <= indexLines; ++k) {
-            index << k << "\r\n";
-        }
-    }
-    ~ReportDataDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    ReportDataDir(const ReportDataDir&) = delete;
-    ReportDataDir& operator=(const ReportDataDir&) = delete;
-    const std::filesystem::path& Path() const { return dir_; }
-
-private:
-    std::filesystem::path dir_;
-};
-
 // One load shown alone in its section's grid, and its report.
 struct OneLoadReport {
     OneLoadReport(CatalogTab section, LoadRecord load, PanelTexts panelTexts,
                   AppSettings appSettings = {})
         : records{std::move(load)}, panel(std::move(panelTexts)), settings(std::move(appSettings)) {
         shown.Add("key", 0);
+        // Shot size ID k names table entry k (entries past the table's last are no entry).
+        std::string index;
+        for (int k = 1; k <= 29; ++k) {
+            index += std::to_string(k) + "\r\n";
+        }
+        WriteFile(data.Data() / "t4indx.lst", index);
         const GridRequest request{section, records, shown, &TestName, panel, settings, measure};
         grid = BuildGridData(request);
     }
 
     std::optional<LoadReport> Report(int row = 1) const {
         const LoadReportRequest request{grid,  row,      records,    &TestName,
-                                        panel, settings, data.Path()};
+                                        panel, settings, data.Data()};
         return BuildLoadReport(request);
     }
 
@@ -101,7 +79,7 @@ struct OneLoadReport {
     AppSettings settings;
     FixedWidthMeasure measure;
     GridData grid;
-    ReportDataDir data;
+    TempProgramDir data;
 };
 
 // The lines of tests/data/report/<name> (Windows-1252).

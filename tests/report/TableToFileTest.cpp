@@ -1,6 +1,7 @@
 // "Table to file" lines and the whole-or-nothing write.
 #include "report/TableToFile.h"
 #include "ballistics/FixedWidthMeasure.h"
+#include "catalog/CatalogTestSupport.h"
 #include "report/TableExport.h"
 #include "settings/MemorySettingsBackend.h"
 
@@ -9,9 +10,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -37,13 +35,6 @@ GridData HandGrid() {
     g.Cells.assign(1, std::vector<std::string>(7));
     g.Cells.push_back({" \x87  ", " R1", " 30-06", "   3000", "   2763", "   2539", " a, b "});
     return g;
-}
-
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
 }
 
 TEST(TableToFile, LinesFromTheGrid) {
@@ -72,49 +63,41 @@ TEST(TableToFile, EmptyGridWritesTwoLines) {
 }
 
 TEST(TableToFile, WritesWholeFilesAndReportsFailures) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("grid-table-test-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test::TempDir temp("grid-table");
+    const std::filesystem::path& dir = temp.Path();
     const std::filesystem::path file = dir / "data_tbl.1";
-    {
-        std::ofstream old(file, std::ios::binary);
-        old << "old contents that are longer than the new ones will ever be............";
-    }
+    test::WriteFile(file, "old contents that are longer than the new ones will ever be...........");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
     const WriteResult written = WriteTableFile(file, HandGrid());
     EXPECT_TRUE(written.Ok) << written.Error;
-    EXPECT_EQ(ReadAll(file), TableFileText(HandGrid()));
+    EXPECT_EQ(test::ReadFile(file), TableFileText(HandGrid()));
     EXPECT_FALSE(std::filesystem::exists(dir / "data_tbl.1.tmp"));
 
     const std::filesystem::path missing = dir / "missing" / "data_tbl.2";
     const WriteResult failed = WriteTableFile(missing, HandGrid());
     EXPECT_FALSE(failed.Ok);
     EXPECT_EQ(failed.Error, "Cannot create " + missing.string() + ": " + std::strerror(ENOENT));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(TableExport, ProposesAFreeNameAndRemembersTheFolderOnlyAfterAWrite) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("table-export-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const test::TempDir temp("table-export");
+    const std::filesystem::path& dir = temp.Path();
     MemorySettingsBackend store;
     EXPECT_EQ(TableExportFolder(store, "/opt/corvane"), "/opt/corvane/");
     store.Put("TableDirectory", StoredValue::OfText(" /tables\xE9 "));
     EXPECT_EQ(TableExportFolder(store, "/opt/corvane"), "/tables\xC3\xA9/");
     for (int n = 1; n <= 3; ++n) {
-        std::ofstream(dir / ("data_tbl." + std::to_string(n))) << "x";
+        test::WriteFile(dir / ("data_tbl." + std::to_string(n)), "x");
     }
     EXPECT_EQ(ProposedTableFileName(dir), "data_tbl.4");
 
     ASSERT_TRUE(ExportTable(dir / "data_tbl.4", HandGrid(), store).Ok);
-    EXPECT_EQ(ReadAll(dir / "data_tbl.4"), TableFileText(HandGrid()));
+    EXPECT_EQ(test::ReadFile(dir / "data_tbl.4"), TableFileText(HandGrid()));
     EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");
     const WriteResult failed = ExportTable(dir / "missing" / "data_tbl.1", HandGrid(), store);
     EXPECT_FALSE(failed.Ok);
     EXPECT_NE(failed.Error.find("data_tbl.1"), std::string::npos);
     EXPECT_EQ(store.Get("TableDirectory").text, dir.string() + "/");
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // with what is wrong, without touching the file.
 #include "rifle/MyLoads.h"
 
-#include <gtest/gtest.h>
+#include "catalog/CatalogTestSupport.h"
 
-#include <fstream>
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -13,18 +13,10 @@ namespace fs = std::filesystem;
 
 class MyLoadsFile : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("corvane-myloads-" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    void Write(const std::string& bytes) { std::ofstream(File(), std::ios::binary) << bytes; }
-    fs::path File() const { return dir_ / "my-loads.json"; }
+    void Write(const std::string& bytes) { test::WriteFile(File(), bytes); }
+    fs::path File() const { return dir_.Path() / "my-loads.json"; }
 
-    fs::path dir_;
+    test::TempDir dir_{"myloads"};
 };
 
 MyLoads Sample() {
@@ -51,7 +43,7 @@ TEST_F(MyLoadsFile, WrittenAndReadBackWhole) {
     EXPECT_EQ(read.Value(), Sample());
     EXPECT_FALSE(read.Value().loads[1].g7Coefficient.has_value());
 
-    const WriteResult refused = WriteMyLoadsFile(dir_ / "my-loads.json" / "x", Sample());
+    const WriteResult refused = WriteMyLoadsFile(File() / "x", Sample());
     EXPECT_FALSE(refused.Ok);
     EXPECT_NE(refused.Error.find("my-loads.json"), std::string::npos);
 }
@@ -92,7 +84,7 @@ TEST_F(MyLoadsFile, MovedAsideUnderAFreeName) {
     Write("broken");
     fs::path taken = File();
     taken += ".broken-1";
-    std::ofstream(taken) << "earlier";
+    test::WriteFile(taken, "earlier");
     const auto aside = MoveAside(File());
     ASSERT_TRUE(aside.has_value());
     EXPECT_EQ(aside->filename(), "my-loads.json.broken-2");

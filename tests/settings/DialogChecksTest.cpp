@@ -44,32 +44,30 @@ TEST(ConditionChecks, BoundsAreAcceptedInBothUnitSystems) {
 
 TEST(ConditionChecks, RefusalsGiveExactMessageAndResetText) {
     using F = ConditionField;
-    FieldCheck c = CheckConditionEntry(F::Altitude, "15001", true);
-    EXPECT_FALSE(c.accepted);
-    EXPECT_EQ(c.message, "Altitude must be from 0 to 15000 Feet.");
-    EXPECT_EQ(c.text, "0");
-    c = CheckConditionEntry(F::Altitude, "-1", false);
-    EXPECT_EQ(c.message, "Altitude must be from 0 to 4572 Meters.");
-    EXPECT_EQ(c.text, "0");
-
-    c = CheckConditionEntry(F::Temperature, "121", true);
-    EXPECT_EQ(c.message, "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.");
-    EXPECT_EQ(c.text, "59");
-    c = CheckConditionEntry(F::Temperature, "49", false);
-    EXPECT_EQ(c.message, "Temperature must be from -18\xBA to 48\xBA  Celsius.");
-    EXPECT_EQ(c.text, "15");
-
-    c = CheckConditionEntry(F::CrossWind, "65", true);
-    EXPECT_EQ(c.message, "Crosswind speed must be from 0 to 60 MPH.");
-    EXPECT_EQ(c.text, "10");
-    c = CheckConditionEntry(F::CrossWind, "27", false);
-    EXPECT_EQ(c.message, "Crosswind speed must be from 0 to 26 MPS.");
-    EXPECT_EQ(c.text, "4");
-
+    const struct {
+        F field;
+        const char* entry;
+        bool english;
+        const char *message, *text;
+    } cases[] = {
+        {F::Altitude, "15001", true, "Altitude must be from 0 to 15000 Feet.", "0"},
+        {F::Altitude, "-1", false, "Altitude must be from 0 to 4572 Meters.", "0"},
+        {F::Temperature, "121", true, "Temperature must be from 0\xBA to 120\xBA  Fahrenheit.",
+         "59"},
+        {F::Temperature, "49", false, "Temperature must be from -18\xBA to 48\xBA  Celsius.", "15"},
+        {F::CrossWind, "65", true, "Crosswind speed must be from 0 to 60 MPH.", "10"},
+        {F::CrossWind, "27", false, "Crosswind speed must be from 0 to 26 MPS.", "4"},
+    };
+    for (const auto& c : cases) {
+        const FieldCheck check = CheckConditionEntry(c.field, c.entry, c.english);
+        EXPECT_FALSE(check.accepted) << c.entry;
+        EXPECT_EQ(check.message, c.message);
+        EXPECT_EQ(check.text, c.text) << c.entry;
+    }
     // An entry with no number in it is refused, even where -1 would lie inside the range.
-    c = CheckConditionEntry(F::Temperature, "", false);
-    EXPECT_FALSE(c.accepted);
-    EXPECT_EQ(c.text, "15");
+    const FieldCheck empty = CheckConditionEntry(F::Temperature, "", false);
+    EXPECT_FALSE(empty.accepted);
+    EXPECT_EQ(empty.text, "15");
     EXPECT_FALSE(CheckConditionEntry(F::Temperature, "warm", false).accepted);
 }
 

@@ -1,5 +1,5 @@
-// Broken catalog sources are refused without touching the built catalog, and `dump` shows a
-// table the way the program reads it.
+// Broken catalog sources are refused without touching the built catalog, and `dump` never
+// creates a table.
 #include "tools/ToolRunner.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ protected:
         fs::copy(CORVANE_SAMPLE_SRC_DIR, src(), fs::copy_options::recursive);
         const ToolResult first = RunTool({"build", src().string(), out().string()});
         ASSERT_EQ(first.exitCode, 0) << first.err;
-        builtRifle_ = ReadFileBytes(out() / "Data" / "t00dr.dat");
+        builtRifle_ = ReadFile(out() / "Data" / "t00dr.dat");
     }
 
     fs::path src() const { return dir_.Path() / "src"; }
@@ -31,7 +31,7 @@ protected:
                        const std::string& message) {
         SCOPED_TRACE(message);
         const fs::path path = src() / "loads" / file;
-        const std::string original = ReadFileBytes(path);
+        const std::string original = ReadFile(path);
         const auto rewrite = [](const fs::path& target, const std::string& source, auto change) {
             auto rows = SplitCsv(source);
             change(rows);
@@ -39,22 +39,22 @@ protected:
             for (const auto& row : rows) {
                 text += JoinCsv(row) + "\n";
             }
-            WriteFileBytes(target, text);
+            WriteFile(target, text);
         };
         rewrite(path, original, edit);
         // A valid change to the rifle table, which is built first: a build that wrote as it
         // went would leave a new rifle table behind.
         const fs::path rifle = src() / "loads" / "t0-rifle.txt";
-        const std::string rifleSource = ReadFileBytes(rifle);
+        const std::string rifleSource = ReadFile(rifle);
         if (path != rifle) {
             rewrite(rifle, rifleSource, [](auto& rows) { rows[1][9] = "1234"; });
         }
         const ToolResult result = RunTool({"build", src().string(), out().string()});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
-        EXPECT_EQ(ReadFileBytes(out() / "Data" / "t00dr.dat"), builtRifle_);
-        WriteFileBytes(rifle, rifleSource);
-        WriteFileBytes(path, original);
+        EXPECT_EQ(ReadFile(out() / "Data" / "t00dr.dat"), builtRifle_);
+        WriteFile(rifle, rifleSource);
+        WriteFile(path, original);
     }
 
     TempDir dir_{"broken"};
@@ -62,62 +62,51 @@ protected:
 };
 
 TEST_F(BrokenSource, MalformedLinesTooLongTextsAndTooManyRecordsAreRefused) {
-    ExpectRefused(
-        "t0-rifle.txt", [](auto& rows) { rows[3][5] = "heavy"; },
-        "t0-rifle.txt:4: BulletWeight: 'heavy' is not a whole number");
-    ExpectRefused(
-        "t1-pistol.txt", [](auto& rows) { rows[2][11] = std::string(59, 'x'); },
-        "t1-pistol.txt:3: Note: the text has 59 characters, more than the field's 58");
-    ExpectRefused(
-        "t4-shotshell.txt", [](auto& rows) { rows[1][7] = "7;30"; },
-        "t4-shotshell.txt:2: ShotSizeFlags: '30' is not a flag ID from 0 to 29");
-    ExpectRefused(
-        "t3-slug.txt", [](auto& rows) { rows[1].pop_back(); },
-        "t3-slug.txt:2: 13 fields where 14 are expected");
-    ExpectRefused(
-        "t2-rimfire.txt", [](auto& rows) { rows[0][0] = "Year"; },
-        "t2-rimfire.txt:1: the header must be YearIntroduced,");
-    ExpectRefused(
-        "t5-components.txt",
-        [](auto& rows) {
-            while (rows.size() <= 31) {
-                rows.push_back(rows[1]);
-            }
-        },
-        "t5-components.txt: 31 records, more than the section's capacity of 30");
-    // A text the single-byte code page cannot hold is refused rather than turned into '?'.
-    ExpectRefused(
-        "t0-rifle.txt", [](auto& rows) { rows[1][11] = "\xE2\x86\x92 arrow"; },
-        "t0-rifle.txt:2: Note: the text is not valid UTF-8 or has characters outside");
+    using Rows = std::vector<std::vector<std::string>>;
+    const auto set = [](std::size_t row, std::size_t column, std::string value) {
+        return [=](Rows& rows) { rows[row][column] = value; };
+    };
+    const struct {
+        const char* file;
+        std::function<void(Rows&)> edit;
+        const char* message;
+    } cases[] = {
+        {"t0-rifle.txt", set(3, 5, "heavy"),
+         "t0-rifle.txt:4: BulletWeight: 'heavy' is not a whole number"},
+        {"t1-pistol.txt", set(2, 11, std::string(59, 'x')),
+         "t1-pistol.txt:3: Note: the text has 59 characters, more than the field's 58"},
+        {"t4-shotshell.txt", set(1, 7, "7;30"),
+         "t4-shotshell.txt:2: ShotSizeFlags: '30' is not a flag ID from 0 to 29"},
+        {"t3-slug.txt", [](Rows& rows) { rows[1].pop_back(); },
+         "t3-slug.txt:2: 13 fields where 14 are expected"},
+        {"t2-rimfire.txt", set(0, 0, "Year"),
+         "t2-rimfire.txt:1: the header must be YearIntroduced,"},
+        {"t5-components.txt", [](Rows& rows) { rows.resize(32, Rows::value_type(rows[1])); },
+         "t5-components.txt: 31 records, more than the section's capacity of 30"},
+        // A text the single-byte code page cannot hold is refused rather than turned into '?'.
+        {"t0-rifle.txt", set(1, 11, "\xE2\x86\x92 arrow"),
+         "t0-rifle.txt:2: Note: the text is not valid UTF-8 or has characters outside"},
+    };
+    for (const auto& c : cases) {
+        ExpectRefused(c.file, c.edit, c.message);
+    }
 }
 
 TEST_F(BrokenSource, AnUnclosedQuoteIsRefusedAtItsLine) {
     const fs::path path = src() / "loads" / "t3-slug.txt";
-    WriteFileBytes(path, ReadFileBytes(path) + "2005,,2,\"open,2,1,0.1,1,1560,24,2.75,Max,,2\n");
+    WriteFile(path, ReadFile(path) + "2005,,2,\"open,2,1,0.1,1,1560,24,2.75,Max,,2\n");
     const ToolResult result = RunTool({"build", src().string(), out().string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("t3-slug.txt:16: a quoted field is not closed"), std::string::npos)
         << result.err;
 }
 
-TEST(DumpCommand, ShowsWholeRecordsOnlyAndNeverCreatesATable) {
+// What it shows is compared with the sources in SampleCatalogTest; a cut table in the hostile
+// tests.
+TEST(DumpCommand, AMissingTableIsReportedNotCreated) {
     TempDir dir("dump");
-    const fs::path built = fs::path(CORVANE_BUILT_BIN_DIR) / "Data" / "t00dr.dat";
-    const std::string table = ReadFileBytes(built);
-    ASSERT_GE(table.size(), 4u * 162u);
-    // Three records and part of a fourth: the reader stops at the last whole record.
-    WriteFileBytes(dir.Path() / "t00dr.dat", table.substr(0, 3 * 162 + 100));
-    const ToolResult dump = RunTool({"dump", dir.Path().string(), "0"});
-    ASSERT_EQ(dump.exitCode, 0) << dump.err;
-    const auto rows = SplitCsv(dump.out);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0][3], "LoadNumber");
-    EXPECT_EQ(rows[1], SplitCsv(RunTool({"dump", built.parent_path().string(), "0"}).out)[1]);
-
-    const ToolResult missing = RunTool({"dump", dir.Path().string(), "1"});
-    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(RunTool({"dump", dir.Path().string(), "1"}).exitCode, 1);
     EXPECT_FALSE(fs::exists(dir.Path() / "t01dr.dat"));
-    EXPECT_EQ(RunTool({"dump", dir.Path().string(), "6"}).exitCode, 2);
 }
 
 } // namespace

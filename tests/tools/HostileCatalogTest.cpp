@@ -5,15 +5,13 @@
 #include "hostile/HostileTables.h"
 #include "tools/ToolRunner.h"
 
+#include "common/TextUtil.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,35 +19,6 @@ namespace corvane::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kTimeLimitSeconds = 60;
-
-// Runs the tool under `timeout`, so a hang ends as exit code 124 instead of stalling the suite.
-// `launcher` is the command that starts the tool (the tool itself unless another user runs it).
-ToolResult RunBounded(const std::vector<std::string>& args,
-                      const std::vector<std::string>& launcher = {CORVANE_TOOL_PATH}) {
-    std::vector<std::string> bounded = {"-k", "5", std::to_string(kTimeLimitSeconds)};
-    bounded.insert(bounded.end(), launcher.begin(), launcher.end());
-    bounded.insert(bounded.end(), args.begin(), args.end());
-    TempDir scratch("hostile-run");
-    const fs::path outFile = scratch.Path() / "out";
-    const fs::path errFile = scratch.Path() / "err";
-    std::string command = "timeout";
-    for (const std::string& arg : bounded) {
-        std::string quoted = "'";
-        for (char c : arg) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        command += " " + quoted + "'";
-    }
-    command += " >'" + outFile.string() + "' 2>'" + errFile.string() + "'";
-    const int status = std::system(command.c_str());
-    ToolResult result;
-    result.exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFileBytes(outFile);
-    result.err = ReadFileBytes(errFile);
-    return result;
-}
 
 // Ended by itself with 0, or with 1 and a message; never a signal, a hang or silence.
 void ExpectClean(const ToolResult& result, const std::string& what) {
@@ -64,18 +33,10 @@ void ExpectClean(const ToolResult& result, const std::string& what) {
 // How many cells of the CSV lines read as a NaN or an infinity.
 int NonFiniteCells(const std::string& text) {
     int count = 0;
-    std::string cell;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const char c = i < text.size() ? text[i] : ',';
-        if (c == ',' || c == '\r' || c == '\n') {
-            const std::size_t first = cell.find_first_not_of(' ');
-            const std::string trimmed = first == std::string::npos ? "" : cell.substr(first);
-            for (const char* odd : {"nan", "-nan", "NAN", "-NAN", "inf", "-inf", "INF", "-INF"}) {
-                count += trimmed == odd ? 1 : 0;
-            }
-            cell.clear();
-        } else {
-            cell += c;
+    for (const std::vector<std::string>& row : SplitCsv(text)) {
+        for (const std::string& cell : row) {
+            const std::string value = LowerCase(Trim(cell));
+            count += value == "nan" || value == "-nan" || value == "inf" || value == "-inf";
         }
     }
     return count;
@@ -106,11 +67,11 @@ protected:
         // `dump` first: `table`, like the program, turns a missing table into a placeholder.
         ToolResult dump;
         if (withDump) {
-            dump = RunBounded({"dump", data().string(), std::to_string(section)}, launcher_);
+            dump = RunTool({"dump", data().string(), std::to_string(section)}, launcher_);
             ExpectClean(dump, what + ", dump " + std::to_string(section));
         }
         const ToolResult table =
-            RunBounded({"table", program().string(), std::to_string(section)}, launcher_);
+            RunTool({"table", program().string(), std::to_string(section)}, launcher_);
         ExpectClean(table, what + ", table " + std::to_string(section));
         return {table, dump};
     }
@@ -122,15 +83,15 @@ protected:
                                                bool withDump = true) {
         const fs::path path = data() / file;
         const bool existed = fs::exists(path);
-        const std::string original = existed ? ReadFileBytes(path) : std::string();
+        const std::string original = existed ? ReadFile(path) : std::string();
         if (bytes == nullptr) {
             fs::remove(path);
         } else {
-            WriteFileBytes(path, *bytes);
+            WriteFile(path, *bytes);
         }
         auto results = RunBoth(section, file + " " + what, withDump);
         if (existed) {
-            WriteFileBytes(path, original);
+            WriteFile(path, original);
         } else {
             fs::remove(path);
         }
@@ -146,7 +107,7 @@ TEST_F(HostileCatalog, LoadTablesMissingOrDamaged) {
         const SectionTraits& info = Traits(tab);
         const int section = TabIndex(tab);
         SCOPED_TRACE(info.tableFile);
-        const std::string sample = ReadFileBytes(data() / info.tableFile);
+        const std::string sample = ReadFile(data() / info.tableFile);
         ASSERT_GE(sample.size(), 2 * info.recordSize);
 
         // Missing: `table` makes the placeholder and shows no loads; `dump` does not write.
@@ -213,18 +174,18 @@ TEST_F(HostileCatalog, NameListsOfSlugShotshellAndComponents) {
 }
 
 TEST_F(HostileCatalog, DescriptionsWithoutEqualsOrWithEnormousLinesChangeNoTable) {
-    const ToolResult before = RunBounded({"table", program().string(), "0"});
+    const ToolResult before = RunTool({"table", program().string(), "0"});
     ASSERT_EQ(before.exitCode, 0) << before.err;
     const fs::path ini = program() / "ProductInfo" / "descriptions.ini";
-    WriteFileBytes(ini, "[brand 0]\r\nno equals here\r\n=starts with equals\r\n" +
-                            std::string(2 << 20, 'k') + "=" + std::string(2 << 20, 'v') + "\r\n[" +
-                            std::string(100000, 'x') + "\r\n" + RandomBytes(5000, 5));
+    WriteFile(ini, "[brand 0]\r\nno equals here\r\n=starts with equals\r\n" +
+                       std::string(2 << 20, 'k') + "=" + std::string(2 << 20, 'v') + "\r\n[" +
+                       std::string(100000, 'x') + "\r\n" + RandomBytes(5000, 5));
     for (int section = 0; section <= 5; ++section) {
         RunBoth(section, "odd descriptions.ini", false);
     }
-    EXPECT_EQ(RunBounded({"table", program().string(), "0"}).out, before.out);
+    EXPECT_EQ(RunTool({"table", program().string(), "0"}).out, before.out);
     fs::remove(ini);
-    EXPECT_EQ(RunBounded({"table", program().string(), "0"}).out, before.out);
+    EXPECT_EQ(RunTool({"table", program().string(), "0"}).out, before.out);
 }
 
 TEST_F(HostileCatalog, ReadOnlyDataFolderGivesEmptySectionsWithoutPlaceholders) {
@@ -274,7 +235,7 @@ TEST_F(HostileCatalog, NonFiniteAndExtremeConditionsAreRefusedOrComputed) {
     for (const auto& extra : conditions) {
         std::vector<std::string> args = {"table", program().string(), "0"};
         args.insert(args.end(), extra.begin(), extra.end());
-        const ToolResult result = RunBounded(args);
+        const ToolResult result = RunTool(args);
         SCOPED_TRACE(extra[0] + " " + extra[1]);
         // A refused option is a usage error (2); anything else must end cleanly.
         if (result.exitCode != 2) {

@@ -33,67 +33,60 @@ std::string WithoutCr(std::string text) {
     return text;
 }
 
+// The sample built once and dumped section by section, for every test of the suite.
 class SampleCatalog : public testing::Test {
 protected:
+    struct Built {
+        TempDir out{"sample"};
+        ToolResult build = RunTool({"build", kSource.string(), out.Path().string()});
+        std::array<ToolResult, 6> dumps;
+        RecordingPrompts prompts;
+        Catalog catalog{out.Path(), prompts};
+    };
     static void SetUpTestSuite() {
-        out_ = std::make_unique<TempDir>("sample");
-        build_ = RunTool({"build", kSource.string(), out_->Path().string()});
+        built_ = std::make_unique<Built>();
         for (int tab = 0; tab < 6; ++tab) {
-            dumps_[tab] = RunTool({"dump", (out_->Path() / "Data").string(), std::to_string(tab)});
+            built_->dumps[tab] =
+                RunTool({"dump", (built_->out.Path() / "Data").string(), std::to_string(tab)});
         }
-        catalog_ = std::make_unique<Catalog>(out_->Path(), prompts_);
     }
-    static void TearDownTestSuite() {
-        catalog_.reset();
-        out_.reset();
-    }
+    static void TearDownTestSuite() { built_.reset(); }
 
     static std::vector<std::string> List(const std::string& name) {
-        return SplitLines(ReadFileBytes(out_->Path() / "Data" / name));
+        return SplitLines(ReadFile(built_->out.Path() / "Data" / name));
     }
     // The section's loads as the program reads them.
-    static std::vector<LoadRecord> Loads(CatalogTab tab) {
-        std::vector<LoadRecord> loads;
-        for (int i = 0; i < catalog_->LoadSectionTable(tab); ++i) {
-            loads.push_back(catalog_->Record(tab, i));
-        }
-        return loads;
+    static const std::vector<LoadRecord>& Loads(CatalogTab tab) {
+        built_->catalog.LoadSectionTable(tab);
+        return built_->catalog.Records(tab);
     }
 
-    static std::unique_ptr<TempDir> out_;
-    static ToolResult build_;
-    static std::array<ToolResult, 6> dumps_;
-    static RecordingPrompts prompts_;
-    static std::unique_ptr<Catalog> catalog_;
+    static inline std::unique_ptr<Built> built_;
 };
 
-std::unique_ptr<TempDir> SampleCatalog::out_;
-ToolResult SampleCatalog::build_;
-std::array<ToolResult, 6> SampleCatalog::dumps_;
-RecordingPrompts SampleCatalog::prompts_;
-std::unique_ptr<Catalog> SampleCatalog::catalog_;
-
 TEST_F(SampleCatalog, BuildThenDumpGivesBackEverySourceAndWholeTables) {
-    ASSERT_EQ(build_.exitCode, 0) << build_.err;
+    ASSERT_EQ(built_->build.exitCode, 0) << built_->build.err;
     const std::array<std::size_t, 6> minimum = {150, 50, 15, 12, 80, 20};
     for (int tab = 0; tab < 6; ++tab) {
         SCOPED_TRACE(kLoadSources[tab]);
-        ASSERT_EQ(dumps_[tab].exitCode, 0) << dumps_[tab].err;
-        EXPECT_EQ(dumps_[tab].out, WithoutCr(ReadFileBytes(kSource / "loads" / kLoadSources[tab])));
+        ASSERT_EQ(built_->dumps[tab].exitCode, 0) << built_->dumps[tab].err;
+        EXPECT_EQ(built_->dumps[tab].out,
+                  WithoutCr(ReadFile(kSource / "loads" / kLoadSources[tab])));
         const SectionTraits& info = Traits(static_cast<CatalogTab>(tab));
         const std::size_t count = Loads(static_cast<CatalogTab>(tab)).size();
-        EXPECT_EQ(fs::file_size(out_->Path() / "Data" / info.tableFile), count * info.recordSize);
+        EXPECT_EQ(fs::file_size(built_->out.Path() / "Data" / info.tableFile),
+                  count * info.recordSize);
         EXPECT_GE(count, minimum[tab]);
         EXPECT_LE(count, info.capacity);
     }
     // Lists and product files are copied unchanged; the lists keep their CR LF line ends.
     for (const char* list : {"t0br.lst", "t4indx.lst", "t4pm.lst", "t5pt.lst"}) {
-        const std::string bytes = ReadFileBytes(out_->Path() / "Data" / list);
-        EXPECT_EQ(bytes, ReadFileBytes(kSource / "Data" / list)) << list;
+        const std::string bytes = ReadFile(built_->out.Path() / "Data" / list);
+        EXPECT_EQ(bytes, ReadFile(kSource / "Data" / list)) << list;
         EXPECT_NE(bytes.find("\r\n"), std::string::npos) << list;
     }
-    EXPECT_EQ(ReadFileBytes(out_->Path() / "ProductInfo" / "splash.jpg"),
-              ReadFileBytes(kSource / "ProductInfo" / "splash.jpg"));
+    EXPECT_EQ(ReadFile(built_->out.Path() / "ProductInfo" / "splash.jpg"),
+              ReadFile(kSource / "ProductInfo" / "splash.jpg"));
 }
 
 // Brands, usages and shot size flags show in no table, so the golden tables do not pin them.
@@ -104,7 +97,7 @@ TEST_F(SampleCatalog, EveryBrandAndUsageIdNamesALineOfItsList) {
         for (const LoadRecord& load : Loads(section)) {
             SCOPED_TRACE("section " + std::to_string(tab) + " load " + load.LoadNumber);
             const auto name = [&](int id, ListKind kind) {
-                return catalog_->LookupName(id, section, kind);
+                return built_->catalog.LookupName(id, section, kind);
             };
             EXPECT_NE(name(load.BrandId, ListKind::Brand), "");
             for (int id = 0; id < 30; ++id) {
@@ -149,7 +142,7 @@ TEST_F(SampleCatalog, EveryBrandAndUsageIdNamesALineOfItsList) {
 }
 
 TEST_F(SampleCatalog, DescribesAndPicturesEveryBrandAndStyle) {
-    const fs::path info = out_->Path() / "ProductInfo";
+    const fs::path info = built_->out.Path() / "ProductInfo";
     Descriptions descriptions(info);
     auto expectText = [&](CatalogTab tab, DescriptionKind kind, const std::string& name) {
         const std::string text = descriptions.GetDescription(tab, kind, name);

@@ -1,15 +1,11 @@
 #include "tools/ToolRunner.h"
 
-#include <cstdio>
-#include <fstream>
-#include <random>
+#include <cstdlib>
 #include <sstream>
-#include <stdexcept>
+
 #include <sys/wait.h>
 
 namespace corvane::test {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,52 +19,20 @@ std::string ShellQuoted(const std::string& text) {
 
 } // namespace
 
-ToolResult RunTool(const std::vector<std::string>& args) {
-    TempDir scratch("stderr");
-    const fs::path errFile = scratch.Path() / "stderr.txt";
-    std::string command = ShellQuoted(CORVANE_TOOL_PATH);
-    for (const std::string& arg : args) {
-        command += " " + ShellQuoted(arg);
+ToolResult RunTool(const std::vector<std::string>& args, const std::vector<std::string>& launcher) {
+    const TempDir scratch("tool-run");
+    const fs::path out = scratch.Path() / "out";
+    const fs::path err = scratch.Path() / "err";
+    std::string command = "timeout -k 5 60";
+    for (const std::vector<std::string>* words : {&launcher, &args}) {
+        for (const std::string& word : *words) {
+            command += " " + ShellQuoted(word);
+        }
     }
-    command += " 2>" + ShellQuoted(errFile.string());
-    ToolResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        throw std::runtime_error("cannot run " + command);
-    }
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, got);
-    }
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFileBytes(errFile);
-    return result;
-}
-
-std::string ReadFileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-TempDir::TempDir(const std::string& tag) {
-    std::random_device seed;
-    path_ = fs::temp_directory_path() /
-            ("corvane-" + tag + "-" + std::to_string(seed()) + std::to_string(seed()));
-    fs::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
+    const int status = std::system(command.c_str());
+    return {status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out),
+            ReadFile(err)};
 }
 
 std::vector<std::vector<std::string>> SplitCsv(const std::string& text) {

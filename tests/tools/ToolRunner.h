@@ -1,6 +1,7 @@
 #pragma once
-// Runs corvane-catalog-tool as a separate process and reads files, for the end-to-end tests.
-#include <filesystem>
+// Runs corvane-catalog-tool as a separate process, for the end-to-end tests.
+#include "catalog/CatalogTestSupport.h"
+
 #include <string>
 #include <vector>
 
@@ -12,24 +13,11 @@ struct ToolResult {
     std::string err;
 };
 
-// Runs the tool with the arguments (each quoted for the shell) and captures both streams.
-ToolResult RunTool(const std::vector<std::string>& args);
-
-std::string ReadFileBytes(const std::filesystem::path& file);
-void WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
-
-// A fresh folder under the system's temporary folder, removed by the destructor.
-class TempDir {
-public:
-    explicit TempDir(const std::string& tag);
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+// Runs the tool with the arguments under `timeout`, so that a hang ends as exit code 124 (above
+// 128: a signal) instead of stalling the suite, and captures both streams. `launcher` is the
+// command that starts the tool (the tool itself unless another user runs it).
+ToolResult RunTool(const std::vector<std::string>& args,
+                   const std::vector<std::string>& launcher = {CORVANE_TOOL_PATH});
 
 // RFC 4180 rows of single-line CSV text (the sample holds no line breaks inside fields).
 std::vector<std::vector<std::string>> SplitCsv(const std::string& text);
