@@ -100,7 +100,7 @@ TEST_F(MyLoadsFile, MovedAsideUnderAFreeName) {
                                   "\": written by another version of the program.\nIt was moved "
                                   "to \"" +
                                   File().string() + ".broken-3\" and My Loads starts empty.");
-    EXPECT_TRUE(fs::exists(dir_ / "my-loads.json.broken-3"));
+    EXPECT_TRUE(fs::exists(dir_.Path() / "my-loads.json.broken-3"));
 }
 
 } // namespace
