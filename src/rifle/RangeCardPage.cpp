@@ -64,6 +64,8 @@ std::string ProblemText(RangeCardProblem problem) {
                " rows after the muzzle. Raise the step or lower the maximum range.";
     case RangeCardProblem::LoadCannotFly:
         return "This load has no usable velocity or ballistic coefficient.";
+    case RangeCardProblem::ZeroOutOfReach:
+        return "This load cannot reach the zero range.";
     }
     return {};
 }
