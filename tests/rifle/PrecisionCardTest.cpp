@@ -3,6 +3,7 @@
 #include "rifle/PrecisionCard.h"
 
 #include "common/UnitConversion.h"
+#include "rifle/PrecisionEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,18 @@ TEST(PrecisionCard, AgreesWithTheSolveCommandAtItsRows) {
     }
     ASSERT_TRUE(card.pointBlank.has_value());
     EXPECT_GT(card.pointBlank->range, card.pointBlank->zeroRange);
+}
+
+TEST(PrecisionCard, EntriesRefusedWithTheirRangeAndUnit) {
+    EXPECT_EQ(CheckPrecisionEntry(PrecisionEntry::Humidity, "120", true).message,
+              "Humidity must be from 0 to 100 %.");
+    const FieldCheck pressure = CheckPrecisionEntry(PrecisionEntry::StationPressure, "30", false);
+    EXPECT_EQ(pressure.message, "Station pressure must be from 169.32 to 1185.24 hPa, or blank "
+                                "for the standard pressure at the altitude.");
+    EXPECT_EQ(pressure.text, "");
+    EXPECT_TRUE(CheckPrecisionEntry(PrecisionEntry::Latitude, " ", true).accepted);
+    EXPECT_FALSE(CheckPrecisionEntry(PrecisionEntry::WindClock, "13", true).accepted);
+    EXPECT_EQ(ReadPrecisionEntries({"", "1013", "", "12", "", ""}, false).windClockHours, 12);
 }
 
 } // namespace
