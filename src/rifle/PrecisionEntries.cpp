@@ -118,6 +118,15 @@ FieldCheck CheckPrecisionEntry(PrecisionEntry entry, std::string_view text, bool
     return {false, rule.defaultText, message + "."};
 }
 
+std::string PressureEntryInUnits(const std::string& text, bool toEnglish) {
+    const std::optional<double> shown = ParseNumber(text);
+    if (!shown) {
+        return text;
+    }
+    return toEnglish ? FormatFixed(*shown / kHectopascalsPerInchOfMercury, 2)
+                     : FormatFixed(*shown * kHectopascalsPerInchOfMercury, 1);
+}
+
 PrecisionConditions ReadPrecisionEntries(const PrecisionEntryTexts& texts, bool english) {
     const auto value = [&](PrecisionEntry entry) {
         const std::string& text = texts[static_cast<std::size_t>(entry)];

@@ -35,6 +35,10 @@ PrecisionEntryTexts DefaultPrecisionEntries();
 // the range and the unit. Pressure and latitude may be left blank.
 FieldCheck CheckPrecisionEntry(PrecisionEntry entry, std::string_view text, bool english);
 
+// A pressure entry carried to the other units (`toEnglish`): inHg to two decimals, hPa to one;
+// a blank or unreadable entry stays as it is.
+std::string PressureEntryInUnits(const std::string& text, bool toEnglish);
+
 // The entries as the solver's conditions (English units); an entry that does not pass counts
 // as its default.
 PrecisionConditions ReadPrecisionEntries(const PrecisionEntryTexts& texts, bool english);
