@@ -260,4 +260,19 @@ BallisticResults PrecisionTablePoints(const EngineInputs& tableInputs,
     return results;
 }
 
+PrecisionBullet BulletAt(const std::vector<PrecisionBullet>& bullets, std::size_t n,
+                         const EngineInputs& inputs) {
+    return n < bullets.size() ? bullets[n] : PrecisionBulletOf(inputs);
+}
+
+std::vector<ComparedLoad> WithPrecisionResults(std::vector<ComparedLoad> loads,
+                                               const std::vector<PrecisionBullet>& bullets,
+                                               const PrecisionConditions& conditions) {
+    for (std::size_t n = 0; n < loads.size(); ++n) {
+        loads[n].Results = PrecisionTablePoints(loads[n].Inputs,
+                                                BulletAt(bullets, n, loads[n].Inputs), conditions);
+    }
+    return loads;
+}
+
 } // namespace corvane

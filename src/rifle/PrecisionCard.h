@@ -9,6 +9,7 @@
 // to them, as the catalog card does with its engine's drops, so one flight serves every zero.
 #include "ballistics/BallisticEngine.h"
 #include "ballistics/EngineInputsFromPanel.h"
+#include "ballistics/LoadComparison.h"
 #include "ballistics/TrajectorySampling.h"
 #include "precision/PrecisionSolver.h"
 #include "rifle/MyLoads.h"
@@ -76,6 +77,16 @@ FineTrajectory SamplePrecisionTrajectory(const EngineInputs& tableInputs, const 
 BallisticResults PrecisionTablePoints(const EngineInputs& tableInputs,
                                       const PrecisionBullet& bullet,
                                       const PrecisionConditions& conditions);
+
+// The bullet of the n-th compared load: `bullets[n]` when given, else G1 with its coefficient.
+PrecisionBullet BulletAt(const std::vector<PrecisionBullet>& bullets, std::size_t n,
+                         const EngineInputs& inputs);
+
+// The compared loads carrying their precision values, so that the comparison table shows the
+// precision model with the catalog's texts.
+std::vector<ComparedLoad> WithPrecisionResults(std::vector<ComparedLoad> loads,
+                                               const std::vector<PrecisionBullet>& bullets,
+                                               const PrecisionConditions& conditions);
 
 // The chart's marks under the precision model: MaximumPointBlank and EnergyFallsBelow.
 struct PrecisionMarks {
