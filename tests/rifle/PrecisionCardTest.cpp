@@ -81,6 +81,24 @@ TEST(PrecisionCard, AgreesWithTheSolveCommandAtItsRows) {
                         0.005);
         }
     }
+    // The chart's samples and the comparison's values meet the same points.
+    EngineInputs table = request.inputs;
+    table.RangeCount = 4;
+    table.Increment = 750; // feet
+    table.ZeroRange = 100;
+    table.Crosswind = 10;
+    const BallisticResults points = PrecisionTablePoints(table, bullet, conditions);
+    const FineTrajectory fine =
+        SamplePrecisionTrajectory(table, {250, 1000, 100}, true, bullet, conditions);
+    ASSERT_EQ(points.RangeCount, 4);
+    ASSERT_EQ(fine.Samples.size(), 4u * fine.PerIncrement + 1);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_NEAR(points.Velocity[i], solve["velocity_fps"][i], 0.05);
+        EXPECT_NEAR(points.Drift[i], -solve["windage_in"][i], 0.005);
+        const TrajectorySample& sample = fine.Samples[i * fine.PerIncrement];
+        EXPECT_EQ(sample.Range, solve["range_yd"][i]);
+        EXPECT_NEAR(sample.Trajectory, solve["path_in"][i], 0.005);
+    }
     ASSERT_TRUE(card.pointBlank.has_value());
     EXPECT_GT(card.pointBlank->range, card.pointBlank->zeroRange);
 }
