@@ -458,6 +458,10 @@ bool RangeCardWindow::CheckPrecisionField(std::size_t entry) {
     (prompts_ != nullptr ? *prompts_ : static_cast<UserPrompts&>(ownPrompts))
         .ShowError(check.message);
     checkingEntry_ = false;
+    // The message may belong to the main window, which then comes to the front: the field
+    // being corrected is in this one.
+    raise();
+    activateWindow();
     edit->setFocus();
     edit->selectAll();
     Rebuild();
