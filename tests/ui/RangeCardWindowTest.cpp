@@ -119,6 +119,8 @@ TEST_F(RangeCardWindowTest, PrintPreviewDrawsTheWholeCardOnOnePage) {
     RangeCardWindow* card = OpenCard(*window);
     card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
     card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
+    // The precision model's card, whose details are the longest.
+    QTest::keyClick(card->ModelChoice(), Qt::Key_Down);
     ASSERT_EQ(card->Table()->rowCount(), 101);
 
     int pages = -1;
