@@ -214,6 +214,7 @@ int RunRangeCard(const Args& args) {
     case RangeCardProblem::NoSteps:
         return UsageError("--increment must be positive");
     case RangeCardProblem::LoadCannotFly:
+    case RangeCardProblem::ZeroOutOfReach: // the catalog's engine always zeroes
         return Failure("the load has no usable velocity or ballistic coefficient");
     }
 

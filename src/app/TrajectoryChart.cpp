@@ -101,6 +101,9 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     seriesChoice_->setObjectName(QStringLiteral("ComBoxSeries"));
     seriesChoice_->addItems({QStringLiteral("Trajectory"), QStringLiteral("Velocity"),
                              QStringLiteral("Energy"), QStringLiteral("Wind drift")});
+    model_ = new QComboBox(this);
+    model_->setObjectName(QStringLiteral("cmbModel"));
+    model_->addItems({QStringLiteral("Catalog standard"), QStringLiteral("Precision")});
     conditions_ = new QLabel(this);
     conditions_->setObjectName(QStringLiteral("lblConditions"));
     conditions_->setWordWrap(true);
@@ -149,6 +152,8 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Show:"), this));
     top->addWidget(seriesChoice_);
+    top->addWidget(new QLabel(QStringLiteral("Model:"), this));
+    top->addWidget(model_);
     top->addSpacing(12);
     top->addWidget(conditions_, 1);
     auto* buttons = new QHBoxLayout;
@@ -167,6 +172,8 @@ TrajectoryChart::TrajectoryChart(QWidget* owner) : QWidget(owner, Qt::Tool) {
     layout->addLayout(buttons);
 
     connect(seriesChoice_, &QComboBox::currentIndexChanged, this, [this] { Rebuild(); });
+    connect(model_, &QComboBox::currentIndexChanged, this,
+            [this] { ShowRequest(ChartRequest(request_)); });
     connect(saveChart, &QPushButton::clicked, this, &TrajectoryChart::SaveChartClick);
     connect(saveTable, &QPushButton::clicked, this, &TrajectoryChart::SaveTableClick);
     connect(clearComparison_, &QPushButton::clicked, this,
@@ -184,17 +191,29 @@ void TrajectoryChart::ShowRequest(const ChartRequest& request) {
     if (request_.Loads.size() > static_cast<std::size_t>(kMaxComparedLoads)) {
         request_.Loads.resize(kMaxComparedLoads);
     }
-    rows_ = LoadComparisonRows(request_.Section, request_.Loads, request_.Panel, request_.English,
-                               request_.SightHeight);
+    const bool precise = Model() == BallisticModel::Precision;
+    rows_ = LoadComparisonRows(request_.Section,
+                               precise ? WithPrecisionResults(request_.Loads, request_.Bullets, {})
+                                       : request_.Loads,
+                               request_.Panel, request_.English, request_.SightHeight);
     loadMarks_.clear();
-    for (const ComparedLoad& load : request_.Loads) {
-        loadMarks_.push_back(
-            {MaximumPointBlank(load.Inputs, request_.VitalZoneInches, request_.English),
-             EnergyFallsBelow(load.Inputs, request_.EnergyThreshold, request_.English)});
+    for (std::size_t n = 0; n < request_.Loads.size(); ++n) {
+        const EngineInputs& inputs = request_.Loads[n].Inputs;
+        if (precise) {
+            const PrecisionMarks marks =
+                PrecisionSearch(inputs, request_.VitalZoneInches, request_.EnergyThreshold,
+                                request_.English, BulletAt(request_.Bullets, n, inputs), {});
+            loadMarks_.push_back({marks.pointBlank, marks.energyBelow});
+        } else {
+            loadMarks_.push_back(
+                {MaximumPointBlank(inputs, request_.VitalZoneInches, request_.English),
+                 EnergyFallsBelow(inputs, request_.EnergyThreshold, request_.English)});
+        }
     }
     const QString names = LoadNames(request_.Loads);
-    setWindowTitle(names.isEmpty() ? QStringLiteral("Trajectory chart")
-                                   : QStringLiteral("Trajectory chart - ") + names);
+    setWindowTitle((names.isEmpty() ? QStringLiteral("Trajectory chart")
+                                    : QStringLiteral("Trajectory chart - ") + names) +
+                   (precise ? QStringLiteral(" (precision model)") : QString()));
     conditions_->setText(Caption());
     if (!request_.Loads.empty()) {
         note_->hide();
@@ -264,10 +283,22 @@ void TrajectoryChart::ShowNote(const QString& note) {
     note_->show();
 }
 
+BallisticModel TrajectoryChart::Model() const {
+    return model_->currentIndex() == 1 ? BallisticModel::Precision : BallisticModel::Catalog;
+}
+
+std::vector<std::string> TrajectoryChart::Conditions() const {
+    std::vector<std::string> conditions =
+        ComparisonConditions(request_.Panel, request_.English, request_.SightHeight);
+    if (Model() == BallisticModel::Precision) {
+        conditions.push_back(ModelLine(BallisticModel::Precision));
+    }
+    return conditions;
+}
+
 QString TrajectoryChart::Caption() const {
     QStringList conditions;
-    for (const std::string& condition :
-         ComparisonConditions(request_.Panel, request_.English, request_.SightHeight)) {
+    for (const std::string& condition : Conditions()) {
         // Lines break between the conditions, never inside one.
         conditions << ToQString(condition).replace(QLatin1Char(' '), QChar::Nbsp);
     }
@@ -314,7 +345,11 @@ void TrajectoryChart::Rebuild() {
     };
     for (std::size_t n = 0; n < request_.Loads.size(); ++n) {
         const ComparedLoad& load = request_.Loads[n];
-        const FineTrajectory fine = SampleTrajectory(load.Inputs, ranges, english);
+        const FineTrajectory fine =
+            Model() == BallisticModel::Precision
+                ? SamplePrecisionTrajectory(load.Inputs, ranges, english,
+                                            BulletAt(request_.Bullets, n, load.Inputs), {})
+                : SampleTrajectory(load.Inputs, ranges, english);
         auto* line = new QLineSeries;
         line->setName(ToQString(load.Label));
         line->setPen(QPen(ComparedLoadColor(static_cast<int>(n)), 2));
@@ -425,9 +460,13 @@ void TrajectoryChart::Rebuild() {
     yAxis->setLabelFormat(yAxis->max() - yAxis->min() > 20 ? QStringLiteral("%.0f")
                                                            : QStringLiteral("%.1f"));
     const QString names = LoadNames(request_.Loads);
+    const QString model = Model() == BallisticModel::Precision
+                              ? QStringLiteral(" - ") + ToQString(ModelLine(Model()))
+                              : QString();
     chart_->setTitle(names.isEmpty()
                          ? QString()
-                         : QStringLiteral("%1 of %2").arg(seriesChoice_->currentText(), names));
+                         : QStringLiteral("%1 of %2").arg(seriesChoice_->currentText(), names) +
+                               model);
 }
 
 void TrajectoryChart::FillTable() {
@@ -480,10 +519,7 @@ bool TrajectoryChart::SaveChartPng(const QString& file) {
 }
 
 WriteResult TrajectoryChart::SaveComparisonCsv(const QString& file) const {
-    return WriteFileWhole(
-        file.toStdString(),
-        ComparisonCsvText(
-            rows_, ComparisonConditions(request_.Panel, request_.English, request_.SightHeight)));
+    return WriteFileWhole(file.toStdString(), ComparisonCsvText(rows_, Conditions()));
 }
 
 void TrajectoryChart::SaveChartClick() {

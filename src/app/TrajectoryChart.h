@@ -8,6 +8,7 @@
 #include "ballistics/LoadComparison.h"
 #include "catalog/LoadRecord.h"
 #include "common/FileWrite.h"
+#include "rifle/PrecisionCard.h"
 #include "rifle/RangeCard.h"
 
 #include <QWidget>
@@ -32,6 +33,9 @@ struct ChartRequest {
     bool English = true;
     double SightHeight = 0; // inches
     std::vector<ComparedLoad> Loads;
+    // What the precision model flies for each load, in the same order; a load without one flies
+    // G1 with its coefficient.
+    std::vector<PrecisionBullet> Bullets;
     double VitalZoneInches = 6;    // the point-blank zone's diameter
     double EnergyThreshold = 1000; // ft-lbf
 };
@@ -53,6 +57,8 @@ public:
     // The names offered by "Add my load"; none disables it.
     void SetOwnLoadNames(const QStringList& names);
     Series CurrentSeries() const;
+    BallisticModel Model() const;
+    QComboBox* ModelChoice() const { return model_; }
 
     bool SaveChartPng(const QString& file);
     WriteResult SaveComparisonCsv(const QString& file) const;
@@ -79,6 +85,8 @@ private:
     void FillMarks();
     void SaveChartClick();
     void SaveTableClick();
+    // The comparison's conditions, and the model when it is the precision one.
+    std::vector<std::string> Conditions() const;
 
     struct LoadMarks {
         std::optional<PointBlank> PointBlankRange;
@@ -91,6 +99,7 @@ private:
     QChart* chart_ = nullptr;
     QChartView* view_ = nullptr;
     QComboBox* seriesChoice_ = nullptr;
+    QComboBox* model_ = nullptr;
     QLabel* conditions_ = nullptr;
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;

@@ -301,6 +301,7 @@ void TrajectoryChartLink::Refresh() {
                 request.Loads.push_back(
                     CatalogComparedLoad(tab, all[static_cast<std::size_t>(record)], request.Panel,
                                         request.English, request.SightHeight));
+                request.Bullets.push_back(PrecisionBulletOf(request.Loads.back().Inputs));
             }
         }
         for (const std::string& name : comparedOwn_) {
@@ -309,6 +310,7 @@ void TrajectoryChartLink::Refresh() {
                     {Utf8ToCp1252(name),
                      EngineInputsForOwnLoad(request.Panel, *load, request.English,
                                             request.SightHeight)});
+                request.Bullets.push_back(PrecisionBulletOf(*load));
             }
         }
     }

@@ -103,7 +103,7 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<Compared
     for (std::size_t i = 0; i < count; ++i) {
         ComputedLoad load;
         load.Label = loads[i].Label;
-        load.Results = ComputeBallistics(loads[i].Inputs);
+        load.Results = loads[i].Results ? *loads[i].Results : ComputeBallistics(loads[i].Inputs);
         load.Computed = load.Results.Status != kStatusSkipped;
         computed.push_back(std::move(load));
     }

@@ -4,6 +4,7 @@
 #include "ballistics/EngineInputsFromPanel.h"
 #include "catalog/LoadRecord.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ using ComparisonRows = std::vector<ComparisonRow>;
 struct ComparedLoad {
     std::string Label;
     EngineInputs Inputs;
+    // Values already computed by another model at the table's points; none: the catalog's
+    // engine computes them from Inputs.
+    std::optional<BallisticResults> Results = std::nullopt;
 };
 
 // A catalog load as compared: its load number and its table row's inputs.

@@ -20,6 +20,7 @@ inline constexpr double kGramsPerGrain = 0.06479891;
 inline constexpr double kGramsPerOunce = 28.352707683583784;
 inline constexpr double kGrainsPerOunce = 437.5;
 inline constexpr double kFeetPerYard = 3.0;
+inline constexpr double kHectopascalsPerInchOfMercury = 33.8639;
 // Rise in inches per foot of distance for one minute of angle, as the catalog has always
 // rounded it (tan of 1/60 degree times 12 is 0.0034906...).
 inline constexpr double kMoaInchesPerFoot = 0.00349066;

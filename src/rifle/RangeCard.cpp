@@ -24,7 +24,7 @@ double Crossing(double x0, double y0, double x1, double y1, double level) {
 // One flight to 1000 yards or meters in 10-unit samples, for the searches over the range.
 constexpr std::int32_t kSearchIncrement = 100;
 constexpr int kSearchPerIncrement = 10;
-constexpr int kSearchPoints = 100;
+constexpr int kSearchPoints = kPointBlankSamples;
 
 BallisticResults SearchFlight(EngineInputs inputs, bool english) {
     inputs.Increment = PanelFeet(kSearchIncrement, english);
@@ -39,6 +39,7 @@ BallisticResults SearchFlight(EngineInputs inputs, bool english) {
 double SampleRange(int i) {
     return static_cast<double>(i) * kSearchIncrement / kSearchPerIncrement;
 }
+static_assert(kSearchIncrement / kSearchPerIncrement == kPointBlankSampleStep);
 
 } // namespace
 
@@ -46,22 +47,33 @@ long ClicksFor(double adjustment, double click) {
     return std::lround(adjustment / click);
 }
 
-// The maximum point-blank range of a search flight.
-static std::optional<PointBlank> PointBlankOf(const BallisticResults& flight, double sightHeight,
-                                              double zoneInches, bool english) {
-    if (flight.Status == kStatusSkipped || !(zoneInches > 0) || !std::isfinite(zoneInches)) {
-        return std::nullopt;
-    }
-    const double half = zoneInches / 2;
+// The samples of a search flight the bullet reached, from the muzzle.
+static int LastReached(const BallisticResults& flight) {
     int last = 0;
     while (last < kSearchPoints && Reached(flight, last + 1)) {
         ++last;
     }
+    return last;
+}
+
+static std::vector<double> ReachedSamples(const BallisticResults& flight,
+                                          const std::array<double, kTrajectoryCapacity>& values) {
+    const auto end = values.begin() + LastReached(flight) + 1;
+    return {values.begin(), end};
+}
+
+std::optional<PointBlank> PointBlankOfDrops(const std::vector<double>& drops, double sightHeight,
+                                            double zoneInches, bool english) {
+    if (drops.empty() || !(zoneInches > 0) || !std::isfinite(zoneInches)) {
+        return std::nullopt;
+    }
+    const double half = zoneInches / 2;
+    const int last = std::min(static_cast<int>(drops.size()) - 1, kSearchPoints);
     // The path for a bore angle of `alpha` MOA above the line of sight.
     const auto path = [&](double alpha, int i) {
         const double distanceFeet = SampleRange(i) * (english ? kFeetPerYard : kFeetPerMeter);
         return kMoaInchesPerFoot * distanceFeet * alpha - sightHeight -
-               flight.Drop[static_cast<std::size_t>(i)];
+               drops[static_cast<std::size_t>(i)];
     };
     const auto highest = [&](double alpha) {
         double top = path(alpha, 0);
@@ -102,18 +114,35 @@ static std::optional<PointBlank> PointBlankOf(const BallisticResults& flight, do
     return std::nullopt; // still inside the zone where the search ends
 }
 
-// Where the energy of a search flight first falls below `threshold` ft-lbf.
-static std::optional<double> EnergyBelowOf(const BallisticResults& flight, double threshold) {
-    for (int i = 1; i <= kSearchPoints && Reached(flight, i); ++i) {
-        const double before = flight.Energy[static_cast<std::size_t>(i - 1)];
-        const double after = flight.Energy[static_cast<std::size_t>(i)];
-        if (after < threshold) {
-            return before < threshold
-                       ? 0.0
-                       : Crossing(SampleRange(i - 1), before, SampleRange(i), after, threshold);
+std::optional<double> EnergyBelowOf(const std::vector<double>& energies, double thresholdFtLbf) {
+    const int last = std::min(static_cast<int>(energies.size()) - 1, kSearchPoints);
+    for (int i = 1; i <= last; ++i) {
+        const double before = energies[static_cast<std::size_t>(i - 1)];
+        const double after = energies[static_cast<std::size_t>(i)];
+        if (after < thresholdFtLbf) {
+            return before < thresholdFtLbf ? 0.0
+                                           : Crossing(SampleRange(i - 1), before, SampleRange(i),
+                                                      after, thresholdFtLbf);
         }
     }
     return std::nullopt;
+}
+
+// The maximum point-blank range of a search flight.
+static std::optional<PointBlank> PointBlankOf(const BallisticResults& flight, double sightHeight,
+                                              double zoneInches, bool english) {
+    if (flight.Status == kStatusSkipped) {
+        return std::nullopt;
+    }
+    return PointBlankOfDrops(ReachedSamples(flight, flight.Drop), sightHeight, zoneInches, english);
+}
+
+// Where the energy of a search flight first falls below `threshold` ft-lbf.
+static std::optional<double> EnergyBelowOf(const BallisticResults& flight, double threshold) {
+    if (flight.Status == kStatusSkipped) {
+        return std::nullopt;
+    }
+    return EnergyBelowOf(ReachedSamples(flight, flight.Energy), threshold);
 }
 
 std::optional<double> EnergyFallsBelow(const EngineInputs& inputs, double thresholdFtLbf,

@@ -54,7 +54,7 @@ struct PointBlank {
 };
 
 // Why a card has no rows.
-enum class RangeCardProblem { None, NoSteps, TooManyRows, LoadCannotFly };
+enum class RangeCardProblem { None, NoSteps, TooManyRows, LoadCannotFly, ZeroOutOfReach };
 
 struct RangeCard {
     RangeCardProblem problem = RangeCardProblem::None;
@@ -82,5 +82,15 @@ std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double z
 // within 1000. `inputs` as for MaximumPointBlank.
 std::optional<double> EnergyFallsBelow(const EngineInputs& inputs, double thresholdFtLbf,
                                        bool english);
+
+// The searches along one flight, whichever model flew it: samples every kPointBlankSampleStep
+// yards or meters from the muzzle to 1000 (fewer when the bullet stopped before), drops in
+// inches below the bore line, energies in ft-lbf. The point-blank range comes from a bore
+// raised by whole angles above these drops, so the one flight serves every zero.
+inline constexpr double kPointBlankSampleStep = 10;
+inline constexpr int kPointBlankSamples = 100;
+std::optional<PointBlank> PointBlankOfDrops(const std::vector<double>& drops, double sightHeight,
+                                            double zoneInches, bool english);
+std::optional<double> EnergyBelowOf(const std::vector<double>& energies, double thresholdFtLbf);
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/UnitConversion.h"
+#include "rifle/PrecisionEntries.h"
 #include "rifle/RangeCardText.h"
 
 namespace corvane {
@@ -64,8 +65,32 @@ std::string ProblemText(RangeCardProblem problem) {
                " rows after the muzzle. Raise the step or lower the maximum range.";
     case RangeCardProblem::LoadCannotFly:
         return "This load has no usable velocity or ballistic coefficient.";
+    case RangeCardProblem::ZeroOutOfReach:
+        return "This load cannot reach the zero range.";
     }
     return {};
+}
+
+// What the precision model flew the card with, beyond the catalog's conditions.
+void AddPrecisionDetails(std::vector<CardPair>& details, const PrecisionBullet& bullet,
+                         const PrecisionConditions& c, bool english) {
+    const std::string degrees = "\xB0";
+    const std::string pressureUnit = PrecisionEntryUnit(PrecisionEntry::StationPressure, english);
+    details.push_back({"Drag:", DragText(bullet)});
+    details.push_back({"Humidity:", Short(c.humidityPercent, 1) + " %"});
+    details.push_back(
+        {"Station pressure:",
+         c.stationPressureInHg
+             ? (english ? FormatFixed(*c.stationPressureInHg, 2)
+                        : FormatFixed(*c.stationPressureInHg * kHectopascalsPerInchOfMercury, 1)) +
+                   " " + pressureUnit
+             : "standard for the altitude"});
+    details.push_back({"Shooting angle:", Short(c.shootingAngleDegrees, 1) + degrees});
+    details.push_back({"Wind from:", Short(c.windClockHours, 1) + " o'clock"});
+    if (c.latitudeDegrees) {
+        details.push_back({"Latitude:", Short(*c.latitudeDegrees, 2) + degrees + ", azimuth " +
+                                            Short(c.azimuthDegrees, 1) + degrees});
+    }
 }
 
 } // namespace
@@ -101,6 +126,7 @@ RangeCardPage BuildRangeCardPage(const CardLoad& load, const RangeCardChoices& c
     const EngineInputs& in = request.inputs;
     const double sightHeight = CardSightHeight(choices) * (english ? 1 : kCentimetersPerInch);
     page.details = {
+        {"Model:", choices.model == BallisticModel::Precision ? "Precision" : "Catalog standard"},
         {"Load:", load.name + (load.own ? " (own load)" : "")},
         {"Rifle:", choices.rifle ? choices.rifle->name : "None: the section's sight height"},
         {"Sight height:", FormatFixed(sightHeight, 2) + space + u.length},
@@ -116,6 +142,9 @@ RangeCardPage BuildRangeCardPage(const CardLoad& load, const RangeCardChoices& c
                                    Short(choices.click, 3) + space + UnitName(choices.unit) +
                                    " a click"},
     };
+    if (choices.model == BallisticModel::Precision) {
+        AddPrecisionDetails(page.details, CardBullet(load, request), choices.precision, english);
+    }
     page.problem = ProblemText(card.problem);
     if (card.problem != RangeCardProblem::None) {
         return page;

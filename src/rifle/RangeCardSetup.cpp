@@ -76,4 +76,18 @@ RangeCardRequest MakeRangeCardRequest(const CardLoad& load, const RangeCardChoic
     return request;
 }
 
+PrecisionBullet CardBullet(const CardLoad& load, const RangeCardRequest& request) {
+    return load.own ? PrecisionBulletOf(*load.own) : PrecisionBulletOf(request.inputs);
+}
+
+RangeCard BuildChosenCard(const CardLoad& load, const RangeCardChoices& choices) {
+    if (!load.Chosen()) {
+        return {};
+    }
+    const RangeCardRequest request = MakeRangeCardRequest(load, choices);
+    return choices.model == BallisticModel::Precision
+               ? BuildPrecisionCard(request, CardBullet(load, request), choices.precision)
+               : BuildRangeCard(request);
+}
+
 } // namespace corvane

@@ -5,6 +5,7 @@
 // units the program shows.
 #include "ballistics/EngineInputsFromPanel.h"
 #include "rifle/MyLoads.h"
+#include "rifle/PrecisionCard.h"
 #include "rifle/RangeCard.h"
 
 #include <cstdint>
@@ -46,6 +47,8 @@ struct RangeCardChoices {
     double click = 0.25;           // in `unit`
     double vitalZone = 6;          // inches or centimeters
     double energyThreshold = 1000; // ft-lbf or joules
+    BallisticModel model = BallisticModel::Catalog;
+    PrecisionConditions precision; // used under the precision model only
 };
 
 // 6 inches or 15 centimeters.
@@ -71,5 +74,12 @@ std::int32_t CardZeroAt(const RangeCardChoices& choices);
 double CardSightHeight(const RangeCardChoices& choices);
 
 RangeCardRequest MakeRangeCardRequest(const CardLoad& load, const RangeCardChoices& choices);
+
+// What the precision model flies for the card's load: an own load's bullet, or a catalog
+// load's G1 coefficient.
+PrecisionBullet CardBullet(const CardLoad& load, const RangeCardRequest& request);
+
+// The card of the chosen load under the chosen model; none without a load.
+RangeCard BuildChosenCard(const CardLoad& load, const RangeCardChoices& choices);
 
 } // namespace corvane

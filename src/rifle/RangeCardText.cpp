@@ -43,8 +43,9 @@ std::vector<std::string> RangeCardCells(const RangeCardRow& row) {
     return cells;
 }
 
-std::string RangeCardCsv(const RangeCard& card) {
-    std::string out = "Range,Path,ComeUp,Clicks,WindHold,WindClicks,Velocity,Energy,Time\n";
+std::string RangeCardCsv(const RangeCard& card, BallisticModel model) {
+    std::string out = model == BallisticModel::Precision ? "# " + ModelLine(model) + "\n" : "";
+    out += "Range,Path,ComeUp,Clicks,WindHold,WindClicks,Velocity,Energy,Time\n";
     for (const RangeCardRow& row : card.rows) {
         const std::vector<std::string> cells = RangeCardCells(row);
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -63,8 +64,9 @@ std::string RangeCardCsv(const RangeCard& card) {
     return out;
 }
 
-WriteResult WriteRangeCardCsv(const std::filesystem::path& file, const RangeCard& card) {
-    return WriteFileWhole(file, RangeCardCsv(card));
+WriteResult WriteRangeCardCsv(const std::filesystem::path& file, const RangeCard& card,
+                              BallisticModel model) {
+    return WriteFileWhole(file, RangeCardCsv(card, model));
 }
 
 } // namespace corvane

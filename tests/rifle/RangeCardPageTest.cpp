@@ -4,6 +4,8 @@
 #include "rifle/RangeCardPage.h"
 
 #include "common/Cp1252.h"
+#include "rifle/PrecisionEntries.h"
+#include "rifle/RangeCardText.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,7 @@ namespace corvane {
 namespace {
 
 std::string PageOf(const CardLoad& load, const RangeCardChoices& choices) {
-    const RangeCard card = BuildRangeCard(MakeRangeCardRequest(load, choices));
+    const RangeCard card = BuildChosenCard(load, choices);
     return Cp1252ToUtf8(RangeCardPageText(BuildRangeCardPage(load, choices, card)));
 }
 
@@ -49,9 +51,15 @@ TEST(RangeCardPage, ShowsTheCardOfAnOwnOrCatalogLoadAsTheDataFileHasIt) {
 
     RangeCardChoices tooMany = metric;
     tooMany.step = 2;
+    // The own load under the precision model: its G1 coefficient, humid air, a downhill shot.
+    RangeCardChoices precise = english;
+    precise.model = BallisticModel::Precision;
+    precise.precision = ReadPrecisionEntries({"60", "", "-10", "9", "", "0"}, true);
 
     const std::string pages = PageOf(own, english) + "--\n" + PageOf(catalog, metric) + "--\n" +
-                              PageOf(catalog, tooMany) + "--\n" + PageOf(CardLoad{}, english);
+                              PageOf(catalog, tooMany) + "--\n" + PageOf(CardLoad{}, english) +
+                              "--\n" + PageOf(own, precise) +
+                              RangeCardCsv(BuildChosenCard(own, precise), precise.model);
     std::ifstream file(CORVANE_TEST_DATA_DIR "/range-card-pages.txt", std::ios::binary);
     std::ostringstream expected;
     expected << file.rdbuf();

@@ -176,6 +176,11 @@ void SaveTrajectoryCharts(corvane::TfrmMain& window) {
     SaveWithSideWindow(window, *link->Window(), "chart-over-main-window");
     link->Window()->SetSeries(corvane::TrajectoryChart::Series::Velocity);
     Save(*link->Window(), "chart-velocity-compare-three");
+    link->Window()->SetSeries(corvane::TrajectoryChart::Series::Trajectory);
+    link->Window()->resize(800, 600);
+    link->Window()->ModelChoice()->setCurrentIndex(1);
+    Save(*link->Window(), "chart-trajectory-precision");
+    link->Window()->ModelChoice()->setCurrentIndex(0);
     link->Window()->close();
     link->ClearComparison();
 }
@@ -196,6 +201,11 @@ void SaveRangeCards(corvane::TfrmMain& window) {
     card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
     card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
     SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card-long");
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(100);
+    card->ModelChoice()->setCurrentIndex(1);
+    Save(*card, "range-card-precision");
+    SavePreview([card] { card->PrintCard(false); }, "print-preview-range-card-precision");
+    card->ModelChoice()->setCurrentIndex(0);
     window.SetUnitSystem(false);
     Save(*card, "range-card-metric");
     window.SetUnitSystem(true);

@@ -10,9 +10,11 @@
 #include "report/ui/RangeCardPrintPage.h"
 #include "report/ui/ReportOutput.h"
 #include "report/ui/ReportPreview.h"
+#include "rifle/RangeCardPage.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
@@ -81,11 +83,44 @@ TEST_F(RangeCardWindowTest, FollowsThePanelUntilItsOwnConditionsAreEdited) {
     EXPECT_TRUE(prompts.errors.empty());
 }
 
+TEST_F(RangeCardWindowTest, PrecisionModelIsChosenCheckedAndNamed) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    RangeCardWindow* card = OpenCard(*window);
+    card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
+    card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(100);
+    const auto lastRow = [card] {
+        return card->Table()->item(card->Table()->rowCount() - 1, 1)->text();
+    };
+    const QString catalogPath = lastRow();
+    EXPECT_NE(RangeCardPageText(card->Page()).find("Model: Catalog standard"), std::string::npos);
+
+    QTest::keyClick(card->ModelChoice(), Qt::Key_Down);
+    EXPECT_EQ(card->Table()->item(card->Table()->rowCount() - 1, 0)->text(),
+              QStringLiteral("1000"));
+    EXPECT_NE(lastRow(), catalogPath);
+    EXPECT_NE(RangeCardPageText(card->Page()).find("Model: Precision"), std::string::npos);
+    EXPECT_TRUE(card->windowTitle().contains(QStringLiteral("Precision")));
+
+    // A humidity out of range is refused when the field is left.
+    auto* humidity = card->findChild<QLineEdit*>(QStringLiteral("edtHumidity"));
+    ASSERT_TRUE(humidity->isVisibleTo(card));
+    card->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(card));
+    humidity->setFocus(Qt::TabFocusReason);
+    humidity->selectAll();
+    QTest::keyClicks(humidity, QStringLiteral("150"));
+    QTest::keyClick(humidity, Qt::Key_Tab);
+    EXPECT_TRUE(Reported("Humidity must be from 0 to 100 %."));
+    EXPECT_EQ(humidity->text(), QStringLiteral("0"));
+}
+
 TEST_F(RangeCardWindowTest, PrintPreviewDrawsTheWholeCardOnOnePage) {
     auto window = OpenSection(CatalogTab::Rifle);
     RangeCardWindow* card = OpenCard(*window);
     card->findChild<QSpinBox*>(QStringLiteral("spnMaxRange"))->setValue(1000);
     card->findChild<QSpinBox*>(QStringLiteral("spnStep"))->setValue(10);
+    // The precision model's card, whose details are the longest.
+    QTest::keyClick(card->ModelChoice(), Qt::Key_Down);
     ASSERT_EQ(card->Table()->rowCount(), 101);
 
     int pages = -1;

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
@@ -86,6 +87,16 @@ TEST_F(TrajectoryChartTest, FollowsSelectionAndUnitsAndClosesOnSectionChange) {
     auto* xAxis = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Horizontal).value(0));
     ASSERT_NE(xAxis, nullptr);
     EXPECT_TRUE(xAxis->titleText().contains(QStringLiteral("meters")));
+
+    // The precision model flies its own curve and says so in the title and the caption.
+    const double catalogLast = lines[0]->at(lines[0]->count() - 1).y();
+    EXPECT_FALSE(chart->Chart()->title().contains(QStringLiteral("Model")));
+    QTest::keyClick(chart->ModelChoice(), Qt::Key_Down);
+    lines = LoadLines(*chart);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_NE(lines[0]->at(lines[0]->count() - 1).y(), catalogLast);
+    EXPECT_TRUE(chart->Chart()->title().endsWith(QStringLiteral("Model: Precision")));
+    EXPECT_TRUE(chart->Caption().endsWith(QStringLiteral("Model:\u00A0Precision")));
 
     window->SectionTabs()->setCurrentIndex(1);
     EXPECT_FALSE(link->ChartShown());

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -126,6 +127,34 @@ void RangeCardWindow::BuildControls() {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    model_ = Named(new QComboBox(this), "cmbModel");
+    model_->addItems({QStringLiteral("Catalog standard"), QStringLiteral("Precision")});
+    modelLine_ = Named(new QLabel(this), "lblModel");
+    precisionEntries_ = new QWidget(this);
+    auto* precisionLayout = new QGridLayout(precisionEntries_);
+    precisionLayout->setContentsMargins(0, 0, 0, 0);
+    precisionLayout->setHorizontalSpacing(6);
+    static constexpr std::array<const char*, kPrecisionEntryCount> kEditNames = {
+        "edtHumidity", "edtPressure", "edtAngle", "edtWindClock", "edtLatitude", "edtAzimuth"};
+    const PrecisionEntryTexts defaults = DefaultPrecisionEntries();
+    for (std::size_t i = 0; i < kPrecisionEntryCount; ++i) {
+        const auto entry = static_cast<PrecisionEntry>(i);
+        QLineEdit* edit =
+            Named(new QLineEdit(ToQString(defaults[i]), precisionEntries_), kEditNames[i]);
+        edit->setMaximumWidth(60);
+        edit->installEventFilter(this);
+        precisionEdits_[i] = edit;
+        precisionUnits_[i] = new QLabel(precisionEntries_);
+        const int row = static_cast<int>(i) / 3;
+        const int column = static_cast<int>(i) % 3 * 3;
+        precisionLayout->addWidget(
+            new QLabel(ToQString(PrecisionEntryCaption(entry)), precisionEntries_), row, column);
+        precisionLayout->addWidget(edit, row, column + 1);
+        precisionLayout->addWidget(precisionUnits_[i], row, column + 2);
+        connect(edit, &QLineEdit::textEdited, this, [this] { Rebuild(); });
+    }
+    precisionLayout->setColumnStretch(9, 1);
+    precisionEntries_->hide();
     auto* preview = Named(new QPushButton(QStringLiteral("Print pre&view..."), this), "btnPreview");
     auto* print = Named(new QPushButton(QStringLiteral("&Print..."), this), "btnPrint");
     auto* save = Named(new QPushButton(QStringLiteral("Save as &CSV..."), this), "btnSaveCsv");
@@ -183,8 +212,16 @@ void RangeCardWindow::BuildControls() {
     buttons->addWidget(save);
     buttons->addStretch(1);
     buttons->addWidget(close);
+    auto* modelRow = new QHBoxLayout;
+    auto* modelCaption = new QLabel(QStringLiteral("&Model:"), this);
+    modelCaption->setBuddy(model_);
+    modelRow->addWidget(modelCaption);
+    modelRow->addWidget(model_);
+    modelRow->addWidget(modelLine_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
+    layout->addLayout(modelRow);
+    layout->addWidget(precisionEntries_);
     layout->addWidget(conditionsSource_);
     layout->addWidget(pointBlank_);
     layout->addWidget(problem_);
@@ -224,6 +261,7 @@ void RangeCardWindow::BuildControls() {
         energyPreset_->setCurrentIndex(OwnValue);
         Rebuild();
     });
+    connect(model_, &QComboBox::currentIndexChanged, this, &RangeCardWindow::ModelChosen);
     connect(preview, &QPushButton::clicked, this, [this] { PrintCard(false); });
     connect(print, &QPushButton::clicked, this, [this] { PrintCard(true); });
     connect(save, &QPushButton::clicked, this, &RangeCardWindow::SaveCsv);
@@ -269,6 +307,9 @@ void RangeCardWindow::SetPanel(const PanelTexts& panel, bool english, double sec
             preset == OwnValue
                 ? EnergyInUnits(energy_->value(), english)
                 : ShownEnergy(preset == Deer ? kDeerEnergyFtLbf : kElkEnergyFtLbf, english)));
+        QLineEdit* pressure =
+            precisionEdits_[static_cast<std::size_t>(PrecisionEntry::StationPressure)];
+        pressure->setText(ToQString(PressureEntryInUnits(FromQString(pressure->text()), english)));
         ShowUnitLabels();
         FillLoadList();
     }
@@ -384,6 +425,59 @@ void RangeCardWindow::ShowUnitLabels() {
     unitLabels_[RangeUnit]->setText(e ? Caption("yd") : Caption("m"));
     unitLabels_[ZoneUnit]->setText(e ? Caption("in") : Caption("cm"));
     unitLabels_[EnergyUnit]->setText(e ? Caption("ft-lbf") : Caption("J"));
+    for (std::size_t i = 0; i < kPrecisionEntryCount; ++i) {
+        precisionUnits_[i]->setText(
+            ToQString(PrecisionEntryUnit(static_cast<PrecisionEntry>(i), e)));
+    }
+}
+
+void RangeCardWindow::ModelChosen() {
+    precisionEntries_->setVisible(model_->currentIndex() == 1);
+    Rebuild();
+}
+
+PrecisionEntryTexts RangeCardWindow::PrecisionTexts() const {
+    PrecisionEntryTexts texts;
+    for (std::size_t i = 0; i < kPrecisionEntryCount; ++i) {
+        texts[i] = FromQString(precisionEdits_[i]->text());
+    }
+    return texts;
+}
+
+bool RangeCardWindow::CheckPrecisionField(std::size_t entry) {
+    QLineEdit* edit = precisionEdits_[entry];
+    const FieldCheck check = CheckPrecisionEntry(static_cast<PrecisionEntry>(entry),
+                                                 FromQString(edit->text()), english_);
+    edit->setText(ToQString(check.text));
+    if (check.accepted) {
+        return true;
+    }
+    // The message box takes the focus: the field must not be checked again meanwhile.
+    checkingEntry_ = true;
+    QtUserPrompts ownPrompts(this);
+    (prompts_ != nullptr ? *prompts_ : static_cast<UserPrompts&>(ownPrompts))
+        .ShowError(check.message);
+    checkingEntry_ = false;
+    // The message may belong to the main window, which then comes to the front: the field
+    // being corrected is in this one.
+    raise();
+    activateWindow();
+    edit->setFocus();
+    edit->selectAll();
+    Rebuild();
+    return false;
+}
+
+bool RangeCardWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !checkingEntry_) {
+        for (std::size_t i = 0; i < kPrecisionEntryCount; ++i) {
+            if (watched == precisionEdits_[i] && precisionEdits_[i]->isModified()) {
+                precisionEdits_[i]->setModified(false);
+                CheckPrecisionField(i);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 CardLoad RangeCardWindow::ChosenLoad() const {
@@ -414,14 +508,27 @@ RangeCardChoices RangeCardWindow::Choices() const {
     c.click = click_->value();
     c.vitalZone = vitalZone_->value();
     c.energyThreshold = energy_->value();
+    c.model = model_->currentIndex() == 1 ? BallisticModel::Precision : BallisticModel::Catalog;
+    c.precision = ReadPrecisionEntries(PrecisionTexts(), english_);
     return c;
 }
 
 void RangeCardWindow::Rebuild() {
     const CardLoad load = ChosenLoad();
     const RangeCardChoices choices = Choices();
-    card_ = load.Chosen() ? BuildRangeCard(MakeRangeCardRequest(load, choices)) : RangeCard{};
+    card_ = BuildChosenCard(load, choices);
     page_ = BuildRangeCardPage(load, choices, card_);
+    const QString model = ToQString(ModelLine(choices.model));
+    setWindowTitle(choices.model == BallisticModel::Precision
+                       ? QStringLiteral("Range Card - Precision model")
+                       : QStringLiteral("Range Card"));
+    QString drag;
+    for (const CardPair& pair : page_.details) {
+        if (pair.label == "Drag:") {
+            drag = QStringLiteral(" - drag ") + ToQString(pair.value);
+        }
+    }
+    modelLine_->setText(model + drag);
 
     QString zero;
     for (const CardPair& pair : page_.details) {
@@ -486,7 +593,9 @@ void RangeCardWindow::SaveCsv() {
     if (file.isEmpty()) {
         return;
     }
-    const WriteResult result = WriteRangeCardCsv(file.toStdString(), card_);
+    const WriteResult result = WriteRangeCardCsv(
+        file.toStdString(), card_,
+        model_->currentIndex() == 1 ? BallisticModel::Precision : BallisticModel::Catalog);
     if (!result.Ok) {
         QtUserPrompts ownPrompts(this);
         (prompts_ != nullptr ? *prompts_ : static_cast<UserPrompts&>(ownPrompts))

@@ -3,11 +3,13 @@
 // rifle profile, the conditions (the ballistics panel's unless edited here), the card's rows and
 // units; shows the card the core builds, prints it through the report window and saves its CSV.
 #include "rifle/MyLoads.h"
+#include "rifle/PrecisionEntries.h"
 #include "rifle/RangeCardPage.h"
 #include "rifle/RangeCardSetup.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -54,6 +56,7 @@ public:
     const RangeCard& Card() const { return card_; }
     bool ConditionsEdited() const { return conditionsEdited_; }
     QTableWidget* Table() const { return table_; }
+    QComboBox* ModelChoice() const { return model_; }
 
 private:
     void BuildControls();
@@ -64,6 +67,11 @@ private:
     void FollowPanel();
     void ShowConditionsSource();
     void ShowUnitLabels();
+    void ModelChosen();
+    PrecisionEntryTexts PrecisionTexts() const;
+    // Checks a precision entry the user leaves; false when refused (the default is back).
+    bool CheckPrecisionField(std::size_t entry);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     CardLoad ChosenLoad() const;
     RangeCardChoices Choices() const;
     void Rebuild();
@@ -105,6 +113,12 @@ private:
     QLabel* problem_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* energyLine_ = nullptr;
+    QComboBox* model_ = nullptr;
+    QLabel* modelLine_ = nullptr;
+    QWidget* precisionEntries_ = nullptr; // shown under the precision model only
+    std::array<QLineEdit*, kPrecisionEntryCount> precisionEdits_ = {};
+    std::array<QLabel*, kPrecisionEntryCount> precisionUnits_ = {};
+    bool checkingEntry_ = false;
 };
 
 } // namespace corvane
