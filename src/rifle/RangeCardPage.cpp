@@ -73,7 +73,7 @@ std::string ProblemText(RangeCardProblem problem) {
 
 // What the precision model flew the card with, beyond the catalog's conditions.
 void AddPrecisionDetails(std::vector<CardPair>& details, const PrecisionBullet& bullet,
-                         const PrecisionConditions& c, bool english) {
+                         const PrecisionConditions& c, const EngineInputs& in, bool english) {
     const std::string degrees = "\xB0";
     const std::string pressureUnit = PrecisionEntryUnit(PrecisionEntry::StationPressure, english);
     details.push_back({"Drag:", DragText(bullet)});
@@ -85,6 +85,13 @@ void AddPrecisionDetails(std::vector<CardPair>& details, const PrecisionBullet& 
                         : FormatFixed(*c.stationPressureInHg * kHectopascalsPerInchOfMercury, 1)) +
                    " " + pressureUnit
              : "standard for the altitude"});
+    // The one figure that sums up the air's effect on the flight.
+    const double densityAltitude =
+        precision::AirAt(MakePrecisionInputs(in, bullet, c).Site).DensityAltitudeFt;
+    details.push_back(
+        {"Density altitude:",
+         FormatFixed(english ? densityAltitude : densityAltitude * kMetersPerFoot, 0) +
+             (english ? " ft" : " m")});
     details.push_back({"Shooting angle:", Short(c.shootingAngleDegrees, 1) + degrees});
     details.push_back({"Wind from:", Short(c.windClockHours, 1) + " o'clock"});
     if (c.latitudeDegrees) {
@@ -143,7 +150,8 @@ RangeCardPage BuildRangeCardPage(const CardLoad& load, const RangeCardChoices& c
                                    " a click"},
     };
     if (choices.model == BallisticModel::Precision) {
-        AddPrecisionDetails(page.details, CardBullet(load, request), choices.precision, english);
+        AddPrecisionDetails(page.details, CardBullet(load, request), choices.precision, in,
+                            english);
     }
     page.problem = ProblemText(card.problem);
     if (card.problem != RangeCardProblem::None) {

@@ -525,7 +525,9 @@ void RangeCardWindow::Rebuild() {
     QString drag;
     for (const CardPair& pair : page_.details) {
         if (pair.label == "Drag:") {
-            drag = QStringLiteral(" - drag ") + ToQString(pair.value);
+            drag = QStringLiteral(" - drag ") + ToQString(pair.value) + drag;
+        } else if (pair.label == "Density altitude:") {
+            drag += QStringLiteral(", density altitude ") + ToQString(pair.value);
         }
     }
     modelLine_->setText(model + drag);
