@@ -495,12 +495,18 @@ void TrajectoryChart::Rebuild() {
         }
     }
     const double margin = (high - low) * 0.05 + 0.1;
+    // The nice range is worked out on a new axis: the rounding starts from the axis's tick
+    // count, which on the kept axis would be the previous range's, and setting the kept axis
+    // once instead of twice spares a layout of its labels.
+    QValueAxis nice;
     if (series == Series::Velocity || series == Series::Energy) {
-        yAxis_->setRange(0, high + margin); // from nothing, never below it
+        nice.setRange(0, high + margin); // from nothing, never below it
     } else {
-        yAxis_->setRange(low - margin, high + margin);
+        nice.setRange(low - margin, high + margin);
     }
-    yAxis_->applyNiceNumbers();
+    nice.applyNiceNumbers();
+    yAxis_->setRange(nice.min(), nice.max());
+    yAxis_->setTickCount(nice.tickCount());
     yAxis_->setLabelFormat(yAxis_->max() - yAxis_->min() > 20 ? QStringLiteral("%.0f")
                                                               : QStringLiteral("%.1f"));
     const QString names = LoadNames(request_.Loads);
