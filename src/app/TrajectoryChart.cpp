@@ -313,67 +313,133 @@ TrajectoryChart::Series TrajectoryChart::CurrentSeries() const {
     return static_cast<Series>(std::max(0, seriesChoice_->currentIndex()));
 }
 
-void TrajectoryChart::Rebuild() {
+void TrajectoryChart::MakePlot(Series kind, std::size_t loads, bool zero) {
     chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
+    if (xAxis_ == nullptr) {
+        xAxis_ = new QValueAxis;
+        xAxis_->setLabelFormat(QStringLiteral("%d"));
+        yAxis_ = new QValueAxis;
+        chart_->addAxis(xAxis_, Qt::AlignBottom);
+        chart_->addAxis(yAxis_, Qt::AlignLeft);
     }
+    auto attach = [this](QXYSeries* s) {
+        chart_->addSeries(s);
+        s->attachAxis(xAxis_);
+        s->attachAxis(yAxis_);
+    };
+    Plot plot;
+    plot.Kind = kind;
+    plot.Loads = loads;
+    plot.Zero = zero;
+    // Added in the order they are drawn and listed in the legend.
+    for (std::size_t n = 0; n < loads; ++n) {
+        const QColor color = ComparedLoadColor(static_cast<int>(n));
+        auto* line = new QLineSeries;
+        line->setPen(QPen(color, 2));
+        auto* points = new QScatterSeries;
+        points->setMarkerSize(7);
+        points->setColor(color);
+        points->setBorderColor(color);
+        attach(line);
+        attach(points);
+        HideFromLegend(chart_, points);
+        plot.Lines.push_back(line);
+        plot.RangePoints.push_back(points);
+    }
+    if (kind == Series::Trajectory || kind == Series::Energy) {
+        for (std::size_t n = 0; n < loads; ++n) {
+            QScatterSeries* marker =
+                MarkerSeries(ComparedLoadColor(static_cast<int>(n)),
+                             kind == Series::Trajectory ? QScatterSeries::MarkerShapeTriangle
+                                                        : QScatterSeries::MarkerShapeRectangle);
+            attach(marker);
+            HideFromLegend(chart_, marker);
+            plot.Marks.push_back(marker);
+        }
+    }
+    if (kind == Series::Energy && loads > 0) {
+        plot.Threshold = new QLineSeries;
+        plot.Threshold->setPen(QPen(QColor(0xb0, 0x50, 0x20), 1.5, Qt::DashLine));
+        attach(plot.Threshold);
+    }
+    if (kind == Series::Trajectory) {
+        if (loads > 0) {
+            // The vital zone about the line of sight, which the point-blank range is about.
+            plot.ZoneUpper = new QLineSeries;
+            plot.ZoneLower = new QLineSeries;
+            plot.Zone = new QAreaSeries(plot.ZoneUpper, plot.ZoneLower);
+            plot.Zone->setColor(QColor(0x40, 0xa0, 0x40, 0x30));
+            plot.Zone->setBorderColor(QColor(0x40, 0xa0, 0x40, 0x80));
+            chart_->addSeries(plot.Zone);
+            plot.Zone->attachAxis(xAxis_);
+            plot.Zone->attachAxis(yAxis_);
+        }
+        plot.Sight = new QLineSeries;
+        plot.Sight->setName(QStringLiteral("Line of sight"));
+        plot.Sight->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
+        attach(plot.Sight);
+        if (zero) {
+            plot.ZeroLine = new QLineSeries;
+            plot.ZeroLine->setPen(QPen(QColor(0x80, 0x40, 0x90), 1.5, Qt::DotLine));
+            attach(plot.ZeroLine);
+        }
+    }
+    plot_ = std::move(plot);
+}
+
+void TrajectoryChart::Rebuild() {
     const Series series = CurrentSeries();
     const bool english = request_.English;
     const Axis axis = AxisOf(series, english);
     const PanelRanges ranges = ReadPanelRanges(request_.Panel);
     const QString distance = english ? QStringLiteral("yards") : QStringLiteral("meters");
+    const std::size_t loads = request_.Loads.size();
+    if (!plot_ || plot_->Kind != series || plot_->Loads != loads ||
+        plot_->Zero != (ranges.ZeroAt > 0)) {
+        MakePlot(series, loads, ranges.ZeroAt > 0);
+    }
+    const Plot& plot = *plot_;
 
-    auto* xAxis = new QValueAxis;
-    xAxis->setTitleText(QStringLiteral("Range (%1)").arg(distance));
-    xAxis->setLabelFormat(QStringLiteral("%d"));
+    xAxis_->setTitleText(QStringLiteral("Range (%1)").arg(distance));
     const int points = std::max(1, ranges.RangeCount());
-    xAxis->setRange(0, std::max(1, ranges.Increment) * points);
-    xAxis->setTickCount(std::min(points, 12) + 1);
-    auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(axis.Title);
-    chart_->addAxis(xAxis, Qt::AlignBottom);
-    chart_->addAxis(yAxis, Qt::AlignLeft);
+    xAxis_->setRange(0, std::max(1, ranges.Increment) * points);
+    xAxis_->setTickCount(std::min(points, 12) + 1);
+    yAxis_->setTitleText(axis.Title);
+    const double right = xAxis_->max();
 
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
-    auto attach = [&](QXYSeries* s) {
-        chart_->addSeries(s);
-        s->attachAxis(xAxis);
-        s->attachAxis(yAxis);
-    };
-    for (std::size_t n = 0; n < request_.Loads.size(); ++n) {
+    QList<QPointF> line;
+    QList<QPointF> marks;
+    for (std::size_t n = 0; n < loads; ++n) {
         const ComparedLoad& load = request_.Loads[n];
         const FineTrajectory fine =
             Model() == BallisticModel::Precision
                 ? SamplePrecisionTrajectory(load.Inputs, ranges, english,
                                             BulletAt(request_.Bullets, n, load.Inputs), {})
                 : SampleTrajectory(load.Inputs, ranges, english);
-        auto* line = new QLineSeries;
-        line->setName(ToQString(load.Label));
-        line->setPen(QPen(ComparedLoadColor(static_cast<int>(n)), 2));
-        auto* marks = new QScatterSeries; // the values the table shows
-        marks->setMarkerSize(7);
-        marks->setColor(ComparedLoadColor(static_cast<int>(n)));
-        marks->setBorderColor(ComparedLoadColor(static_cast<int>(n)));
+        line.clear();
+        marks.clear();
         const bool plotted = series != Series::Trajectory || fine.TrajectoryValid;
         for (std::size_t i = 0; plotted && i < fine.Samples.size(); ++i) {
             const TrajectorySample& sample = fine.Samples[i];
             const double y = axis.Value(sample);
-            line->append(sample.Range, y);
+            line.append(QPointF(sample.Range, y));
             const bool rangePoint = i % static_cast<std::size_t>(fine.PerIncrement) == 0;
             const bool shownInTable =
                 i > 0 || series == Series::Velocity || series == Series::Energy;
             if (rangePoint && shownInTable) {
-                marks->append(sample.Range, y);
+                marks.append(QPointF(sample.Range, y));
             }
             low = std::min(low, y);
             high = std::max(high, y);
         }
-        attach(line);
-        attach(marks);
-        HideFromLegend(chart_, marks);
+        const QString name = ToQString(load.Label);
+        if (plot.Lines[n]->name() != name) {
+            plot.Lines[n]->setName(name);
+        }
+        plot.Lines[n]->replace(line);
+        plot.RangePoints[n]->replace(marks);
     }
     if (low > high) {
         low = 0;
@@ -384,96 +450,84 @@ void TrajectoryChart::Rebuild() {
     const double length = english ? 1.0 : kCentimetersPerInch;
     const double halfZone = request_.VitalZoneInches / 2 * length;
     const double threshold = request_.EnergyThreshold * (english ? 1.0 : kJoulesPerFootPound);
-    for (std::size_t n = 0; n < loadMarks_.size(); ++n) {
-        const QColor color = ComparedLoadColor(static_cast<int>(n));
-        const LoadMarks& marks = loadMarks_[n];
-        if (series == Series::Trajectory && marks.PointBlankRange &&
-            marks.PointBlankRange->range <= xAxis->max()) {
-            QScatterSeries* marker = MarkerSeries(color, QScatterSeries::MarkerShapeTriangle);
-            marker->append(marks.PointBlankRange->range, -halfZone);
-            attach(marker);
-            HideFromLegend(chart_, marker);
+    for (std::size_t n = 0; n < plot.Marks.size() && n < loadMarks_.size(); ++n) {
+        const LoadMarks& load = loadMarks_[n];
+        marks.clear();
+        if (series == Series::Trajectory && load.PointBlankRange &&
+            load.PointBlankRange->range <= right) {
+            marks.append(QPointF(load.PointBlankRange->range, -halfZone));
         }
-        if (series == Series::Energy && marks.EnergyBelow && *marks.EnergyBelow <= xAxis->max()) {
-            QScatterSeries* marker = MarkerSeries(color, QScatterSeries::MarkerShapeRectangle);
-            marker->append(*marks.EnergyBelow, threshold);
-            attach(marker);
-            HideFromLegend(chart_, marker);
+        if (series == Series::Energy && load.EnergyBelow && *load.EnergyBelow <= right) {
+            marks.append(QPointF(*load.EnergyBelow, threshold));
         }
+        plot.Marks[n]->replace(marks);
     }
-    if (series == Series::Energy && !loadMarks_.empty()) {
-        auto* level = new QLineSeries;
-        level->setName(english ? QStringLiteral("%1 ft-lbf").arg(threshold, 0, 'f', 0)
-                               : QStringLiteral("%1 J").arg(threshold, 0, 'f', 0));
-        level->setPen(QPen(QColor(0xb0, 0x50, 0x20), 1.5, Qt::DashLine));
-        level->append(0, threshold);
-        level->append(xAxis->max(), threshold);
-        attach(level);
+    auto setName = [](QAbstractSeries* s, const QString& name) {
+        if (s->name() != name) {
+            s->setName(name);
+        }
+    };
+    if (plot.Threshold != nullptr) {
+        setName(plot.Threshold, english ? QStringLiteral("%1 ft-lbf").arg(threshold, 0, 'f', 0)
+                                        : QStringLiteral("%1 J").arg(threshold, 0, 'f', 0));
+        plot.Threshold->replace({QPointF(0, threshold), QPointF(right, threshold)});
         high = std::max(high, threshold);
     }
     if (series == Series::Trajectory) {
         low = std::min(low, 0.0);
         high = std::max(high, 0.0);
-        if (!loadMarks_.empty()) {
+        if (plot.Zone != nullptr) {
             low = std::min(low, -halfZone);
             high = std::max(high, halfZone);
-            // The vital zone about the line of sight, which the point-blank range is about.
-            auto* upper = new QLineSeries;
-            auto* lower = new QLineSeries;
-            upper->append(0, halfZone);
-            upper->append(xAxis->max(), halfZone);
-            lower->append(0, -halfZone);
-            lower->append(xAxis->max(), -halfZone);
-            auto* band = new QAreaSeries(upper, lower);
-            band->setName(english
-                              ? QStringLiteral("Vital zone %1 in").arg(2 * halfZone, 0, 'g', 3)
-                              : QStringLiteral("Vital zone %1 cm").arg(2 * halfZone, 0, 'f', 0));
-            band->setColor(QColor(0x40, 0xa0, 0x40, 0x30));
-            band->setBorderColor(QColor(0x40, 0xa0, 0x40, 0x80));
-            chart_->addSeries(band);
-            band->attachAxis(xAxis);
-            band->attachAxis(yAxis);
+            plot.ZoneUpper->replace({QPointF(0, halfZone), QPointF(right, halfZone)});
+            plot.ZoneLower->replace({QPointF(0, -halfZone), QPointF(right, -halfZone)});
+            setName(plot.Zone,
+                    english ? QStringLiteral("Vital zone %1 in").arg(2 * halfZone, 0, 'g', 3)
+                            : QStringLiteral("Vital zone %1 cm").arg(2 * halfZone, 0, 'f', 0));
         }
-        auto* sight = new QLineSeries;
-        sight->setName(QStringLiteral("Line of sight"));
-        sight->setPen(QPen(Qt::darkGray, 1.5, Qt::DashLine));
-        sight->append(0, 0);
-        sight->append(xAxis->max(), 0);
-        attach(sight);
-        if (ranges.ZeroAt > 0) {
-            auto* zero = new QLineSeries;
-            zero->setName(QStringLiteral("Zero at %1 %2").arg(ranges.ZeroAt).arg(distance));
-            zero->setPen(QPen(QColor(0x80, 0x40, 0x90), 1.5, Qt::DotLine));
+        plot.Sight->replace({QPointF(0, 0), QPointF(right, 0)});
+        if (plot.ZeroLine != nullptr) {
+            setName(plot.ZeroLine,
+                    QStringLiteral("Zero at %1 %2").arg(ranges.ZeroAt).arg(distance));
             const double margin = (high - low) * 0.05 + 0.1;
-            zero->append(ranges.ZeroAt, low - margin);
-            zero->append(ranges.ZeroAt, high + margin);
-            attach(zero);
+            plot.ZeroLine->replace(
+                {QPointF(ranges.ZeroAt, low - margin), QPointF(ranges.ZeroAt, high + margin)});
         }
     }
     const double margin = (high - low) * 0.05 + 0.1;
+    // The nice range is worked out on a new axis: the rounding starts from the axis's tick
+    // count, which on the kept axis would be the previous range's, and setting the kept axis
+    // once instead of twice spares a layout of its labels.
+    QValueAxis nice;
     if (series == Series::Velocity || series == Series::Energy) {
-        yAxis->setRange(0, high + margin); // from nothing, never below it
+        nice.setRange(0, high + margin); // from nothing, never below it
     } else {
-        yAxis->setRange(low - margin, high + margin);
+        nice.setRange(low - margin, high + margin);
     }
-    yAxis->applyNiceNumbers();
-    yAxis->setLabelFormat(yAxis->max() - yAxis->min() > 20 ? QStringLiteral("%.0f")
-                                                           : QStringLiteral("%.1f"));
+    nice.applyNiceNumbers();
+    yAxis_->setRange(nice.min(), nice.max());
+    yAxis_->setTickCount(nice.tickCount());
+    yAxis_->setLabelFormat(yAxis_->max() - yAxis_->min() > 20 ? QStringLiteral("%.0f")
+                                                              : QStringLiteral("%.1f"));
     const QString names = LoadNames(request_.Loads);
     const QString model = Model() == BallisticModel::Precision
                               ? QStringLiteral(" - ") + ToQString(ModelLine(Model()))
                               : QString();
-    chart_->setTitle(names.isEmpty()
-                         ? QString()
-                         : QStringLiteral("%1 of %2").arg(seriesChoice_->currentText(), names) +
-                               model);
+    const QString title =
+        names.isEmpty()
+            ? QString()
+            : QStringLiteral("%1 of %2").arg(seriesChoice_->currentText(), names) + model;
+    if (chart_->title() != title) {
+        chart_->setTitle(title);
+    }
 }
 
 void TrajectoryChart::FillTable() {
-    table_->clear();
-    table_->clearSpans();
+    // The items are kept and only their texts change, so that a changed condition neither
+    // recreates every cell nor resizes the columns when no text changed.
     const int rowCount = static_cast<int>(rows_.size());
     const int columnCount = rows_.empty() ? 0 : static_cast<int>(rows_.front().Cells.size());
+    bool changed = table_->rowCount() != rowCount || table_->columnCount() != columnCount;
     table_->setRowCount(rowCount);
     table_->setColumnCount(columnCount);
     QFont bold = table_->font();
@@ -482,21 +536,34 @@ void TrajectoryChart::FillTable() {
         const ComparisonRow& row = rows_[static_cast<std::size_t>(r)];
         const bool heading = row.Heading;
         for (int c = 0; c < columnCount; ++c) {
-            auto* item = new QTableWidgetItem(ToQString(row.Cells[static_cast<std::size_t>(c)]));
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            if (heading) {
-                item->setFont(bold);
+            QTableWidgetItem* item = table_->item(r, c);
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                              : Qt::AlignRight | Qt::AlignVCenter);
+                table_->setItem(r, c, item);
             }
-            table_->setItem(r, c, item);
+            const QString text = ToQString(row.Cells[static_cast<std::size_t>(c)]);
+            if (item->text() != text) {
+                item->setText(text);
+                changed = true;
+            }
+            if (item->data(Qt::FontRole).isValid() != heading) {
+                item->setData(Qt::FontRole, heading ? QVariant(bold) : QVariant());
+                changed = true;
+            }
         }
-        if (heading && r > 0 && columnCount > 1) {
-            table_->setSpan(r, 0, 1, columnCount);
+        const int span = heading && r > 0 && columnCount > 1 ? columnCount : 1;
+        if (columnCount > 0 && table_->columnSpan(r, 0) != span) {
+            table_->setSpan(r, 0, 1, span);
+            changed = true;
         }
     }
-    table_->resizeColumnsToContents();
-    if (columnCount > 0) {
-        table_->setColumnWidth(0, std::max(80, table_->columnWidth(0) / 3));
+    if (changed) {
+        table_->resizeColumnsToContents();
+        if (columnCount > 0) {
+            table_->setColumnWidth(0, std::max(80, table_->columnWidth(0) / 3));
+        }
     }
 }
 

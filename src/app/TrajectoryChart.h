@@ -16,13 +16,17 @@
 #include <optional>
 #include <vector>
 
+class QAreaSeries;
 class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLineSeries;
 class QPushButton;
+class QScatterSeries;
 class QTableWidget;
 class QToolButton;
+class QValueAxis;
 
 namespace corvane {
 
@@ -80,7 +84,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The chart's series, kept while the series shown, the number of loads and the zero line stay
+    // the same: a changed condition then only moves their points, since rebuilding the series,
+    // axes and legend is what made the chart lag behind a held spin arrow.
+    struct Plot {
+        Series Kind = Series::Trajectory;
+        std::size_t Loads = 0;
+        bool Zero = false;
+        std::vector<QLineSeries*> Lines;
+        std::vector<QScatterSeries*> RangePoints; // the values the table shows
+        // Each load's point-blank or energy mark; without points when it is off the chart.
+        std::vector<QScatterSeries*> Marks;
+        QLineSeries* Threshold = nullptr;
+        QLineSeries* ZoneUpper = nullptr;
+        QLineSeries* ZoneLower = nullptr;
+        QAreaSeries* Zone = nullptr;
+        QLineSeries* Sight = nullptr;
+        QLineSeries* ZeroLine = nullptr;
+    };
+
     void Rebuild();
+    void MakePlot(Series kind, std::size_t loads, bool zero);
     void FillTable();
     void FillMarks();
     void SaveChartClick();
@@ -97,6 +121,9 @@ private:
     ComparisonRows rows_;
     std::vector<LoadMarks> loadMarks_; // one per load of the request
     QChart* chart_ = nullptr;
+    QValueAxis* xAxis_ = nullptr;
+    QValueAxis* yAxis_ = nullptr;
+    std::optional<Plot> plot_;
     QChartView* view_ = nullptr;
     QComboBox* seriesChoice_ = nullptr;
     QComboBox* model_ = nullptr;

@@ -229,6 +229,53 @@ TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
               (std::vector<int>{window->Shown()[7].recordIndex, window->Shown()[9].recordIndex}));
 }
 
+// A chart moved to other loads and conditions in place looks as one drawn for them afresh: no
+// name, mark, line or table cell is left from before.
+TEST(TrajectoryChart, UpdatedInPlaceLooksAsDrawnAfresh) {
+    test::EnsureOffscreenApp();
+    auto request = [](const PanelTexts& panel, bool english, int firstLoad) {
+        ChartRequest r;
+        r.Panel = panel;
+        r.English = english;
+        r.SightHeight = 1.5;
+        for (int n = firstLoad; n < firstLoad + 2; ++n) {
+            LoadRecord load;
+            load.LoadNumber = "R" + std::to_string(n);
+            load.BulletWeight = 150 + 10 * n;
+            load.BallisticCoefficient = 0.3 + 0.05 * n;
+            load.MuzzleVelocity = 2900 - 50 * n;
+            r.Loads.push_back(CatalogComparedLoad(CatalogTab::Rifle, load, panel, english, 1.5));
+        }
+        return r;
+    };
+    // The second has no marks on the chart, where the first had: its point-blank range lies
+    // beyond its end and its energy stays above the threshold.
+    ChartRequest before = request({"0", "59", "10", "100", "1000", "200"}, true, 0);
+    before.VitalZoneInches = 4;
+    for (const auto series :
+         {TrajectoryChart::Series::Trajectory, TrajectoryChart::Series::Energy}) {
+        const bool trajectory = series == TrajectoryChart::Series::Trajectory;
+        ChartRequest after = request(
+            {"5000", "20", "5", trajectory ? "25" : "100", trajectory ? "300" : "1000", "100"},
+            false, 2);
+        after.VitalZoneInches = 16;
+        after.EnergyThreshold = 10;
+        TrajectoryChart moved(nullptr);
+        TrajectoryChart fresh(nullptr);
+        for (TrajectoryChart* chart : {&moved, &fresh}) {
+            chart->resize(720, 760);
+            chart->SetSeries(series);
+            chart->show();
+        }
+        moved.ShowRequest(before);
+        QApplication::processEvents();
+        moved.ShowRequest(after);
+        fresh.ShowRequest(after);
+        QApplication::processEvents(); // the chart lays its items out late
+        EXPECT_TRUE(moved.grab().toImage() == fresh.grab().toImage());
+    }
+}
+
 // Typing in quick find offers the loads the core finds, with their caliber names.
 TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
     test::EnsureOffscreenApp();
