@@ -135,15 +135,11 @@ PrecisionMarks PrecisionSearch(const EngineInputs& inputs, double zoneInches, do
 RangeCard BuildPrecisionCard(const RangeCardRequest& request, const PrecisionBullet& bullet,
                              const PrecisionConditions& conditions) {
     RangeCard card;
-    if (request.step <= 0 || request.maxRange < 0 || !(request.click > 0)) {
-        card.problem = RangeCardProblem::NoSteps;
+    card.problem = RequestProblem(request);
+    if (card.problem != RangeCardProblem::None) {
         return card;
     }
     const std::int32_t rowCount = request.maxRange / request.step;
-    if (rowCount > kMaxCardRows) {
-        card.problem = RangeCardProblem::TooManyRows;
-        return card;
-    }
     const bool english = request.english;
     EngineInputs inputs = request.inputs;
     inputs.ZeroRange = PanelYards(request.zeroAt, english);

@@ -155,17 +155,21 @@ std::optional<PointBlank> MaximumPointBlank(const EngineInputs& inputs, double z
     return PointBlankOf(SearchFlight(inputs, english), inputs.SightHeight, zoneInches, english);
 }
 
+RangeCardProblem RequestProblem(const RangeCardRequest& request) {
+    if (request.step <= 0 || request.maxRange < 0 || !(request.click > 0)) {
+        return RangeCardProblem::NoSteps;
+    }
+    return request.maxRange / request.step > kMaxCardRows ? RangeCardProblem::TooManyRows
+                                                          : RangeCardProblem::None;
+}
+
 RangeCard BuildRangeCard(const RangeCardRequest& request) {
     RangeCard card;
-    if (request.step <= 0 || request.maxRange < 0 || !(request.click > 0)) {
-        card.problem = RangeCardProblem::NoSteps;
+    card.problem = RequestProblem(request);
+    if (card.problem != RangeCardProblem::None) {
         return card;
     }
     const std::int32_t rowCount = request.maxRange / request.step;
-    if (rowCount > kMaxCardRows) {
-        card.problem = RangeCardProblem::TooManyRows;
-        return card;
-    }
     const bool english = request.english;
     // The points the engine records for `increment`: every row, and the zero's increment even
     // when it lies beyond the last row, in whole increments.

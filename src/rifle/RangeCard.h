@@ -67,6 +67,10 @@ struct RangeCard {
 // left out before `start` count too: the flight still steps from the muzzle).
 inline constexpr std::int32_t kMaxCardRows = kMaxRangeCount;
 
+// What keeps a card of `request` from having rows, under either model: no step or click, or
+// more rows than a card holds; None when it can be built.
+RangeCardProblem RequestProblem(const RangeCardRequest& request);
+
 RangeCard BuildRangeCard(const RangeCardRequest& request);
 
 // The whole number of clicks nearest to `adjustment` (halves away from zero).

@@ -8,8 +8,6 @@ namespace corvane {
 
 namespace {
 
-const QString kTimes = QStringLiteral("Times New Roman");
-constexpr double kCellMargin = 0.05;
 constexpr double kDetailLabelWidth = 1.3;
 constexpr double kLargestTableFont = 10;
 constexpr double kSmallestTableFont = 5;
@@ -42,21 +40,21 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     r.LineTo(page.Width - page.RightMargin - 0.5, 1.42);
     r.SetPen(Qt::black, Qt::SolidLine, 0.01);
 
-    r.SetFont(kTimes, 16);
+    r.SetFont(ReportTypeface(), 16);
     r.SetYPos(1.65);
     r.SetBold(true);
     r.PrintCenter(ToQString(card_.title), centerX);
 
     // The details in two columns of label and value, filled down the left column first.
-    r.SetFont(kTimes, 10);
+    r.SetFont(ReportTypeface(), 10);
     r.SetYPos(1.95);
     r.ClearTabs();
     const double half = (page.Width - page.LeftMargin - page.RightMargin) / 2;
     for (int c = 0; c < 2; ++c) {
-        r.SetTab(page.LeftMargin + c * half, TabJustify::Right, kDetailLabelWidth, kCellMargin,
+        r.SetTab(page.LeftMargin + c * half, TabJustify::Right, kDetailLabelWidth,
+                 kReportCellMargin, BoxLineNone, 0);
+        r.SetTab(std::nullopt, TabJustify::Left, half - kDetailLabelWidth, kReportCellMargin,
                  BoxLineNone, 0);
-        r.SetTab(std::nullopt, TabJustify::Left, half - kDetailLabelWidth, kCellMargin, BoxLineNone,
-                 0);
     }
     const std::size_t down = (card_.details.size() + 1) / 2;
     for (std::size_t line = 0; line < down; ++line) {
@@ -73,7 +71,7 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
         r.NewLine();
     }
     r.NewLine();
-    r.SetFont(kTimes, 11);
+    r.SetFont(ReportTypeface(), 11);
     r.SetBold(true);
     if (!card_.problem.empty()) {
         r.PrintCenter(ToQString(card_.problem), centerX);
@@ -85,7 +83,7 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     r.NewLine();
     // The energy line keeps two lines below the table.
     DrawTable(r, bottom - 2 * r.LineHeight());
-    r.SetFont(kTimes, 11);
+    r.SetFont(ReportTypeface(), 11);
     r.SetBold(true);
     r.NewLine();
     r.PrintCenter(ToQString(card_.energyLine), centerX);
@@ -96,17 +94,17 @@ std::vector<double> RangeCardPrintPage::ColumnWidths(ReportEngine& r, double poi
                                                      int blocks) const {
     // Each column as wide as its widest text; one block keeps the roomy even columns.
     std::vector<double> widths(card_.headings.size(), blocks == 1 ? kRoomyColumn : 0);
-    r.SetFont(kTimes, points);
+    r.SetFont(ReportTypeface(), points);
     r.SetBold(true);
     for (std::size_t c = 0; c < widths.size(); ++c) {
         const auto [name, unit] = HeadingLines(card_.headings[c]);
-        widths[c] = std::max(
-            {widths[c], r.TextWidth(name) + 2 * kCellMargin, r.TextWidth(unit) + 2 * kCellMargin});
+        widths[c] = std::max({widths[c], r.TextWidth(name) + 2 * kReportCellMargin,
+                              r.TextWidth(unit) + 2 * kReportCellMargin});
     }
     r.SetBold(false);
     for (const std::vector<std::string>& row : card_.rows) {
         for (std::size_t c = 0; c < widths.size() && c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], r.TextWidth(ToQString(row[c])) + 2 * kCellMargin);
+            widths[c] = std::max(widths[c], r.TextWidth(ToQString(row[c])) + 2 * kReportCellMargin);
         }
     }
     return widths;
@@ -134,7 +132,7 @@ void RangeCardPrintPage::DrawTable(ReportEngine& r, double bottom) const {
             for (const double width : widths) {
                 total += width;
             }
-            r.SetFont(kTimes, tryPoints);
+            r.SetFont(ReportTypeface(), tryPoints);
             found = top + static_cast<double>(rows + 1) * r.LineHeight() <= bottom &&
                     tryBlocks * total + (tryBlocks - 1) * kBlockGap <= printWidth;
             blocks = tryBlocks;
@@ -147,7 +145,7 @@ void RangeCardPrintPage::DrawTable(ReportEngine& r, double bottom) const {
     if (!found) {
         widths = ColumnWidths(r, points, blocks); // the smallest type: as close as it gets
     }
-    r.SetFont(kTimes, points);
+    r.SetFont(ReportTypeface(), points);
     tableFontSize_ = points;
 
     double blockWidth = 0;
@@ -174,7 +172,7 @@ void RangeCardPrintPage::DrawBlock(ReportEngine& r, double left, const std::vect
         r.ClearTabs();
         for (std::size_t c = 0; c < widths.size(); ++c) {
             r.SetTab(c == 0 ? std::optional<double>(left) : std::nullopt, TabJustify::Right,
-                     widths[c], kCellMargin, boxLines, shade);
+                     widths[c], kReportCellMargin, boxLines, shade);
         }
     };
     setTabs(BoxLineLeft | BoxLineRight, 0);

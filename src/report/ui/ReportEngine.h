@@ -17,6 +17,12 @@ class QPainter;
 
 namespace corvane {
 
+// The printed pages' typeface, and the room between a table cell's frame and its text (inches).
+inline QString ReportTypeface() {
+    return QStringLiteral("Times New Roman");
+}
+inline constexpr double kReportCellMargin = 0.05;
+
 enum class TabJustify { Left, Center, Right };
 
 // Box lines of a tab; combine with |.

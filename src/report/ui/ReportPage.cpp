@@ -13,10 +13,8 @@ namespace corvane {
 
 namespace {
 
-const QString kTimes = QStringLiteral("Times New Roman");
 constexpr double kLabelColumnWidth = 1.2;
 constexpr double kValueColumnWidth = 0.75;
-constexpr double kCellMargin = 0.05;
 // Below this print height a page with split tables has no room for the custom footer.
 constexpr double kFooterMinPrintHeight = 9.0;
 
@@ -45,7 +43,7 @@ ReportPageResult LoadReportPage::Compose(ReportEngine& r) const {
     r.LineTo(page.Width - page.RightMargin - 0.5, 1.42);
     r.SetPen(Qt::black, Qt::SolidLine, 0.01);
 
-    r.SetFont(kTimes, 16);
+    r.SetFont(ReportTypeface(), 16);
     r.SetYPos(1.65);
     r.SetBold(true);
     r.PrintCenter(ToQString(report_.Title), layout.CenterX);
@@ -84,7 +82,7 @@ ReportPageResult LoadReportPage::Compose(ReportEngine& r) const {
 
 void LoadReportPage::PrintHeaderBlock(ReportEngine& r, const Layout& layout) const {
     r.ClearTabs();
-    r.SetFont(kTimes, 11);
+    r.SetFont(ReportTypeface(), 11);
     r.SetYPos(2.1);
     const double width = layout.PrintWidth / 2 - 0.05;
     r.SetTab(layout.CenterX - width, TabJustify::Right, width, 0.05, BoxLineNone, 0);
@@ -118,10 +116,10 @@ void LoadReportPage::PrintRangeTable(ReportEngine& r, const Layout& layout,
     bool shadeToggle = true;
 
     r.ClearTabs();
-    r.SetTab(left + kLabelColumnWidth, TabJustify::Right, kValueColumnWidth, kCellMargin,
+    r.SetTab(left + kLabelColumnWidth, TabJustify::Right, kValueColumnWidth, kReportCellMargin,
              BoxLineAll, layout.Shade);
     for (int c = 1; c < columns; ++c) {
-        r.SetTab(std::nullopt, TabJustify::Right, kValueColumnWidth, kCellMargin, BoxLineAll,
+        r.SetTab(std::nullopt, TabJustify::Right, kValueColumnWidth, kReportCellMargin, BoxLineAll,
                  layout.Shade);
     }
     r.SetBold(true);
@@ -133,9 +131,10 @@ void LoadReportPage::PrintRangeTable(ReportEngine& r, const Layout& layout,
     r.PrintlnTab(headingRow);
 
     r.ClearTabs();
-    r.SetTab(left, TabJustify::Right, kLabelColumnWidth, kCellMargin, BoxLineAll, layout.Shade);
+    r.SetTab(left, TabJustify::Right, kLabelColumnWidth, kReportCellMargin, BoxLineAll,
+             layout.Shade);
     for (int c = 0; c < columns; ++c) {
-        r.SetTab(std::nullopt, TabJustify::Right, kValueColumnWidth, kCellMargin, BoxLineAll,
+        r.SetTab(std::nullopt, TabJustify::Right, kValueColumnWidth, kReportCellMargin, BoxLineAll,
                  layout.Shade);
     }
     for (const ReportRow& row : table.Rows) {
