@@ -5,6 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdint>
+
 namespace {
 
 corvane::EngineInputs RifleLoad(int rangeYards) {
@@ -48,5 +51,32 @@ void BM_ComputeBallisticsPair(benchmark::State& state) {
         2, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ComputeBallisticsPair)->Arg(500)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The least time any engine giving the same results can take for one flight: each evaluation
+// waits for the sine and cosine of the angle the one before produced, then for a division and
+// the step's update of the angle, before the next can begin. Run for as many evaluations as the
+// flights above make (125 and 327 steps of four, and the first): 501 to 500 yd, 1309 to 1000 yd.
+void BM_AngleChainFloor(benchmark::State& state) {
+    const auto evaluations = state.range(0);
+    double h = 0.005;
+    double velocity = 2500;
+    benchmark::DoNotOptimize(h);
+    benchmark::DoNotOptimize(velocity);
+    for (auto _ : state) {
+        double angle = 0;
+        double accumulator = 0;
+        double sines = 0;
+        for (std::int64_t i = 0; i < evaluations; ++i) {
+            sines += std::sin(angle);
+            const double k1 = h * (-32.1741 * std::cos(angle) / velocity);
+            const double r = 0.2928932188 * (k1 - accumulator);
+            angle += r;
+            accumulator += 3 * r - 0.2928932188 * k1;
+        }
+        benchmark::DoNotOptimize(sines);
+        benchmark::DoNotOptimize(angle);
+    }
+}
+BENCHMARK(BM_AngleChainFloor)->Arg(501)->Arg(1309)->Unit(benchmark::kMicrosecond);
 
 } // namespace
