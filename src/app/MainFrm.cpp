@@ -354,6 +354,19 @@ void TfrmMain::showEvent(QShowEvent* event) {
     }
 }
 
+void TfrmMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Centred before it was shown, the window could not know the frame the window manager puts
+    // around it; centred again once the frame is there, its title bar no longer pushes the
+    // window's bottom off a small screen.
+    if (!frameSeen_ && isVisible() && frameGeometry() != geometry()) {
+        frameSeen_ = true;
+        if (!positionKnown_) {
+            PlaceWindow(*this, nullptr, Placement::Centred);
+        }
+    }
+}
+
 void TfrmMain::FirstActivation() {
     activated_ = true;
     const QSignalBlocker blocker(sectionTabs_);
@@ -432,6 +445,9 @@ void TfrmMain::RestorePlacement() {
     if (fits) {
         move(s.PriorStateLeft, s.PriorStateTop);
         resize(s.PriorStateWidth, s.PriorStateHeight);
+        // A placement remembered on a larger screen, or one a frame makes larger than the
+        // screen, is brought onto this one.
+        PlaceWindow(*this, nullptr, Placement::Kept);
     } else {
         StoreCentredPlacement(s, screen());
     }

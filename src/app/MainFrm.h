@@ -119,6 +119,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -169,6 +170,7 @@ private:
     bool keepGridPosition_ = false;
     bool selectFirstLoad_ = false;
     bool positionKnown_ = false;
+    bool frameSeen_ = false;
     bool declined_ = false;
     bool endOfRunSaved_ = false;
     bool saveFailureTold_ = false;

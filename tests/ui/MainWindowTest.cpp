@@ -220,14 +220,21 @@ TEST_F(MainWindowTest, KeyboardStartsAtTheFiltersAndStepsThroughSections) {
 TEST_F(MainWindowTest, SavedPlacementIsAppliedAndStoredAtTheEndTooSmallOneCentred) {
     store.Put("PriorStateLeft", StoredValue::OfInteger(40));
     store.Put("PriorStateTop", StoredValue::OfInteger(30));
-    store.Put("PriorStateWidth", StoredValue::OfInteger(900));
-    store.Put("PriorStateHeight", StoredValue::OfInteger(650));
+    store.Put("PriorStateWidth", StoredValue::OfInteger(700));
+    store.Put("PriorStateHeight", StoredValue::OfInteger(500));
     auto window = OpenSection(CatalogTab::Rimfire);
-    EXPECT_EQ(window->size(), QSize(900, 650));
-    window->resize(820, 610);
+    EXPECT_EQ(window->size(), QSize(700, 500));
+    window->resize(720, 510);
     window->close();
-    EXPECT_EQ(store.Get("PriorStateWidth").integer, 820);
-    EXPECT_EQ(store.Get("PriorStateHeight").integer, 610);
+    EXPECT_EQ(store.Get("PriorStateWidth").integer, 720);
+    EXPECT_EQ(store.Get("PriorStateHeight").integer, 510);
+
+    // Remembered on a larger screen: brought onto this one.
+    store.Put("PriorStateWidth", StoredValue::OfInteger(3000));
+    store.Put("PriorStateHeight", StoredValue::OfInteger(2000));
+    window = OpenSection(CatalogTab::Rimfire);
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
+        << window->frameGeometry().width() << " x " << window->frameGeometry().height();
 
     store.Put("PriorStateWidth", StoredValue::OfInteger(399));
     window = OpenSection(CatalogTab::Rifle);
