@@ -1,5 +1,6 @@
 #include "rifle/RangeCardPage.h"
 
+#include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "common/UnitConversion.h"
 #include "rifle/PrecisionEntries.h"
@@ -135,7 +136,8 @@ RangeCardPage BuildRangeCardPage(const CardLoad& load, const RangeCardChoices& c
     page.details = {
         {"Model:", choices.model == BallisticModel::Precision ? "Precision" : "Catalog standard"},
         {"Load:", load.name + (load.own ? " (own load)" : "")},
-        {"Rifle:", choices.rifle ? choices.rifle->name : "None: the section's sight height"},
+        {"Rifle:",
+         choices.rifle ? Utf8ToCp1252(choices.rifle->name) : "None: the section's sight height"},
         {"Sight height:", FormatFixed(sightHeight, 2) + space + u.length},
         {"Zero:", std::to_string(CardZeroAt(choices)) + space + u.distance},
         {"Altitude:",

@@ -15,7 +15,7 @@
 namespace corvane {
 
 struct CardLoad {
-    std::string name; // as the card's title shows it
+    std::string name; // as the card's title shows it, in Windows-1252 as all its texts
     CatalogTab section = CatalogTab::Rifle;
     std::optional<LoadRecord> catalog; // a catalog load of `section`, or
     std::optional<OwnLoad> own;        // one of the shooter's own; neither: no load chosen

@@ -114,6 +114,30 @@ TEST_F(RangeCardWindowTest, PrecisionModelIsChosenCheckedAndNamed) {
     EXPECT_EQ(humidity->text(), QStringLiteral("0"));
 }
 
+TEST_F(RangeCardWindowTest, OwnNamesShowWholeInTheListsAndAsWindows1252OnTheCard) {
+    auto window = OpenSection(CatalogTab::Rifle);
+    RangeCardWindow* card = OpenCard(*window);
+    MyLoads mine;
+    OwnLoad load;
+    load.name = "\u00C9lan \u03A9";
+    load.caliber = "6,5 \u00D7 55";
+    mine.loads.push_back(load);
+    RifleProfile rifle;
+    rifle.name = "\u0420\u0443\u0436\u044C\u0451";
+    mine.rifles.push_back(rifle);
+    card->SetMyLoads(mine);
+    auto* loads = card->findChild<QComboBox*>(QStringLiteral("cbxLoad"));
+    auto* rifles = card->findChild<QComboBox*>(QStringLiteral("cbxRifle"));
+    EXPECT_EQ(loads->itemText(1), QStringLiteral("Own: \u00C9lan \u03A9 (6,5 \u00D7 55)"));
+    EXPECT_EQ(rifles->itemText(1), QStringLiteral("\u0420\u0443\u0436\u044C\u0451"));
+    loads->setCurrentIndex(1);
+    rifles->setCurrentIndex(1);
+    // The card's texts are the report's Windows-1252: what it cannot hold shows as "?".
+    const std::string text = RangeCardPageText(card->Page());
+    EXPECT_EQ(card->Page().title, "Range Card: \xC9lan ?");
+    EXPECT_NE(text.find("Rifle: ?????"), std::string::npos) << text;
+}
+
 TEST_F(RangeCardWindowTest, PrintPreviewDrawsTheWholeCardOnOnePage) {
     auto window = OpenSection(CatalogTab::Rifle);
     RangeCardWindow* card = OpenCard(*window);

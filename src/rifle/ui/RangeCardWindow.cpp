@@ -343,11 +343,12 @@ void RangeCardWindow::FillLoadList() {
                                     : QStringLiteral("Catalog: no load of this section selected"));
     int keep = 0;
     for (const OwnLoad& load : myLoads_.loads) {
-        const QString name = ToQString(load.name);
+        // The shooter's own names are UTF-8, the catalog's Windows-1252.
+        const QString name = QString::fromStdString(load.name);
         loadList_->addItem(QStringLiteral("Own: ") + name +
-                               (load.caliber.empty()
-                                    ? QString()
-                                    : QStringLiteral(" (%1)").arg(ToQString(load.caliber))),
+                               (load.caliber.empty() ? QString()
+                                                     : QStringLiteral(" (%1)").arg(
+                                                           QString::fromStdString(load.caliber))),
                            name);
         if (current > 0 && name == currentName && keep == 0) {
             keep = loadList_->count() - 1;
@@ -364,8 +365,9 @@ void RangeCardWindow::FillRifleList() {
     rifleList_->addItem(QStringLiteral("None: section's sight height"));
     int keep = 0;
     for (const RifleProfile& rifle : myLoads_.rifles) {
-        rifleList_->addItem(ToQString(rifle.name), ToQString(rifle.name));
-        if (wasChosen && ToQString(rifle.name) == current && keep == 0) {
+        const QString name = QString::fromStdString(rifle.name);
+        rifleList_->addItem(name, name);
+        if (wasChosen && name == current && keep == 0) {
             keep = rifleList_->count() - 1;
         }
     }
@@ -484,7 +486,7 @@ CardLoad RangeCardWindow::ChosenLoad() const {
     const int index = loadList_->currentIndex() - 1;
     if (index >= 0 && static_cast<std::size_t>(index) < myLoads_.loads.size()) {
         const OwnLoad& own = myLoads_.loads[static_cast<std::size_t>(index)];
-        return CardLoad{own.name, CatalogTab::Rifle, std::nullopt, own};
+        return CardLoad{Utf8ToCp1252(own.name), CatalogTab::Rifle, std::nullopt, own};
     }
     return catalogLoad_.value_or(CardLoad{});
 }
