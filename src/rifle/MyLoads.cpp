@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <fstream>
+#include <set>
 
 namespace corvane {
 
@@ -276,6 +277,37 @@ OpenedMyLoads OpenMyLoadsFile(const std::filesystem::path& file) {
             problem + "\nIt could not be moved aside, so My Loads starts empty and nothing is "
                       "saved over it.",
             false};
+}
+
+namespace {
+
+// At most `bytes` bytes of `text`, not cutting a UTF-8 character.
+std::string Utf8Prefix(const std::string& text, std::size_t bytes) {
+    if (text.size() <= bytes) {
+        return text;
+    }
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80) {
+        --bytes;
+    }
+    return text.substr(0, bytes);
+}
+
+template <typename Entry> void MakeDistinct(std::vector<Entry>& entries) {
+    std::set<std::string> taken;
+    for (Entry& entry : entries) {
+        const std::string wanted = entry.name;
+        for (int n = 2; !taken.insert(entry.name).second; ++n) {
+            const std::string suffix = " (" + std::to_string(n) + ")";
+            entry.name = Utf8Prefix(wanted, kMaxTextLength - suffix.size()) + suffix;
+        }
+    }
+}
+
+} // namespace
+
+void MakeNamesDistinct(MyLoads& document) {
+    MakeDistinct(document.loads);
+    MakeDistinct(document.rifles);
 }
 
 bool AddShared(MyLoads& mine, const MyLoads& shared) {

@@ -113,4 +113,9 @@ OpenedMyLoads OpenMyLoadsFile(const std::filesystem::path& file);
 // as it was, when together they would hold more than kMaxEntries of either.
 bool AddShared(MyLoads& mine, const MyLoads& shared);
 
+// Gives each load, and each rifle, a name no earlier one of its kind has: the chart and the
+// range card pick entries by name. A repeated name gets " (2)", " (3)" and so on, its UTF-8
+// shortened on a character boundary where the suffix would pass kMaxTextLength.
+void MakeNamesDistinct(MyLoads& document);
+
 } // namespace corvane

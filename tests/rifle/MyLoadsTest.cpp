@@ -103,5 +103,26 @@ TEST_F(MyLoadsFile, MovedAsideUnderAFreeName) {
     EXPECT_TRUE(fs::exists(dir_.Path() / "my-loads.json.broken-3"));
 }
 
+// The chart and the card pick own loads by name: repeats (a load copied twice, a file imported
+// twice) are numbered, without passing the length limit or cutting a character.
+TEST(MyLoadsNames, RepeatedNamesAreNumbered) {
+    MyLoads document;
+    const std::string longName = std::string(195, 'x') + "\xC3\xA9yy"; // 199 bytes
+    for (const std::string& name :
+         std::vector<std::string>{"A", "A", "A (2)", "A", longName, longName}) {
+        document.loads.push_back(OwnLoad{});
+        document.loads.back().name = name;
+    }
+    document.rifles = {RifleProfile{"A", 1.5, 100, AdjustmentUnit::Moa, 0.25},
+                       RifleProfile{"A", 1.5, 100, AdjustmentUnit::Moa, 0.25}};
+    MakeNamesDistinct(document);
+    const std::vector<std::string> expected = {"A",     "A (2)",  "A (2) (2)",
+                                               "A (3)", longName, std::string(195, 'x') + " (2)"};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(document.loads[i].name, expected[i]) << i;
+    }
+    EXPECT_EQ(document.rifles[1].name, "A (2)"); // rifles apart from loads
+}
+
 } // namespace
 } // namespace corvane

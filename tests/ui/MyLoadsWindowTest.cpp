@@ -119,6 +119,16 @@ TEST_F(MyLoadsWindowTest, TypedLoadsSurviveARestartAndSwitchingEntries) {
     ClickRow(window.LoadList(), 1);
     EXPECT_EQ(window.Edit(OwnField::MuzzleVelocity)->text(), QStringLiteral("2624.7"));
     EXPECT_EQ(window.UnitLabel(OwnField::Twist)->text(), QStringLiteral("inches per turn"));
+
+    // The first load's name typed for the second: the store numbers it, the field shows it.
+    window.LoadNameEdit()->setFocus(Qt::TabFocusReason);
+    window.LoadNameEdit()->selectAll();
+    QTest::keyClicks(window.LoadNameEdit(), QStringLiteral("Hirvi "));
+    QTest::sendKeyEvent(QTest::Click, window.LoadNameEdit(), Qt::Key_unknown,
+                        QStringLiteral("\u041b\u043e\u0441\u044c"), Qt::NoModifier);
+    QTest::keyClick(window.LoadNameEdit(), Qt::Key_Tab);
+    EXPECT_EQ(window.LoadNameEdit()->text(), QStringLiteral("Hirvi \u041b\u043e\u0441\u044c (2)"));
+    EXPECT_EQ(again.Document().loads[1].name, "Hirvi \xD0\x9B\xD0\xBE\xD1\x81\xD1\x8C (2)");
 }
 
 TEST_F(MyLoadsWindowTest, OutOfRangeEntryIsRefusedWithItsRangeWhenLeft) {

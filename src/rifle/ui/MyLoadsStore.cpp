@@ -29,6 +29,7 @@ void MyLoadsStore::Open() const {
     opened_ = true;
     OpenedMyLoads opened = OpenMyLoadsFile(file_);
     document_ = std::move(opened.document);
+    MakeNamesDistinct(document_);
     writable_ = opened.writable;
     if (opened.message) {
         prompts_.ShowError(*opened.message);
@@ -38,6 +39,7 @@ void MyLoadsStore::Open() const {
 bool MyLoadsStore::Replace(MyLoads document) {
     Open();
     document_ = std::move(document);
+    MakeNamesDistinct(document_);
     std::string problem;
     if (!writable_) {
         problem = "Your loads are not saved: the file \"" + file_.string() +

@@ -88,6 +88,19 @@ void MyLoadsWindow::StoreChanged() {
             rifleList_->item(static_cast<int>(i))->setText(Utf8(document.rifles[i].name));
         }
     }
+    // A name another entry has was given a number by the store.
+    if (shownLoad_ >= 0 && static_cast<std::size_t>(shownLoad_) < document.loads.size()) {
+        const QString name = Utf8(document.loads[static_cast<std::size_t>(shownLoad_)].name);
+        if (loadName_->text() != name) {
+            loadName_->setText(name);
+        }
+    }
+    if (shownRifle_ >= 0 && static_cast<std::size_t>(shownRifle_) < document.rifles.size()) {
+        const QString name = Utf8(document.rifles[static_cast<std::size_t>(shownRifle_)].name);
+        if (rifleName_->text() != name) {
+            rifleName_->setText(name);
+        }
+    }
     saveProblem_->setText(ToQString(store_.SaveProblem()));
     saveProblem_->setVisible(!store_.SaveProblem().empty());
 }
