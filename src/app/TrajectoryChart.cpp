@@ -64,7 +64,7 @@ Axis AxisOf(TrajectoryChart::Series series, bool english) {
 QString LoadNames(const std::vector<ComparedLoad>& loads) {
     QStringList names;
     for (const ComparedLoad& load : loads) {
-        names << ToQString(load.Label);
+        names << QString::fromStdString(load.Label);
     }
     if (names.size() <= 1) {
         return names.value(0);
@@ -268,7 +268,7 @@ void TrajectoryChart::FillMarks() {
                          : QStringLiteral("below %1 at the muzzle").arg(threshold);
         }
         lines << QStringLiteral("%1: %2, %3.")
-                     .arg(ToQString(request_.Loads[n].Label), pointBlank, energy);
+                     .arg(QString::fromStdString(request_.Loads[n].Label), pointBlank, energy);
     }
     marksText_->setText(
         lines.isEmpty()
@@ -434,7 +434,7 @@ void TrajectoryChart::Rebuild() {
             low = std::min(low, y);
             high = std::max(high, y);
         }
-        const QString name = ToQString(load.Label);
+        const QString name = QString::fromStdString(load.Label);
         if (plot.Lines[n]->name() != name) {
             plot.Lines[n]->setName(name);
         }
@@ -543,7 +543,7 @@ void TrajectoryChart::FillTable() {
                                               : Qt::AlignRight | Qt::AlignVCenter);
                 table_->setItem(r, c, item);
             }
-            const QString text = ToQString(row.Cells[static_cast<std::size_t>(c)]);
+            const QString text = QString::fromStdString(row.Cells[static_cast<std::size_t>(c)]);
             if (item->text() != text) {
                 item->setText(text);
                 changed = true;

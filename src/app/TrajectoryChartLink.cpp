@@ -307,9 +307,8 @@ void TrajectoryChartLink::Refresh() {
         for (const std::string& name : comparedOwn_) {
             if (const OwnLoad* load = FindOwnLoad(myLoads_, name)) {
                 request.Loads.push_back(
-                    {Utf8ToCp1252(name),
-                     EngineInputsForOwnLoad(request.Panel, *load, request.English,
-                                            request.SightHeight)});
+                    {name, EngineInputsForOwnLoad(request.Panel, *load, request.English,
+                                                  request.SightHeight)});
                 request.Bullets.push_back(PrecisionBulletOf(*load));
             }
         }

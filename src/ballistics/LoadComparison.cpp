@@ -3,6 +3,7 @@
 #include "ballistics/CellText.h"
 #include "ballistics/GridLayout.h"
 #include "ballistics/UnitWords.h"
+#include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "common/TextUtil.h"
 #include "common/UnitConversion.h"
@@ -76,7 +77,7 @@ std::string ValueText(Quantity quantity, const ComputedLoad& load, int point, in
 
 ComparedLoad CatalogComparedLoad(CatalogTab section, const LoadRecord& load,
                                  const PanelTexts& panel, bool english, double sightHeight) {
-    return {Trim(load.LoadNumber),
+    return {Cp1252ToUtf8(Trim(load.LoadNumber)),
             EngineInputsFromPanel(panel, section, load, english, sightHeight)};
 }
 
@@ -110,13 +111,15 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<Compared
 
     ComparisonRows rows;
     std::vector<std::string> heading{"LOAD NO.", "MUZZLE"};
-    heading.insert(heading.end(), labels.begin(), labels.end());
+    for (const std::string& label : labels) {
+        heading.push_back(Cp1252ToUtf8(label));
+    }
     rows.push_back({heading, true});
     const std::size_t width = heading.size();
     for (Quantity quantity :
          {Quantity::Velocity, Quantity::Energy, Quantity::Drift, Quantity::Trajectory}) {
         std::vector<std::string> group(width);
-        group[0] = GroupText(quantity, words, panel, sightHeight);
+        group[0] = Cp1252ToUtf8(GroupText(quantity, words, panel, sightHeight));
         rows.push_back({group, true});
         for (const ComputedLoad& load : computed) {
             std::vector<std::string> row(width);
@@ -149,7 +152,7 @@ std::string ComparisonCsvText(const ComparisonRows& rows,
                               const std::vector<std::string>& conditions) {
     std::string text;
     for (const std::string& condition : conditions) {
-        text += "# " + condition + "\r\n";
+        text += "# " + Cp1252ToUtf8(condition) + "\r\n";
     }
     for (const ComparisonRow& row : rows) {
         for (std::size_t i = 0; i < row.Cells.size(); ++i) {

@@ -12,18 +12,19 @@ namespace corvane {
 
 inline constexpr int kMaxComparedLoads = 4;
 
-// Rows of texts (Windows-1252). Row 0: "LOAD NO.", "MUZZLE" and the range labels. Then, for
-// velocity, energy, wind drift and trajectory in turn, a row with the grid's group heading
-// followed by one row per load: its load number and its values. Drift and trajectory have no
-// muzzle value; the zero range reads "zero"; a load that cannot be computed has empty values.
+// Rows of texts (UTF-8: the shooter's own load names are beyond Windows-1252). Row 0: "LOAD NO.",
+// "MUZZLE" and the range labels. Then, for velocity, energy, wind drift and trajectory in turn, a
+// row with the grid's group heading followed by one row per load: its load number and its values.
+// Drift and trajectory have no muzzle value; the zero range reads "zero"; a load that cannot be
+// computed has empty values.
 struct ComparisonRow {
     std::vector<std::string> Cells;
     bool Heading = false; // row 0 and the group headings
 };
 using ComparisonRows = std::vector<ComparisonRow>;
 
-// One compared load: the label its rows start with (a catalog load's number, or the name of one
-// of the shooter's own loads) and its engine inputs under the panel's conditions.
+// One compared load: the label its rows start with (UTF-8: a catalog load's number, or the name
+// of one of the shooter's own loads) and its engine inputs under the panel's conditions.
 struct ComparedLoad {
     std::string Label;
     EngineInputs Inputs;
@@ -50,8 +51,9 @@ ComparisonRows LoadComparisonRows(CatalogTab section, const std::vector<LoadReco
 std::vector<std::string> ComparisonConditions(const PanelTexts& panel, bool english,
                                               double sightHeight);
 
-// Comma-separated lines ending in CR LF, after one "# " comment line per condition; a field
-// holding a comma, a quote or a line break is quoted, its quotes doubled.
+// Comma-separated lines ending in CR LF, after one "# " comment line per condition (conditions
+// in Windows-1252, the text in UTF-8); a field holding a comma, a quote or a line break is
+// quoted, its quotes doubled.
 std::string ComparisonCsvText(const ComparisonRows& rows,
                               const std::vector<std::string>& conditions = {});
 

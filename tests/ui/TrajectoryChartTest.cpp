@@ -172,7 +172,7 @@ TEST_F(TrajectoryChartTest, OwnLoadsJoinTheComparison) {
     EXPECT_FALSE(chart->AddOwnLoadButton()->isEnabled());
     MyLoads document;
     OwnLoad mine;
-    mine.name = "Mine & yours";
+    mine.name = "Mine & yours \u0425"; // beyond Windows-1252
     mine.muzzleVelocity = 2600;
     document.loads = {mine};
     link->SetMyLoads(document);
@@ -182,8 +182,10 @@ TEST_F(TrajectoryChartTest, OwnLoadsJoinTheComparison) {
     auto lines = LoadLines(*chart);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0]->name(), LoadNumberOfRow(*window, 0));
-    EXPECT_EQ(lines[1]->name(), QStringLiteral("Mine & yours"));
-    EXPECT_TRUE(chart->Marks()->text().contains(QStringLiteral("Mine & yours: point-blank to")));
+    EXPECT_EQ(lines[1]->name(), QStringLiteral("Mine & yours \u0425"));
+    EXPECT_TRUE(
+        chart->Marks()->text().contains(QStringLiteral("Mine & yours \u0425: point-blank to")));
+    EXPECT_EQ(chart->ValuesTable()->item(3, 0)->text(), QStringLiteral("Mine & yours \u0425"));
     const double slow = lines[1]->at(lines[1]->count() - 1).y();
     document.loads[0].muzzleVelocity = 3200;
     link->SetMyLoads(document);
@@ -194,7 +196,7 @@ TEST_F(TrajectoryChartTest, OwnLoadsJoinTheComparison) {
     EXPECT_TRUE(chart->isVisible());
     lines = LoadLines(*chart);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.back()->name(), QStringLiteral("Mine & yours"));
+    EXPECT_EQ(lines.back()->name(), QStringLiteral("Mine & yours \u0425"));
     link->SetMyLoads({});
     EXPECT_EQ(LoadLines(*chart).size(), lines.size() - 1);
 }
