@@ -1,6 +1,7 @@
 // The My Loads window with real keys and clicks: a load typed in survives a restart, nothing
 // typed is lost when another entry is picked, an entry out of range is refused with its range,
-// and a broken file is set aside with a message while the window opens empty.
+// a broken file is set aside with a message while the window opens empty, and a shared file
+// imports beside the user's own.
 #include "rifle/ui/MyLoadsWindow.h"
 #include "rifle/ui/MyLoadsStore.h"
 #include "rifle/ui/RangeCardWindow.h"
@@ -161,6 +162,31 @@ TEST_F(MyLoadsWindowTest, BrokenFileIsSetAsideAndTheWindowOpensEmpty) {
     EXPECT_TRUE(fs::exists(File().string() + ".broken-1"));
     EXPECT_EQ(window.LoadList()->count(), 0);
     EXPECT_FALSE(window.LoadNameEdit()->isEnabled());
+}
+
+TEST_F(MyLoadsWindowTest, ImportAddsTheFilesEntriesAndABrokenFileNothing) {
+    MyLoadsStore store(File(), prompts_);
+    MyLoadsWindow window(store, prompts_, true);
+    ShowActive(window);
+    QTest::mouseClick(Button(window, "btnNewLoad"), Qt::LeftButton);
+    fs::create_directories(dir_);
+    const fs::path shared = dir_ / "shared.json";
+    window.SetFileChooser([&shared](bool) { return QString::fromStdString(shared.string()); });
+    QTest::mouseClick(Button(window, "btnExport"), Qt::LeftButton);
+    QTest::mouseClick(Button(window, "btnImport"), Qt::LeftButton);
+    ASSERT_EQ(store.Document().loads.size(), 2u);
+    EXPECT_EQ(store.Document().loads[1].name, "New load (2)");
+    EXPECT_EQ(window.LoadNameEdit()->text(), QStringLiteral("New load (2)"));
+    ASSERT_FALSE(prompts_.messages.empty());
+    EXPECT_EQ(prompts_.messages.back(), "Imported 1 load and 0 rifles.");
+
+    std::ofstream(shared) << "{\"version\": 1, \"loads\": [{\"name\": 5}]}";
+    QTest::mouseClick(Button(window, "btnImport"), Qt::LeftButton);
+    EXPECT_EQ(store.Document().loads.size(), 2u);
+    ASSERT_EQ(prompts_.errors.size(), 1u);
+    EXPECT_NE(prompts_.errors[0].find("load 1: name is not a text.\nNothing was imported."),
+              std::string::npos)
+        << prompts_.errors[0];
 }
 
 class CopyToMyLoadsTest : public test::MainWindowFixture {
