@@ -25,7 +25,6 @@ TEST(GridCellText, BallisticsCells) {
     EXPECT_EQ(RoundedCellText(914.4), "    914");
     EXPECT_EQ(OneDecimalCellText(-0.5), "       -0.5");
     EXPECT_EQ(OneDecimalCellText(-0.01), "       -0.0"); // as C's %.1f prints it
-    EXPECT_EQ(kZeroCellText, "    zero");
 }
 
 TEST(GridCellText, MarksAndTheirLegends) {

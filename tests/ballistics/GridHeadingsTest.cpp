@@ -1,11 +1,10 @@
 // Column order, the two heading lines, widths, offsets and borders of the catalog grid.
 #include "ballistics/FixedWidthMeasure.h"
 #include "ballistics/GridLayout.h"
+#include "catalog/CatalogTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,11 +62,7 @@ TEST(GridHeadings, EverySectionInBothUnitSystems) {
         EXPECT_EQ(h.RowHeight, 19);
         EXPECT_EQ(h.HeadingRowHeight, 34);
     }
-    std::ifstream expected(std::string(CORVANE_TEST_DATA_DIR) + "/grid-headings.txt",
-                           std::ios::binary);
-    std::ostringstream bytes;
-    bytes << expected.rdbuf();
-    EXPECT_EQ(text, bytes.str());
+    EXPECT_EQ(text, test::ReadFile(CORVANE_TEST_DATA_DIR "/grid-headings.txt"));
 }
 
 TEST(GridHeadings, ComponentsInBothUnitSystems) {

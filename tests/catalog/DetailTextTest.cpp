@@ -21,44 +21,32 @@ TEST(WrapDetailLine, FirstParagraphIsCentredAndTheRestLeftAligned) {
     EXPECT_EQ(lines.size(), 4u);
 }
 
-TEST(WrapDetailLine, BreaksAtBlankThenHyphenThenBullet) {
-    WrappedLine blank = WrapDetailLine("aaaa-bbb cccccc", 100, false, kWidth);
-    EXPECT_EQ(blank.Line, "aaaa-bbb ");
-    EXPECT_EQ(blank.Rest, "cccccc");
-    EXPECT_FALSE(blank.ParagraphEnded);
-
-    WrappedLine hyphen = WrapDetailLine("aaaa-bbbbbbbbb", 100, false, kWidth);
-    EXPECT_EQ(hyphen.Line, "aaaa-");
-    EXPECT_EQ(hyphen.Rest, "bbbbbbbbb");
-
-    WrappedLine bullet = WrapDetailLine("aaa\x95"
-                                        "bbbbbbbbbbb",
-                                        100, false, kWidth);
-    EXPECT_EQ(bullet.Line, "aaa\x95");
-    EXPECT_EQ(bullet.Rest, "bbbbbbbbbbb");
-
-    // A single leading blank (left after a hyphen break) is not shown.
-    WrappedLine lead = WrapDetailLine(" abc def ghijkl", 100, false, kWidth);
-    EXPECT_EQ(lead.Line, "abc def ");
-    EXPECT_EQ(lead.Rest, "ghijkl");
-}
-
-TEST(WrapDetailLine, WordWiderThanTheListEndsTheDescription) {
-    const WrappedLine none = WrapDetailLine("abcdefghijklmnop qr", 100, false, kWidth);
-    EXPECT_EQ(none.Line, "");
-    EXPECT_EQ(none.Rest, "abcdefghijklmnop qr");
-
+// 100 pixels hold 10 characters.
+TEST(WrapDetailLine, BreaksAtBlankThenHyphenThenBulletAndAWiderWordEndsTheText) {
+    const struct {
+        const char *text, *line, *rest;
+    } cases[] = {
+        {"aaaa-bbb cccccc", "aaaa-bbb ", "cccccc"},
+        {"aaaa-bbbbbbbbb", "aaaa-", "bbbbbbbbb"},
+        {"aaa\x95"
+         "bbbbbbbbbbb",
+         "aaa\x95", "bbbbbbbbbbb"},
+        // A single leading blank (left after a hyphen break) is not shown.
+        {" abc def ghijkl", "abc def ", "ghijkl"},
+        {"abcdefghijklmnop qr", "", "abcdefghijklmnop qr"},
+        {"fits well", "fits well", ""},
+    };
+    for (const auto& c : cases) {
+        const WrappedLine wrapped = WrapDetailLine(c.text, 100, false, kWidth);
+        EXPECT_EQ(wrapped.Line, c.line) << c.text;
+        EXPECT_EQ(wrapped.Rest, c.rest) << c.text;
+        EXPECT_FALSE(wrapped.ParagraphEnded) << c.text;
+    }
     const std::vector<std::string> lines =
         WrapDescription("Title\r\nshort words abcdefghijklmnopqrstuvwxyz tail", 150, kWidth);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], "short words ");
     EXPECT_EQ(lines[2], "");
-}
-
-TEST(WrapDetailLine, TextThatFitsIsOneLine) {
-    const WrappedLine all = WrapDetailLine("fits well", 200, false, kWidth);
-    EXPECT_EQ(all.Line, "fits well");
-    EXPECT_TRUE(all.Rest.empty());
     EXPECT_TRUE(WrapDescription("", 200, kWidth).empty());
 }
 

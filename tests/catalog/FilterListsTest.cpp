@@ -3,8 +3,12 @@
 #include "catalog/FilterLists.h"
 #include "catalog/SectionFilters.h"
 
+#include <gmock/gmock.h>
+
 namespace corvane::test {
 namespace {
+
+using ::testing::ElementsAre;
 
 LoadRecord Load(const std::string& number, int brand, int caliber, int bullet, int usage,
                 int weight, int year = 2004) {
@@ -72,15 +76,13 @@ protected:
 
 TEST_F(FilterListsTest, ShowAllOffersEveryNameOnceAndEveryLoadInKeyOrder) {
     Build();
-    EXPECT_EQ(Texts(brand), (std::vector<std::string>{"** Show all brands **",
-                                                      "** Show NEW loads **", "alpha", "Beta"}));
+    EXPECT_THAT(Texts(brand),
+                ElementsAre("** Show all brands **", "** Show NEW loads **", "alpha", "Beta"));
     // The repeated name keeps the ID of the load that brought it first.
     EXPECT_EQ(brand.items[2].id, 4);
-    EXPECT_EQ(Texts(usage), (std::vector<std::string>{"** Show all usage **", "Deer", "Varmint"}));
-    EXPECT_EQ(Texts(caliber),
-              (std::vector<std::string>{"** Show all calibers **", "Cal1", "Cal2", "Cal3"}));
-    EXPECT_EQ(Texts(bullet),
-              (std::vector<std::string>{"** Show all bullet styles **", "FMJ", "SP"}));
+    EXPECT_THAT(Texts(usage), ElementsAre("** Show all usage **", "Deer", "Varmint"));
+    EXPECT_THAT(Texts(caliber), ElementsAre("** Show all calibers **", "Cal1", "Cal2", "Cal3"));
+    EXPECT_THAT(Texts(bullet), ElementsAre("** Show all bullet styles **", "FMJ", "SP"));
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{2, 0, 1, 3}));
     EXPECT_EQ(shown[0].key, "001150A1");
     for (const FilterBox* box : {&brand, &usage, &caliber, &bullet}) {
@@ -94,19 +96,17 @@ TEST_F(FilterListsTest, ChoicesNarrowTheOtherBoxesButNotTheirOwn) {
     Select(caliber, "Cal1");
     Build();
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{2, 0}));
-    EXPECT_EQ(Texts(caliber),
-              (std::vector<std::string>{"** Show all calibers **", "Cal1", "Cal2", "Cal3"}));
+    EXPECT_THAT(Texts(caliber), ElementsAre("** Show all calibers **", "Cal1", "Cal2", "Cal3"));
     EXPECT_EQ(caliber.SelectedText(), "Cal1");
     // No NEW load among calibre 1, so NEW is not offered.
-    EXPECT_EQ(Texts(brand), (std::vector<std::string>{"** Show all brands **", "alpha"}));
-    EXPECT_EQ(Texts(usage), (std::vector<std::string>{"** Show all usage **", "Varmint"}));
+    EXPECT_THAT(Texts(brand), ElementsAre("** Show all brands **", "alpha"));
+    EXPECT_THAT(Texts(usage), ElementsAre("** Show all usage **", "Varmint"));
 
     Select(bullet, "SP");
     Build();
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{2}));
-    EXPECT_EQ(Texts(caliber),
-              (std::vector<std::string>{"** Show all calibers **", "Cal1", "Cal3"}));
-    EXPECT_EQ(Texts(brand), (std::vector<std::string>{"** Show all brands **", "Alpha"}));
+    EXPECT_THAT(Texts(caliber), ElementsAre("** Show all calibers **", "Cal1", "Cal3"));
+    EXPECT_THAT(Texts(brand), ElementsAre("** Show all brands **", "Alpha"));
     EXPECT_EQ(brand.items[1].id, 2); // load A1 is the only one left to bring it
 }
 
@@ -117,8 +117,8 @@ TEST_F(FilterListsTest, NewLoadsChoice) {
     EXPECT_EQ(ShownIndexes(shown), (std::vector<int>{1}));
     EXPECT_EQ(brand.selected, 1);
     EXPECT_EQ(brand.SelectedId(), 1);
-    EXPECT_EQ(Texts(usage), (std::vector<std::string>{"** Show all usage **", "Deer"}));
-    EXPECT_EQ(Texts(caliber), (std::vector<std::string>{"** Show all calibers **", "Cal2"}));
+    EXPECT_THAT(Texts(usage), ElementsAre("** Show all usage **", "Deer"));
+    EXPECT_THAT(Texts(caliber), ElementsAre("** Show all calibers **", "Cal2"));
 
     // With a calibre holding no NEW load (set from outside the box's own offer), NEW
     // disappears and item 1 is the first brand.
@@ -126,9 +126,9 @@ TEST_F(FilterListsTest, NewLoadsChoice) {
     caliber.selected = 1;
     Build();
     EXPECT_TRUE(shown.Empty());
-    EXPECT_EQ(Texts(brand), (std::vector<std::string>{"** Show all brands **", "alpha"}));
+    EXPECT_THAT(Texts(brand), ElementsAre("** Show all brands **", "alpha"));
     EXPECT_EQ(brand.selected, 1);
-    EXPECT_EQ(Texts(caliber), (std::vector<std::string>{"** Show all calibers **", "Cal2"}));
+    EXPECT_THAT(Texts(caliber), ElementsAre("** Show all calibers **", "Cal2"));
     EXPECT_EQ(caliber.selected, 0);
 }
 
@@ -151,9 +151,9 @@ TEST_F(FilterListsTest, VanishedChoiceFallsBackToShowAll) {
 TEST_F(FilterListsTest, MissingNamesAreReportedAndLoadsStillShown) {
     WriteTable(dir.Data() / "t00dr.dat", RecordFamily::BulletLoad, {Load("X9 ", 9, 7, 5, 4, 100)});
     Build();
-    EXPECT_EQ(prompts.messages,
-              (std::vector<std::string>{"No name for Load #: X9 ", "No usage for Load #: X9 ",
-                                        "No name for caliber ID: 7", "No name for bullet ID: 5"}));
+    EXPECT_THAT(prompts.messages,
+                ElementsAre("No name for Load #: X9 ", "No usage for Load #: X9 ",
+                            "No name for caliber ID: 7", "No name for bullet ID: 5"));
     EXPECT_EQ(shown.Count(), 1u);
     EXPECT_EQ(brand.items.size(), 2u); // show all and NEW
 }
@@ -166,11 +166,10 @@ TEST_F(FilterListsTest, ManyLoadsWithoutNamesGiveOneMessageOfEachKind) {
     }
     WriteTable(dir.Data() / "t00dr.dat", RecordFamily::BulletLoad, loads);
     Build();
-    EXPECT_EQ(prompts.messages,
-              (std::vector<std::string>{"No name for Load #: Y0\n(39 more like it)",
-                                        "No usage for Load #: Y0\n(39 more like it)",
-                                        "No name for caliber ID: 7\n(39 more like it)",
-                                        "No name for bullet ID: 5\n(39 more like it)"}));
+    EXPECT_THAT(prompts.messages, ElementsAre("No name for Load #: Y0\n(39 more like it)",
+                                              "No usage for Load #: Y0\n(39 more like it)",
+                                              "No name for caliber ID: 7\n(39 more like it)",
+                                              "No name for bullet ID: 5\n(39 more like it)"));
     EXPECT_EQ(shown.Count(), 40u);
 }
 
@@ -181,8 +180,7 @@ TEST_F(FilterListsTest, UnreadableNameListAbandonsTheBuild) {
 
 TEST_F(FilterListsTest, EmptySectionOffersOnlyShowAllAndNew) {
     Build(CatalogTab::Pistol);
-    EXPECT_EQ(Texts(brand),
-              (std::vector<std::string>{"** Show all brands **", "** Show NEW loads **"}));
+    EXPECT_THAT(Texts(brand), ElementsAre("** Show all brands **", "** Show NEW loads **"));
     EXPECT_EQ(caliber.items.size(), 1u);
     EXPECT_TRUE(shown.Empty());
 }
@@ -225,9 +223,9 @@ TEST_F(FilterListsTest, ShotshellOffersEveryFlaggedShotSize) {
     WriteTable(dir.Data() / "t04dr.dat", RecordFamily::Shotshell, {load, other});
 
     Build(CatalogTab::Shotshell);
-    EXPECT_EQ(Texts(bullet), (std::vector<std::string>{"** Show all pellet sizes **", "Size01",
-                                                       "Size03", "Size07", "Size29"}));
-    EXPECT_EQ(Texts(usage), (std::vector<std::string>{"** Show all usage **", "Ducks"}));
+    EXPECT_THAT(Texts(bullet),
+                ElementsAre("** Show all pellet sizes **", "Size01", "Size03", "Size07", "Size29"));
+    EXPECT_THAT(Texts(usage), ElementsAre("** Show all usage **", "Ducks"));
     for (const char* size : {"Size01", "Size03", "Size07"}) {
         Select(bullet, size);
         Build(CatalogTab::Shotshell);
@@ -275,9 +273,8 @@ TEST(ShownLoadsOrder, SortKeys) {
 TEST_F(FilterListsTest, SectionFiltersPromptFirstUntilAPick) {
     SectionFilters filters(catalog, CatalogTab::Rifle);
     filters.Show(CatalogTab::Rifle, shown);
-    EXPECT_EQ(Texts(filters.List(FilterListKind::Caliber)),
-              (std::vector<std::string>{"Pick a caliber", "** Show all calibers **", "Cal1", "Cal2",
-                                        "Cal3"}));
+    EXPECT_THAT(Texts(filters.List(FilterListKind::Caliber)),
+                ElementsAre("Pick a caliber", "** Show all calibers **", "Cal1", "Cal2", "Cal3"));
     filters.ReplacePrompt(FilterListKind::Brand);
     const std::vector<std::string> brands = Texts(filters.List(FilterListKind::Brand));
     EXPECT_EQ(brands.at(0), "** Show all brands **");
@@ -293,9 +290,8 @@ TEST_F(FilterListsTest, SectionFiltersPromptFirstUntilAPick) {
     filters.Show(CatalogTab::Rifle, shown);
     EXPECT_FALSE(filters.Filtered());
     EXPECT_EQ(shown.Count(), 4u);
-    EXPECT_EQ(Texts(filters.List(FilterListKind::Style)),
-              (std::vector<std::string>{"Pick a bullet style", "** Show all bullet styles **",
-                                        "FMJ", "SP"}));
+    EXPECT_THAT(Texts(filters.List(FilterListKind::Style)),
+                ElementsAre("Pick a bullet style", "** Show all bullet styles **", "FMJ", "SP"));
 }
 
 TEST(ComponentList, TypeListIsFilledOnceKeepsOnePromptAndFilters) {
@@ -305,8 +301,7 @@ TEST(ComponentList, TypeListIsFilledOnceKeepsOnePromptAndFilters) {
     SectionFilters filters(catalog, CatalogTab::Components);
     ShownLoads shown;
     EXPECT_THROW(filters.Show(CatalogTab::Components, shown), CatalogFileError);
-    EXPECT_EQ(Texts(filters.List(kComponentTypeList)),
-              (std::vector<std::string>{"Pick a component"}));
+    EXPECT_THAT(Texts(filters.List(kComponentTypeList)), ElementsAre("Pick a component"));
 
     WriteFile(dir.Data() / "t5pt.lst", "Primers\r\nWads\r\nprimers\r\n");
     std::vector<LoadRecord> records(3);

@@ -3,12 +3,11 @@
 // any file may suffer, made from a good table, and the checked-in broken records of each family
 // (tests/data/broken-tables: string length bytes of 255, list IDs beyond every list with every
 // flag set, NaN, infinities and extreme doubles), which also seed the load table fuzz corpus.
+#include "catalog/CatalogTestSupport.h"
 #include "catalog/SectionTraits.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,11 @@ inline std::string RandomBytes(std::size_t count, unsigned seed) {
     return bytes;
 }
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(file, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
 // The checked-in table of six broken records of the section's family ("long-lengths",
 // "alien-ids" or "odd-doubles").
 inline std::string BrokenRecords(CatalogTab tab, const std::string& damage) {
-    return ReadBytes(std::filesystem::path(CORVANE_TEST_DATA_DIR) / "broken-tables" /
-                     (std::string(Traits(tab).tableFile).substr(0, 5) + "-" + damage + ".dat"));
+    return ReadFile(std::filesystem::path(CORVANE_TEST_DATA_DIR) / "broken-tables" /
+                    (std::string(Traits(tab).tableFile).substr(0, 5) + "-" + damage + ".dat"));
 }
 
 inline std::string AllBrokenRecords(CatalogTab tab) {

@@ -28,10 +28,6 @@ std::vector<std::string> Head(const std::optional<LoadReport>& report, std::size
     return {text.begin(), text.begin() + static_cast<std::ptrdiff_t>(std::min(count, text.size()))};
 }
 
-std::vector<std::string> Values(const ReportRow& row) {
-    return row.Values;
-}
-
 LoadRecord RifleLoad() {
     LoadRecord load;
     load.UsageFlags[1] = load.UsageFlags[2] = load.UsageFlags[3] = true;
@@ -70,65 +66,43 @@ LoadRecord BuckshotLoad() {
     return load;
 }
 
-TEST(LoadReport, RifleEnglishWithAllGroups) {
-    const OneLoadReport fixture(CatalogTab::Rifle, RifleLoad(), kEnglishRifle);
-    const std::optional<LoadReport> report = fixture.Report();
-    ASSERT_TRUE(report && report->Ranges);
-    EXPECT_EQ(Head(report, 100).size(), 22u);
-    EXPECT_EQ(Head(report, 17), ExpectedLines("rifle-english.txt"));
-    EXPECT_EQ(ReadReportLines(ReportLines(*report)), report);
-    const std::vector<ReportRow>& rows = report->Ranges->Rows;
-    ASSERT_EQ(rows.size(), 5u);
-    const ColumnIndexes& index = fixture.grid.Headings.Index;
-    EXPECT_EQ(rows[0], (ReportRow{"Velocity (f/s)", fixture.TrimmedCells(index.Velocity, 4)}));
-    EXPECT_EQ(rows[0].Values[0], "2910");
-    EXPECT_EQ(rows[1], (ReportRow{"Energy (ft-lbs.)", fixture.TrimmedCells(index.Energy, 4)}));
-    EXPECT_EQ(rows[2],
-              (ReportRow{"Wind Drift (in)", Join({"0"}, fixture.TrimmedCells(index.Drift, 3))}));
-    EXPECT_EQ(rows[3], (ReportRow{"Trajectory (in)",
-                                  Join({"-1.5"}, fixture.TrimmedCells(index.Trajectory, 3))}));
-    EXPECT_EQ(rows[3].Values[2], "zero");
+// The whole text in both unit systems, the ranges table as the grid shows it, and each zero
+// adjustment as the bore angle change that moves the point of impact by the trajectory value:
+// -trajectory / (0.00349066 x range in feet), to the display's rounding. Metric works in inches
+// and feet too: its angles are those of the same ranges in yards.
+TEST(LoadReport, RifleInBothUnitSystems) {
+    for (const bool english : {true, false}) {
+        SCOPED_TRACE(english ? "English" : "Metric");
+        AppSettings settings;
+        settings.EnglSys = english;
+        const PanelTexts& panel = english ? kEnglishRifle : kMetricRifle;
+        const OneLoadReport fixture(CatalogTab::Rifle, RifleLoad(), panel, settings);
+        const std::optional<LoadReport> report = fixture.Report();
+        ASSERT_TRUE(report && report->Ranges);
+        EXPECT_EQ(Head(report, 100),
+                  ExpectedLines(english ? "rifle-english.txt" : "rifle-metric.txt"));
+        EXPECT_EQ(ReadReportLines(ReportLines(*report)), report);
+        const std::vector<ReportRow>& rows = report->Ranges->Rows;
+        ASSERT_EQ(rows.size(), 5u);
+        const ColumnIndexes& index = fixture.grid.Headings.Index;
+        const int points = english ? 3 : 6;
+        EXPECT_EQ(rows[0].Values, fixture.TrimmedCells(index.Velocity, points + 1));
+        EXPECT_EQ(rows[1].Values, fixture.TrimmedCells(index.Energy, points + 1));
+        EXPECT_EQ(rows[2].Values, Join({"0"}, fixture.TrimmedCells(index.Drift, points)));
+        EXPECT_EQ(rows[3].Values, Join({english ? "-1.5" : "-3.8"},
+                                       fixture.TrimmedCells(index.Trajectory, points)));
 
-    // The zero adjustment is the bore angle change that moves the point of impact by the
-    // trajectory value: -trajectory / (0.00349066 x range in feet), to the display's rounding.
-    const std::vector<std::string> zeroAdj = Values(rows[4]);
-    ASSERT_EQ(zeroAdj.size(), 4u);
-    EXPECT_EQ(rows[4].Label, "Zero Adj. (moa)");
-    EXPECT_EQ(zeroAdj[0], "n/a");
-    EXPECT_EQ(zeroAdj[2], "0.0");
-    const BallisticResults results = ComputeBallistics(
-        EngineInputsFromPanel(kEnglishRifle, CatalogTab::Rifle, RifleLoad(), true, 1.5));
-    for (int i : {1, 3}) {
-        const double expected =
-            -results.Trajectory[static_cast<std::size_t>(i)] / (0.00349066 * i * 300.0);
-        EXPECT_NEAR(std::stod(zeroAdj[static_cast<std::size_t>(i)]), expected, 0.051);
+        const BallisticResults results = ComputeBallistics(
+            EngineInputsFromPanel(panel, CatalogTab::Rifle, RifleLoad(), english, 1.5));
+        const double feetPerStep = english ? 300.0 : 50 * 3.2808398950131235;
+        ASSERT_EQ(rows[4].Values.size(), static_cast<std::size_t>(points + 1));
+        for (int i = 1; i <= points; ++i) {
+            const double expected =
+                -results.Trajectory[static_cast<std::size_t>(i)] / (0.00349066 * i * feetPerStep);
+            EXPECT_NEAR(std::stod(rows[4].Values[static_cast<std::size_t>(i)]), expected, 0.051)
+                << i;
+        }
     }
-    EXPECT_GT(std::stod(zeroAdj[3]), 1.0); // a 300-yard shot needs the sight raised
-}
-
-TEST(LoadReport, RifleMetric) {
-    AppSettings metric;
-    metric.EnglSys = false;
-    const OneLoadReport fixture(CatalogTab::Rifle, RifleLoad(), kMetricRifle, metric);
-    const std::optional<LoadReport> report = fixture.Report();
-    ASSERT_TRUE(report && report->Ranges);
-    EXPECT_EQ(Head(report, 100).size(), 22u);
-    EXPECT_EQ(Head(report, 17), ExpectedLines("rifle-metric.txt"));
-    const std::vector<ReportRow>& rows = report->Ranges->Rows;
-    EXPECT_EQ(rows[0].Label, "Velocity (m/s)");
-    EXPECT_EQ(rows[0].Values[0], "887"); // 2910 ft/s
-    EXPECT_EQ(rows[1].Label, "Energy (Joules)");
-    EXPECT_EQ(rows[2].Label, "Wind Drift (cm)");
-    EXPECT_EQ(rows[3].Values[0], "-3.8");
-    EXPECT_EQ(rows[3].Values[2], "zero");
-    const std::vector<std::string> zeroAdj = Values(rows[4]);
-    ASSERT_EQ(zeroAdj.size(), 7u);
-    EXPECT_EQ(zeroAdj[2], "0.0");
-    // Metric works in inches and feet too: the angles are those of the same ranges in yards.
-    const BallisticResults results = ComputeBallistics(
-        EngineInputsFromPanel(kMetricRifle, CatalogTab::Rifle, RifleLoad(), false, 1.5));
-    const double feetAt300m = 300 * 3.2808398950131235;
-    EXPECT_NEAR(std::stod(zeroAdj[6]), -results.Trajectory[6] / (0.00349066 * feetAt300m), 0.051);
 }
 
 // Handgun and Metric slug reports are compared whole by the tool's golden report cases.
@@ -159,12 +133,10 @@ TEST(LoadReport, RimfireMetricAndSlugEnglish) {
     slug.BarrelLength = 24;
     slug.ShellLength = 2.75;
     slug.BrandId = 3;
-    const std::optional<LoadReport> english =
-        OneLoadReport(CatalogTab::Slug, slug, {"0", "59", "10", "50", "150", "50"}).Report();
-    EXPECT_EQ(Head(english, 17), ExpectedLines("slug-english.txt"));
-    EXPECT_EQ(Head(english, 100).size(), 22u);
-    ASSERT_TRUE(english && english->Ranges);
-    EXPECT_EQ(english->Ranges->Rows.back().Label, "Zero Adj. (moa)");
+    EXPECT_EQ(
+        Head(OneLoadReport(CatalogTab::Slug, slug, {"0", "59", "10", "50", "150", "50"}).Report(),
+             100),
+        ExpectedLines("slug-english.txt"));
 }
 
 TEST(LoadReport, ShotshellWithShotTable) {

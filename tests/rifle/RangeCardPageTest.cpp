@@ -3,14 +3,12 @@
 // asked for too many rows.
 #include "rifle/RangeCardPage.h"
 
+#include "catalog/CatalogTestSupport.h"
 #include "common/Cp1252.h"
 #include "rifle/PrecisionEntries.h"
 #include "rifle/RangeCardText.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace corvane {
 namespace {
@@ -60,10 +58,7 @@ TEST(RangeCardPage, ShowsTheCardOfAnOwnOrCatalogLoadAsTheDataFileHasIt) {
                               PageOf(catalog, tooMany) + "--\n" + PageOf(CardLoad{}, english) +
                               "--\n" + PageOf(own, precise) +
                               RangeCardCsv(BuildChosenCard(own, precise), precise.model);
-    std::ifstream file(CORVANE_TEST_DATA_DIR "/range-card-pages.txt", std::ios::binary);
-    std::ostringstream expected;
-    expected << file.rdbuf();
-    EXPECT_EQ(pages, expected.str());
+    EXPECT_EQ(pages, test::ReadFile(CORVANE_TEST_DATA_DIR "/range-card-pages.txt"));
 
     // The window's entries carried to the other units.
     EXPECT_EQ(VitalZoneInUnits(6, false), 15);

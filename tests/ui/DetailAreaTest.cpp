@@ -33,7 +33,6 @@ namespace fs = std::filesystem;
 class DetailAreaTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
         ASSERT_TRUE(catalogCopy.isValid());
         root = CopySampleCatalog();
     }

@@ -25,7 +25,6 @@ namespace {
 class ExpertIntegrationTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
         ASSERT_TRUE(catalogCopy.isValid());
         programDir = CopySampleCatalog();
         reader = std::make_unique<Catalog>(programDir, prompts);

@@ -37,8 +37,6 @@ struct FakeHost : ExpertHost {
 
 class ExpertWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
-
     void SetUp() override {
         window = std::make_unique<TFormAmmoExpt>(data.Get(), settings, host);
         window->ShowAndReset();

@@ -8,6 +8,7 @@
 #include "app/MainFrm.h"
 #include "app/SideWindows.h"
 #include "app/TrajectoryChartLink.h"
+#include "catalog/CatalogTestSupport.h"
 #include "expert/ui/Ammoexpt.h"
 #include "hostile/HostileTables.h"
 #include "report/TableExport.h"
@@ -19,21 +20,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 class HostileCatalogWindowTest : public test::MainWindowFixture {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
         ASSERT_TRUE(catalogCopy.isValid());
         root = CopySampleCatalog();
     }
@@ -173,7 +167,7 @@ class DamagedLoadTable : public HostileCatalogWindowTest,
 TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
     const CatalogTab tab = test::AllSections()[GetParam()];
     const SectionTraits& info = Traits(tab);
-    const std::string sample = test::ReadBytes(Data(info.tableFile));
+    const std::string sample = test::ReadFile(Data(info.tableFile));
     ASSERT_GE(sample.size(), 2 * info.recordSize) << info.tableFile;
 
     fs::remove(Data(info.tableFile));
@@ -184,7 +178,7 @@ TEST_P(DamagedLoadTable, ShowsWhatCanBeRead) {
 
     for (const test::DamagedTable& damaged : test::DamagedTables(tab, sample)) {
         const std::string what = std::string(info.tableFile) + " " + damaged.what;
-        WriteBytes(Data(info.tableFile), damaged.bytes);
+        test::WriteFile(Data(info.tableFile), damaged.bytes);
         prompts.errors.clear();
         const std::vector<int> shown = UseSections({TabIndex(tab)}, what);
         EXPECT_LE(shown[0], static_cast<int>(info.capacity)) << what;
@@ -200,18 +194,18 @@ INSTANTIATE_TEST_SUITE_P(EveryFamily, DamagedLoadTable,
 
 TEST_F(HostileCatalogWindowTest, EveryFileBrokenAtOnceStillOpensEverySection) {
     for (CatalogTab tab : test::AllSections()) {
-        WriteBytes(Data(Traits(tab).tableFile), test::AllBrokenRecords(tab));
+        test::WriteFile(Data(Traits(tab).tableFile), test::AllBrokenRecords(tab));
     }
     for (const auto& entry : fs::directory_iterator(root / "Data")) {
         if (entry.path().extension() == ".lst") {
-            WriteBytes(entry.path(), test::RandomBytes(2000, 41) + std::string(1 << 20, 'N'));
+            test::WriteFile(entry.path(), test::RandomBytes(2000, 41) + std::string(1 << 20, 'N'));
         }
     }
-    WriteBytes(root / "ProductInfo" / "descriptions.ini",
-               "[brand 0]\r\nno equals here\r\n" + std::string(1 << 20, 'k') + "\r\n=v\r\n");
+    test::WriteFile(root / "ProductInfo" / "descriptions.ini",
+                    "[brand 0]\r\nno equals here\r\n" + std::string(1 << 20, 'k') + "\r\n=v\r\n");
     for (const auto& entry : fs::directory_iterator(root / "ProductInfo")) {
         if (entry.path().extension() == ".jpg") {
-            WriteBytes(entry.path(), test::RandomBytes(3000, 43));
+            test::WriteFile(entry.path(), test::RandomBytes(3000, 43));
         }
     }
     const std::vector<int> shown = UseSections({0, 1, 2, 3, 4, 5, 0}, "everything broken");
@@ -225,7 +219,7 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
     std::vector<std::vector<test::DamagedTable>> damagedTables;
     for (CatalogTab tab : test::AllSections()) {
         damagedTables.push_back(
-            test::DamagedTables(tab, test::ReadBytes(Data(Traits(tab).tableFile))));
+            test::DamagedTables(tab, test::ReadFile(Data(Traits(tab).tableFile))));
     }
     for (std::size_t v = 0; v < damagedTables[0].size(); ++v) {
         const std::string what = "every table " + damagedTables[0][v].what;
@@ -233,7 +227,7 @@ TEST_F(HostileCatalogWindowTest, WizardSearchesDamagedTables) {
         for (CatalogTab tab : test::AllSections()) {
             const SectionTraits& info = Traits(tab);
             const std::string& bytes = damagedTables[TabIndex(tab)][v].bytes;
-            WriteBytes(Data(info.tableFile), bytes);
+            test::WriteFile(Data(info.tableFile), bytes);
             wholeRecords = wholeRecords && bytes.size() >= info.recordSize;
         }
         auto window = OpenMainWindow(root);
@@ -251,7 +245,7 @@ TEST_F(HostileCatalogWindowTest, MissingOrEmptyNameListsAreReportedByName) {
         {"t0br.lst", 0}, {"t1ca.lst", 1}, {"t2bu.lst", 2},   {"t3us.lst", 3},
         {"t4br.lst", 4}, {"t4pm.lst", 4}, {"t4indx.lst", 4}, {"t5pt.lst", 5}};
     for (const auto& [file, section] : lists) {
-        const std::string original = test::ReadBytes(Data(file));
+        const std::string original = test::ReadFile(Data(file));
         fs::remove(Data(file));
         prompts.errors.clear();
         UseSections({section}, file + " missing");
@@ -260,10 +254,10 @@ TEST_F(HostileCatalogWindowTest, MissingOrEmptyNameListsAreReportedByName) {
 
         for (const std::string& bytes : {std::string(), std::string("\r\n"), std::string(1, '\0'),
                                          test::RandomBytes(3000, 23)}) {
-            WriteBytes(Data(file), bytes);
+            test::WriteFile(Data(file), bytes);
             UseSections({section}, file + " of " + std::to_string(bytes.size()) + " bytes");
         }
-        WriteBytes(Data(file), original);
+        test::WriteFile(Data(file), original);
     }
 }
 

@@ -15,8 +15,6 @@ namespace {
 
 class JpegDecoderTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
-
     static QString Sample(const char* name) {
         return QStringLiteral(CORVANE_TEST_DATA_DIR "/jpeg/") + QString::fromLatin1(name);
     }

@@ -18,8 +18,6 @@ namespace {
 
 class LargeImageTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
-
     QString Picture(const char* name, int width, int height, QColor colour) const {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(colour);

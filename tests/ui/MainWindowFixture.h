@@ -33,8 +33,6 @@ protected:
         void ProcessEvents() override {}
     };
 
-    void SetUp() override { EnsureOffscreenApp(); }
-
     // A shown window on `dir` whose disclaimer answers `declined`.
     std::unique_ptr<TfrmMain> OpenMainWindow(std::filesystem::path dir = CORVANE_BUILT_BIN_DIR,
                                              bool declined = false) {

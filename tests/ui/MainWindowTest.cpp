@@ -359,7 +359,6 @@ namespace {
 
 // Lit, Refresh shows red text; unlit it shows none, on a light and on a dark palette.
 TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
-    test::EnsureOffscreenApp();
     QWidget host;
     auto* strip = new ControlStrip(&host);
     host.resize(900, ControlStrip::kHeight);
@@ -379,7 +378,6 @@ TEST(ControlStripTest, RefreshLitAndUnlitLookDifferent) {
 }
 
 TEST(DisclaimFormTest, EscapeDisagreesAndTheTextIsExact) {
-    test::EnsureOffscreenApp();
     TDisclaimForm form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Disclaimer"));
     // The window system shows the caption as it is: no display name for it to append.

@@ -1,8 +1,11 @@
 #pragma once
-// A QApplication for widget tests, created once per test program on the offscreen platform.
+// A QApplication for widget tests, created once per test program on the offscreen platform
+// before its first test.
 #include "app/ProgramSetup.h"
 
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,5 +29,12 @@ inline void EnsureOffscreenApp() {
         std::abort();
     }
 }
+
+// Every test of the program runs with the application; listing the tests needs none.
+struct OffscreenAppEnvironment : ::testing::Environment {
+    void SetUp() override { EnsureOffscreenApp(); }
+};
+inline ::testing::Environment* const kOffscreenAppEnvironment =
+    ::testing::AddGlobalTestEnvironment(new OffscreenAppEnvironment);
 
 } // namespace corvane::test

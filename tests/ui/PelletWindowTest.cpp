@@ -15,8 +15,6 @@ namespace {
 
 class PelletWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
-
     static LoadRecord Shotshell(double ounces, int firstId, int lastId, const char* text) {
         LoadRecord load;
         load.LoadNumber = "SS125";

@@ -34,12 +34,7 @@ std::pair<int, int> InkColumns(const QImage& image, int top, int bottom) {
     return {first, last};
 }
 
-class ReportEngineTest : public ::testing::Test {
-protected:
-    void SetUp() override { test::EnsureOffscreenApp(); }
-};
-
-TEST_F(ReportEngineTest, FontNamesSizeBoldAndLineHeight) {
+TEST(ReportEngineTest, FontNamesSizeBoldAndLineHeight) {
     InstallReportFontSubstitutes();
     for (const char* name : {"MS Sans Serif", "Arial", "Times New Roman"}) {
         EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(name))).family(),
@@ -64,7 +59,7 @@ TEST_F(ReportEngineTest, FontNamesSizeBoldAndLineHeight) {
     EXPECT_NEAR(r.TextWidth(text) / width11, 16.0 / 11, 0.1);
 }
 
-TEST_F(ReportEngineTest, TabsJustifyWithinTheirMargins) {
+TEST(ReportEngineTest, TabsJustifyWithinTheirMargins) {
     QImage image = test::WhitePage(6, 2, kDpi);
     {
         QPainter painter(&image);
@@ -92,7 +87,7 @@ TEST_F(ReportEngineTest, TabsJustifyWithinTheirMargins) {
     EXPECT_EQ(dropped.second, -1);
 }
 
-TEST_F(ReportEngineTest, BoxedTabsShadeWithTheTintOfTheShadeColour) {
+TEST(ReportEngineTest, BoxedTabsShadeWithTheTintOfTheShadeColour) {
     QImage image = test::WhitePage(4, 2, kDpi);
     {
         QPainter painter(&image);
@@ -113,7 +108,7 @@ TEST_F(ReportEngineTest, BoxedTabsShadeWithTheTintOfTheShadeColour) {
     EXPECT_FALSE(IsInk(image.pixel(3 * kDpi + 3, y)));
 }
 
-TEST_F(ReportEngineTest, PicturesStretchIntoTheirRectangle) {
+TEST(ReportEngineTest, PicturesStretchIntoTheirRectangle) {
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QImage image = test::WhitePage(4, 3, kDpi);

@@ -94,12 +94,7 @@ bool IsPaleYellow(QRgb pixel) {
     return qRed(pixel) == 255 && qGreen(pixel) == 255 && qBlue(pixel) < 220;
 }
 
-class ReportWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { test::EnsureOffscreenApp(); }
-};
-
-TEST_F(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
+TEST(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
     std::map<int, double> bottoms;
     for (const int points : {5, 6, 12}) {
         SCOPED_TRACE(points);
@@ -139,7 +134,7 @@ TEST_F(ReportWindowTest, PageStaysWithinMarginsAndSplitsWideTables) {
     EXPECT_DOUBLE_EQ(Render(RifleReport(3, std::string(60, 'x'))).Result.BottomY, shortBottom);
 }
 
-TEST_F(ReportWindowTest, FooterAndShadeFollowTheirRules) {
+TEST(ReportWindowTest, FooterAndShadeFollowTheirRules) {
     const QImage footer = SolidPicture(Qt::green);
     const auto isGreen = [](QRgb p) { return p == qRgb(0, 255, 0); };
     const Rendered one = Render(RifleReport(5), true, 11.0, footer);
@@ -191,7 +186,7 @@ bool RunsToTheEnd(TfrmMainReport& window) {
     return QTest::qWaitFor([&] { return !window.isVisible(); }, 5000);
 }
 
-TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheReportPaper) {
+TEST(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheReportPaper) {
     PictureDir pictures(true);
     test::RecordingPrompts prompts;
     // Black and white printing needs "RprtBW.bmp", which is missing.
@@ -232,7 +227,7 @@ TEST_F(ReportWindowTest, MissingHeaderPictureAbortsElseThePdfIsWrittenOnTheRepor
     EXPECT_FALSE(PrintReportPage(unwritable, LoadReportPage()));
 }
 
-TEST_F(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
+TEST(ReportWindowTest, PreviewHasRulersAndSetupOffersOnlyTheReportsChoices) {
     // Without the main window, closing a test window would quit the dialogs' event loops.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);

@@ -23,8 +23,6 @@ namespace {
 
 class SettingsDialogsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::EnsureOffscreenApp(); }
-
     static void ShowActive(QDialog& dialog) {
         dialog.show();
         dialog.activateWindow();

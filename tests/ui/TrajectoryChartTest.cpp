@@ -234,7 +234,6 @@ TEST_F(TrajectoryChartTest, ContextMenuActsOnTheRowUnderThePointer) {
 // A chart moved to other loads and conditions in place looks as one drawn for them afresh: no
 // name, mark, line or table cell is left from before.
 TEST(TrajectoryChart, UpdatedInPlaceLooksAsDrawnAfresh) {
-    test::EnsureOffscreenApp();
     auto request = [](const PanelTexts& panel, bool english, int firstLoad) {
         ChartRequest r;
         r.Panel = panel;
@@ -280,7 +279,6 @@ TEST(TrajectoryChart, UpdatedInPlaceLooksAsDrawnAfresh) {
 
 // Typing in quick find offers the loads the core finds, with their caliber names.
 TEST(QuickFind, TypingOffersLoadsByNumberAndCaliber) {
-    test::EnsureOffscreenApp();
     test::RecordingPrompts prompts;
     Catalog catalog(CORVANE_BUILT_BIN_DIR, prompts);
     const std::vector<QuickFindEntry> entries = QuickFindEntries(catalog);
