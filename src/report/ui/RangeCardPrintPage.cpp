@@ -34,16 +34,7 @@ void RangeCardPrintPage::Draw(ReportEngine& r) const {
     const double centerX = page.Width / 2;
     const double bottom = page.Height - page.BottomMargin;
 
-    r.PrintBitmapRect(centerX - 1.8, 0.5, centerX + 1.8, 1.34, header_);
-    r.SetPen(Qt::black, Qt::SolidLine, 0.03);
-    r.MoveTo(page.LeftMargin + 0.5, 1.42);
-    r.LineTo(page.Width - page.RightMargin - 0.5, 1.42);
-    r.SetPen(Qt::black, Qt::SolidLine, 0.01);
-
-    r.SetFont(ReportTypeface(), 16);
-    r.SetYPos(1.65);
-    r.SetBold(true);
-    r.PrintCenter(ToQString(card_.title), centerX);
+    PrintPageHead(r, header_, ToQString(card_.title));
 
     // The details in two columns of label and value, filled down the left column first.
     r.SetFont(ReportTypeface(), 10);

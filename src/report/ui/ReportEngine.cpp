@@ -173,4 +173,18 @@ void ReportEngine::SetTab(std::optional<double> left, TabJustify justify, double
     tabs_.push_back({start, width, justify, margin, boxLines, shadePercent});
 }
 
+void PrintPageHead(ReportEngine& r, const QImage& header, const QString& title) {
+    const ReportPageSize& page = r.Page();
+    const double centerX = page.Width / 2;
+    r.PrintBitmapRect(centerX - 1.8, 0.5, centerX + 1.8, 1.34, header);
+    r.SetPen(Qt::black, Qt::SolidLine, 0.03);
+    r.MoveTo(page.LeftMargin + 0.5, 1.42);
+    r.LineTo(page.Width - page.RightMargin - 0.5, 1.42);
+    r.SetPen(Qt::black, Qt::SolidLine, 0.01);
+    r.SetFont(ReportTypeface(), 16);
+    r.SetYPos(1.65);
+    r.SetBold(true);
+    r.PrintCenter(title, centerX);
+}
+
 } // namespace corvane

@@ -127,4 +127,8 @@ private:
     QColor shadeColor_ = Qt::white;
 };
 
+// The head every printed page starts with: the header picture centred at the top, a rule under
+// it and the title in 16 pt bold; the font stays bold at 16 pt and the pen thin.
+void PrintPageHead(ReportEngine& r, const QImage& header, const QString& title);
+
 } // namespace corvane

@@ -37,16 +37,7 @@ ReportPageResult LoadReportPage::Compose(ReportEngine& r) const {
                         page.Height - page.TopMargin - page.BottomMargin, colorPrinting_ ? 25 : 0};
     ReportPageResult result;
 
-    r.PrintBitmapRect(layout.CenterX - 1.8, 0.5, layout.CenterX + 1.8, 1.34, headerBitmap_);
-    r.SetPen(Qt::black, Qt::SolidLine, 0.03);
-    r.MoveTo(page.LeftMargin + 0.5, 1.42);
-    r.LineTo(page.Width - page.RightMargin - 0.5, 1.42);
-    r.SetPen(Qt::black, Qt::SolidLine, 0.01);
-
-    r.SetFont(ReportTypeface(), 16);
-    r.SetYPos(1.65);
-    r.SetBold(true);
-    r.PrintCenter(ToQString(report_.Title), layout.CenterX);
+    PrintPageHead(r, headerBitmap_, ToQString(report_.Title));
 
     PrintHeaderBlock(r, layout);
 
